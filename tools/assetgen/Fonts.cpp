@@ -1,0 +1,3 @@
+#include "AssetGenerators.h"
+
+void generateFonts(const std::filesystem::path&) {}

@@ -1,0 +1,3 @@
+#include "AssetGenerators.h"
+
+void generateModels(const std::filesystem::path&) {}

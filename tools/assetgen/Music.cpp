@@ -1,0 +1,3 @@
+#include "AssetGenerators.h"
+
+void generateMusic(const std::filesystem::path&) {}

@@ -1,0 +1,3 @@
+#include "AssetGenerators.h"
+
+void generateSounds(const std::filesystem::path&) {}

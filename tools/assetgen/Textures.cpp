@@ -1,0 +1,3 @@
+#include "AssetGenerators.h"
+
+void generateTextures(const std::filesystem::path&) {}
