@@ -1,0 +1,29 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// Window-system events translated into the game's terms: client coordinates,
+// mouse buttons 1, 2, 4 and Windows virtual-key codes.
+namespace dh {
+
+struct PlatformEvent {
+    enum class Type { None, MouseMove, MouseDown, MouseUp, KeyDown, KeyUp, Text, Resize, Close, Expose };
+    Type type = Type::None;
+    int x = 0;
+    int y = 0;
+    int button = 0;
+    unsigned key = 0;
+    char text = 0;
+};
+
+// Takes the next pending event without blocking; false when the queue is empty.
+bool platformPollEvent(PlatformEvent& event);
+
+// Queues an event as if the window system had sent it, for tests and tools.
+void platformPostEvent(const PlatformEvent& event);
+
+// Milliseconds since the program started.
+std::uint32_t platformMilliseconds();
+void platformSleep(std::uint32_t milliseconds);
+
+}

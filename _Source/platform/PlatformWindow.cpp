@@ -1,0 +1,274 @@
+#include "platform/PlatformWindow.h"
+
+#include <SDL.h>
+
+namespace dh {
+
+namespace {
+
+SDL_Window* s_window = nullptr;
+SDL_GLContext s_context = nullptr;
+bool s_hasAccum = false;
+std::vector<SDL_Cursor*> s_cursors;
+
+void setContextAttributes(bool withAccumulation)
+{
+    SDL_GL_ResetAttributes();
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+    const int accum = withAccumulation ? 8 : 0;
+    SDL_GL_SetAttribute(SDL_GL_ACCUM_RED_SIZE, accum);
+    SDL_GL_SetAttribute(SDL_GL_ACCUM_GREEN_SIZE, accum);
+    SDL_GL_SetAttribute(SDL_GL_ACCUM_BLUE_SIZE, accum);
+    SDL_GL_SetAttribute(SDL_GL_ACCUM_ALPHA_SIZE, accum);
+}
+
+SDL_Window* openWindow(const std::string& title, int width, int height)
+{
+    return SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+                            SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
+}
+
+}
+
+bool platformCreateWindow(const std::string& title, int width, int height, std::string& error)
+{
+    if (s_window)
+        return true;
+    if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        error = "Unable to create window";
+        return false;
+    }
+    // Drivers without an accumulation buffer refuse the request outright, so
+    // ask once with it and once without; the shell emulates it when missing.
+    setContextAttributes(true);
+    s_window = openWindow(title, width, height);
+    if (!s_window) {
+        setContextAttributes(false);
+        s_window = openWindow(title, width, height);
+    }
+    if (!s_window) {
+        error = "Unable to create window";
+        return false;
+    }
+    s_context = SDL_GL_CreateContext(s_window);
+    if (!s_context) {
+        SDL_DestroyWindow(s_window);
+        setContextAttributes(false);
+        s_window = openWindow(title, width, height);
+        s_context = s_window ? SDL_GL_CreateContext(s_window) : nullptr;
+    }
+    if (!s_context) {
+        if (s_window)
+            SDL_DestroyWindow(s_window);
+        s_window = nullptr;
+        error = "Unable to create OpenGL device context";
+        return false;
+    }
+    SDL_GL_MakeCurrent(s_window, s_context);
+    int accumRed = 0;
+    SDL_GL_GetAttribute(SDL_GL_ACCUM_RED_SIZE, &accumRed);
+    s_hasAccum = accumRed > 0;
+    SDL_RaiseWindow(s_window);
+    return true;
+}
+
+void platformDestroyWindow()
+{
+    if (s_context) {
+        SDL_GL_MakeCurrent(s_window, nullptr);
+        SDL_GL_DeleteContext(s_context);
+        s_context = nullptr;
+    }
+    if (s_window) {
+        SDL_DestroyWindow(s_window);
+        s_window = nullptr;
+    }
+    for (SDL_Cursor* cursor : s_cursors)
+        SDL_FreeCursor(cursor);
+    s_cursors.clear();
+}
+
+bool platformWindowExists()
+{
+    return s_window != nullptr;
+}
+
+bool platformHasAccumulationBuffer()
+{
+    return s_hasAccum;
+}
+
+bool platformSetSwapInterval(int interval)
+{
+    return SDL_GL_SetSwapInterval(interval) == 0;
+}
+
+void platformSwapBuffers()
+{
+    if (s_window)
+        SDL_GL_SwapWindow(s_window);
+}
+
+void platformSetTitle(const std::string& title)
+{
+    if (s_window)
+        SDL_SetWindowTitle(s_window, title.c_str());
+}
+
+void platformGetClientSize(int& width, int& height)
+{
+    width = height = 0;
+    if (s_window)
+        SDL_GL_GetDrawableSize(s_window, &width, &height);
+}
+
+void platformSetClientSize(int width, int height)
+{
+    if (s_window)
+        SDL_SetWindowSize(s_window, width, height);
+}
+
+void platformGetClientPosition(int& x, int& y)
+{
+    x = y = 0;
+    if (s_window)
+        SDL_GetWindowPosition(s_window, &x, &y);
+}
+
+void platformSetClientPosition(int x, int y)
+{
+    if (s_window)
+        SDL_SetWindowPosition(s_window, x, y);
+}
+
+WindowFrame platformGetWindowFrame()
+{
+    WindowFrame frame;
+    if (s_window && SDL_GetWindowBordersSize(s_window, &frame.top, &frame.left, &frame.bottom, &frame.right) != 0)
+        frame = WindowFrame{};
+    return frame;
+}
+
+void platformGetDesktopSize(int& width, int& height)
+{
+    SDL_DisplayMode mode{};
+    const int display = s_window ? SDL_GetWindowDisplayIndex(s_window) : 0;
+    if (SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &mode) == 0) {
+        width = mode.w;
+        height = mode.h;
+    } else {
+        width = 800;
+        height = 600;
+    }
+}
+
+void platformSetCursorShape(int mode)
+{
+    static const SDL_SystemCursor shapes[3] = {SDL_SYSTEM_CURSOR_SIZEALL, SDL_SYSTEM_CURSOR_ARROW,
+                                               SDL_SYSTEM_CURSOR_CROSSHAIR};
+    if (mode < 0 || mode > 2)
+        return;
+    if (s_cursors.empty())
+        for (SDL_SystemCursor shape : shapes)
+            s_cursors.push_back(SDL_CreateSystemCursor(shape));
+    if (s_cursors[mode])
+        SDL_SetCursor(s_cursors[mode]);
+}
+
+void platformGetCursorScreenPosition(int& x, int& y)
+{
+    SDL_GetGlobalMouseState(&x, &y);
+}
+
+void platformWarpCursor(int screenX, int screenY)
+{
+    SDL_WarpMouseGlobal(screenX, screenY);
+}
+
+void platformConfineCursor(bool confine)
+{
+    if (s_window)
+        SDL_SetWindowGrab(s_window, confine ? SDL_TRUE : SDL_FALSE);
+}
+
+std::vector<DisplayModeInfo> platformListDisplayModes()
+{
+    std::vector<DisplayModeInfo> modes;
+    const int count = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode mode{};
+        if (SDL_GetDisplayMode(0, i, &mode) != 0)
+            break;
+        modes.push_back({mode.w, mode.h, static_cast<int>(SDL_BITSPERPIXEL(mode.format)), mode.refresh_rate});
+    }
+    return modes;
+}
+
+bool platformEnterFullscreen(const DisplayModeInfo& wanted)
+{
+    if (!s_window)
+        return false;
+    SDL_DisplayMode mode{};
+    mode.w = wanted.width;
+    mode.h = wanted.height;
+    mode.refresh_rate = wanted.refreshRate;
+    SDL_DisplayMode closest{};
+    if (!SDL_GetClosestDisplayMode(0, &mode, &closest))
+        return false;
+    if (SDL_SetWindowDisplayMode(s_window, &closest) != 0)
+        return false;
+    return SDL_SetWindowFullscreen(s_window, SDL_WINDOW_FULLSCREEN) == 0;
+}
+
+bool platformLeaveFullscreen()
+{
+    return s_window && SDL_SetWindowFullscreen(s_window, 0) == 0;
+}
+
+bool platformSetGammaRamp(const unsigned short* red, const unsigned short* green, const unsigned short* blue)
+{
+    return s_window && SDL_SetWindowGammaRamp(s_window, red, green, blue) == 0;
+}
+
+void platformShowFatalError(const std::string& caption, const std::string& text)
+{
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), nullptr) != 0)
+        SDL_Log("%s: %s", caption.c_str(), text.c_str());
+}
+
+bool platformAskYesNo(const std::string& caption, const std::string& text)
+{
+    const SDL_MessageBoxButtonData buttons[] = {
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, "Yes"},
+        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "No"},
+    };
+    const SDL_MessageBoxData data{SDL_MESSAGEBOX_INFORMATION, s_window, caption.c_str(), text.c_str(),
+                                  2, buttons, nullptr};
+    int answer = 0;
+    if (SDL_ShowMessageBox(&data, &answer) != 0)
+        return false;
+    return answer == 1;
+}
+
+}
+
+namespace dh {
+
+bool platformInit()
+{
+    return SDL_Init(SDL_INIT_VIDEO) == 0;
+}
+
+void platformQuit()
+{
+    SDL_Quit();
+}
+
+}
