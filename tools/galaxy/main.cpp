@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <string_view>
 
 namespace {
 
