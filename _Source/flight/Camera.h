@@ -1,0 +1,34 @@
+#pragma once
+
+#include "flight/Matrix3.h"
+#include "flight/Matrix4.h"
+#include "flight/Vector3.h"
+
+namespace dh {
+
+class GameObject;
+
+// A viewpoint of a flight frame. A camera that follows an object keeps its
+// position in that object's frame, through the copy of the object's
+// orientation and position taken when it was attached. It looks along its
+// negative third axis.
+struct Camera {
+    Matrix3 rotation;
+    Vector3 position;
+    bool outsideView = false;
+    GameObject* followed = nullptr;
+    Matrix3 followedRotation;
+    Vector3 followedPosition;
+};
+
+// The camera turns multiply on the right, unlike the object turns.
+void turnCameraYaw(Camera& camera, float angle);
+void turnCameraPitch(Camera& camera, float angle);
+
+// World-to-eye transform (row order).
+Matrix4 getViewMatrix(const Camera& camera);
+// The rotation part of getViewMatrix: world directions to eye directions.
+Matrix3 getViewRotation(const Camera& camera);
+Vector3 getEyePosition(const Camera& camera);
+
+}

@@ -1,0 +1,7 @@
+#include "flight/CollisionSound.h"
+
+namespace dh {
+
+void playCollisionSample(ObjectList&, const char*, Vector3) {}
+
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "flight/Vector3.h"
+
+namespace dh {
+
+class ObjectList;
+
+// Plays a collision sample once at a point of the world that holds `list`
+// (audible range 32000, normal pitch). Silent until the world's sound set is
+// connected here.
+void playCollisionSample(ObjectList& list, const char* sample, Vector3 position);
+
+}

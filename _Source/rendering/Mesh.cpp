@@ -1,0 +1,114 @@
+#include "rendering/Mesh.h"
+
+#include <algorithm>
+#include <array>
+
+namespace dh {
+
+namespace {
+
+void put(std::vector<float>& data, std::size_t offset, Vector3 v)
+{
+    data[offset] = v.x;
+    data[offset + 1] = v.y;
+    data[offset + 2] = v.z;
+}
+
+struct CubeCorner {
+    float x, y, z, s, t;
+};
+
+// Six faces, two triangles each, counter-clockwise seen from outside, each
+// face covered once by the whole skin.
+constexpr float kCube = 256.0f;
+constexpr std::array<CubeCorner, 36> kCubeCorners{{
+    {-kCube, kCube, kCube, 0, 0}, {-kCube, -kCube, kCube, 0, 1}, {kCube, kCube, kCube, 1, 0},
+    {-kCube, -kCube, kCube, 0, 1}, {kCube, -kCube, kCube, 1, 1}, {kCube, kCube, kCube, 1, 0},
+    {-kCube, kCube, -kCube, 0, 0}, {kCube, kCube, -kCube, 1, 0}, {-kCube, -kCube, -kCube, 0, 1},
+    {-kCube, -kCube, -kCube, 0, 1}, {kCube, kCube, -kCube, 1, 0}, {kCube, -kCube, -kCube, 1, 1},
+    {-kCube, kCube, -kCube, 0, 0}, {-kCube, -kCube, -kCube, 0, 1}, {-kCube, kCube, kCube, 1, 0},
+    {-kCube, -kCube, -kCube, 0, 1}, {-kCube, -kCube, kCube, 1, 1}, {-kCube, kCube, kCube, 1, 0},
+    {kCube, kCube, -kCube, 0, 0}, {kCube, kCube, kCube, 1, 0}, {kCube, -kCube, -kCube, 0, 1},
+    {kCube, -kCube, -kCube, 0, 1}, {kCube, kCube, kCube, 1, 0}, {kCube, -kCube, kCube, 1, 1},
+    {-kCube, kCube, -kCube, 0, 0}, {-kCube, kCube, kCube, 0, 1}, {kCube, kCube, -kCube, 1, 0},
+    {-kCube, kCube, kCube, 0, 1}, {kCube, kCube, kCube, 1, 1}, {kCube, kCube, -kCube, 1, 0},
+    {-kCube, -kCube, -kCube, 0, 0}, {kCube, -kCube, -kCube, 1, 0}, {-kCube, -kCube, kCube, 0, 1},
+    {-kCube, -kCube, kCube, 0, 1}, {kCube, -kCube, -kCube, 1, 0}, {kCube, -kCube, kCube, 1, 1},
+}};
+
+}
+
+void Mesh::setTriangles(std::vector<float> trianglePositions, std::vector<float> triangleTexCoords)
+{
+    triangleCount = static_cast<std::uint32_t>(trianglePositions.size() / 9);
+    vertexCount = 3 * triangleCount;
+    positions = std::move(trianglePositions);
+    positions.resize(9 * static_cast<std::size_t>(triangleCount));
+    texCoords = std::move(triangleTexCoords);
+    texCoords.resize(6 * static_cast<std::size_t>(triangleCount), 0.0f);
+    deriveCollisionData();
+}
+
+void Mesh::makeFallbackCube()
+{
+    std::vector<float> cubePositions;
+    std::vector<float> cubeTexCoords;
+    for (const CubeCorner& corner : kCubeCorners) {
+        cubePositions.insert(cubePositions.end(), {corner.x, corner.y, corner.z});
+        cubeTexCoords.insert(cubeTexCoords.end(), {corner.s, corner.t});
+    }
+    setTriangles(std::move(cubePositions), std::move(cubeTexCoords));
+}
+
+void Mesh::deriveCollisionData()
+{
+    const std::size_t size = 9 * static_cast<std::size_t>(triangleCount);
+    edges.assign(size, 0.0f);
+    edgeNormals.assign(size, 0.0f);
+    normals.assign(size, 0.0f);
+    for (std::uint32_t t = 0; t < triangleCount; ++t) {
+        const std::array<Vector3, 3> p{vertex(t, 0), vertex(t, 1), vertex(t, 2)};
+        Vector3 n = cross(p[1] - p[0], p[2] - p[0]);
+        const float len = length(n);
+        // A degenerate triangle keeps the zero normal, so no collision or ray finds it.
+        if (len != 0.0f) {
+            n = {n.x / len, n.y / len, n.z / len};
+        }
+        for (int k = 0; k < 3; ++k) {
+            const std::size_t offset = 9 * static_cast<std::size_t>(t) + 3 * static_cast<std::size_t>(k);
+            const Vector3 edge = p[(k + 1) % 3] - p[k];
+            put(normals, offset, n);
+            put(edges, offset, edge);
+            put(edgeNormals, offset, normalized(cross(n, edge)));
+        }
+    }
+    deriveBoundingSphere();
+}
+
+void Mesh::deriveBoundingSphere()
+{
+    if (vertexCount == 0) {
+        boundCentre = {};
+        boundRadius = 1.0f;
+        return;
+    }
+    Vector3 low = vertex(0, 0);
+    Vector3 high = low;
+    for (std::uint32_t t = 0; t < triangleCount; ++t) {
+        for (int k = 0; k < 3; ++k) {
+            const Vector3 v = vertex(t, k);
+            low = {std::min(low.x, v.x), std::min(low.y, v.y), std::min(low.z, v.z)};
+            high = {std::max(high.x, v.x), std::max(high.y, v.y), std::max(high.z, v.z)};
+        }
+    }
+    boundCentre = {(low.x + high.x) / 2.0f, (low.y + high.y) / 2.0f, (low.z + high.z) / 2.0f};
+    float farthestSquared = 0.0f;
+    for (std::uint32_t t = 0; t < triangleCount; ++t) {
+        for (int k = 0; k < 3; ++k) {
+            farthestSquared = std::max(farthestSquared, lengthSquared(vertex(t, k) - boundCentre));
+        }
+    }
+    boundRadius = squareRoot(farthestSquared);
+}
+
+}
