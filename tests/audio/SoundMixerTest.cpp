@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "audio/AudioTestFiles.h"
+#include "platform/SoundBuffer.h"
+#include "platform/SoundMixer.h"
+
+namespace dh {
+namespace {
+
+using audiotest::pcm16;
+
+std::unique_ptr<SoundBuffer> monoBuffer(const std::shared_ptr<SoundMixer>& mixer,
+                                        const std::vector<std::int16_t>& samples, std::uint32_t rate)
+{
+    const std::vector<std::uint8_t> bytes = pcm16(samples);
+    return SoundBuffer::create(mixer, {1, rate, 16}, bytes.data(), bytes.size());
+}
+
+std::vector<std::int16_t> render(SoundMixer& mixer, std::size_t frames)
+{
+    std::vector<std::int16_t> out(2 * frames);
+    mixer.render(out.data(), frames);
+    return out;
+}
+
+TEST(SoundMixer, VolumeAndPanFollowTheDecibelRules)
+{
+    auto mixer = std::make_shared<SoundMixer>(44100);
+    auto buffer = monoBuffer(mixer, std::vector<std::int16_t>(1000, 10000), 44100);
+    ASSERT_TRUE(buffer);
+    struct Case {
+        int volume, pan;
+        double left, right;
+    };
+    // Expected levels: 10000 x 10^(hundredths / 2000) on each side.
+    const Case cases[] = {
+        {0, 0, 10000, 10000},
+        {-600, 0, 10000 * std::pow(10.0, -0.3), 10000 * std::pow(10.0, -0.3)},
+        {0, 10000, 0.1, 10000},
+        {0, -2000, 10000, 1000},
+        {-2000, 4000, 1000 * 0.01, 1000},
+        {-10000, 0, 0.1, 0.1},
+        {500, 20000, 0.1, 10000},  // clamped to 0 dB and fully right
+    };
+    for (const Case& c : cases) {
+        buffer->setVolume(c.volume);
+        buffer->setPan(c.pan);
+        buffer->play(true);
+        const auto out = render(*mixer, 8);
+        buffer->stop();
+        EXPECT_NEAR(out[8], c.left, 0.51) << c.volume << " " << c.pan;
+        EXPECT_NEAR(out[9], c.right, 0.51) << c.volume << " " << c.pan;
+    }
+}
+
+TEST(SoundMixer, DecodesEightBitAndStereoSources)
+{
+    auto mixer = std::make_shared<SoundMixer>(8000);
+    const std::uint8_t eight[] = {255, 0, 128, 192};
+    auto unsignedMono = SoundBuffer::create(mixer, {1, 8000, 8}, eight, sizeof eight);
+    ASSERT_TRUE(unsignedMono);
+    unsignedMono->play(false);
+    auto out = render(*mixer, 5);
+    const std::int16_t expectedMono[] = {127 * 256, 127 * 256, -128 * 256, -128 * 256, 0, 0, 64 * 256, 64 * 256, 0, 0};
+    EXPECT_EQ(out, std::vector<std::int16_t>(std::begin(expectedMono), std::end(expectedMono)));
+
+    const std::vector<std::uint8_t> stereo = pcm16({1000, -2000, 3000, -4000});
+    auto stereoBuffer = SoundBuffer::create(mixer, {2, 8000, 16}, stereo.data(), stereo.size());
+    ASSERT_TRUE(stereoBuffer);
+    stereoBuffer->play(false);
+    out = render(*mixer, 3);
+    EXPECT_EQ(out, (std::vector<std::int16_t>{1000, -2000, 3000, -4000, 0, 0}));
+
+    EXPECT_FALSE(SoundBuffer::create(mixer, {3, 8000, 16}, stereo.data(), stereo.size()));
+    EXPECT_FALSE(SoundBuffer::create(mixer, {1, 8000, 24}, stereo.data(), stereo.size()));
+    EXPECT_FALSE(SoundBuffer::create(mixer, {1, 99, 16}, stereo.data(), stereo.size()));
+    EXPECT_FALSE(SoundBuffer::create(mixer, {2, 8000, 16}, stereo.data(), 3));
+}
+
+TEST(SoundMixer, OneShotStopsAtItsEndAndDuplicatesShareSettings)
+{
+    auto mixer = std::make_shared<SoundMixer>(44100);
+    auto original = monoBuffer(mixer, std::vector<std::int16_t>(300, 5000), 44100);
+    original->setVolume(-2000);
+    original->setPan(2000);
+    auto copy = original->duplicate();
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->volume(), -2000);
+    EXPECT_EQ(copy->pan(), 2000);
+    EXPECT_EQ(copy->frequency(), 44100u);
+    EXPECT_FALSE(copy->isPlaying());
+
+    copy->setVolume(0);
+    copy->setPan(0);
+    copy->play(false);
+    EXPECT_TRUE(copy->isPlaying());
+    const auto out = render(*mixer, 400);
+    EXPECT_EQ(audiotest::soundingFrames(out), 300u);
+    EXPECT_EQ(out[0], 5000);
+    EXPECT_FALSE(copy->isPlaying());
+    EXPECT_EQ(original->volume(), -2000);
+
+    copy->setFrequency(50);
+    EXPECT_EQ(copy->frequency(), 100u);
+    copy->setFrequency(300000);
+    EXPECT_EQ(copy->frequency(), 200000u);
+    copy->setFrequency(0);
+    EXPECT_EQ(copy->frequency(), 44100u);
+}
+
+TEST(SoundMixer, LoopingBufferLoopsSeamlessly)
+{
+    auto mixer = std::make_shared<SoundMixer>(44100);
+    // Four whole cycles in 400 frames: the loop point is inside the waveform.
+    const std::vector<std::int16_t> cycle = audiotest::sine(441.0, 44100, 400);
+    auto buffer = monoBuffer(mixer, cycle, 44100);
+    buffer->play(true);
+    const auto out = render(*mixer, 4000);
+    for (std::size_t i = 0; i < 4000; ++i) {
+        ASSERT_EQ(out[2 * i], cycle[i % 400]) << i;
+    }
+    EXPECT_TRUE(buffer->isPlaying());
+
+    // At half speed every output frame between two sample frames is their
+    // mean, and across the loop point that is the last and the first frame.
+    buffer->stop();
+    auto slow = monoBuffer(mixer, cycle, 22050);
+    slow->play(true);
+    const auto halfSpeed = render(*mixer, 2000);
+    for (std::size_t i = 0; i < 2000; ++i) {
+        const std::size_t at = (i / 2) % 400;
+        const double expected = i % 2 == 0 ? cycle[at] : (cycle[at] + cycle[(at + 1) % 400]) / 2.0;
+        ASSERT_NEAR(halfSpeed[2 * i], expected, 1.0) << i;
+    }
+}
+
+TEST(SoundMixer, SumsVoicesAndSaturates)
+{
+    auto mixer = std::make_shared<SoundMixer>(44100);
+    auto loud = monoBuffer(mixer, std::vector<std::int16_t>(100, 30000), 44100);
+    auto quiet = monoBuffer(mixer, std::vector<std::int16_t>(100, -1000), 44100);
+    auto second = loud->duplicate();
+    loud->play(false);
+    quiet->play(false);
+    auto out = render(*mixer, 1);
+    EXPECT_EQ(out[0], 29000);
+    second->play(false);
+    out = render(*mixer, 1);
+    EXPECT_EQ(out[0], 32767);
+
+    std::vector<std::int16_t> music = {-32000, -32000};
+    loud->stop();
+    quiet->stop();
+    mixer->mixInto(music.data(), 1);
+    EXPECT_EQ(music[0], -2000);
+}
+
+TEST(SoundMixer, DuplicationFailsCleanlyWhenEveryVoiceIsTaken)
+{
+    auto mixer = std::make_shared<SoundMixer>(44100);
+    auto original = monoBuffer(mixer, {1, 2, 3}, 44100);
+    std::vector<std::unique_ptr<SoundBuffer>> copies;
+    while (auto copy = original->duplicate()) {
+        copies.push_back(std::move(copy));
+    }
+    EXPECT_EQ(copies.size(), SoundMixer::kVoices - 1);
+    copies.pop_back();
+    EXPECT_TRUE(original->duplicate());
+}
+
+}
+}
