@@ -25,11 +25,20 @@ int buttonCode(Uint8 sdlButton)
     }
 }
 
+// Closing the last window also brings a quit event; the window system sends
+// the game one close request, so the quit that follows a close is dropped. A
+// quit on its own (a terminal's interrupt) still asks the game to close.
+bool s_closeSent = false;
+bool s_closePosted = false;
+
 bool translateWindowEvent(const SDL_WindowEvent& window, PlatformEvent& event)
 {
     switch (window.event) {
     case SDL_WINDOWEVENT_SIZE_CHANGED: event.type = PlatformEvent::Type::Resize; return true;
-    case SDL_WINDOWEVENT_CLOSE: event.type = PlatformEvent::Type::Close; return true;
+    case SDL_WINDOWEVENT_CLOSE:
+        event.type = PlatformEvent::Type::Close;
+        s_closeSent = true;
+        return true;
     case SDL_WINDOWEVENT_EXPOSED: event.type = PlatformEvent::Type::Expose; return true;
     default: return false;
     }
@@ -68,6 +77,10 @@ bool translate(const SDL_Event& sdl, PlatformEvent& event)
     case SDL_WINDOWEVENT:
         return translateWindowEvent(sdl.window, event);
     case SDL_QUIT:
+        if (s_closeSent) {
+            s_closeSent = false;
+            return false;
+        }
         event.type = PlatformEvent::Type::Close;
         return true;
     default:
@@ -83,6 +96,12 @@ bool platformPollEvent(PlatformEvent& event)
     while (SDL_PollEvent(&sdl))
         if (translate(sdl, event))
             return true;
+    if (s_closePosted) {
+        s_closePosted = false;
+        event = PlatformEvent{};
+        event.type = PlatformEvent::Type::Close;
+        return true;
+    }
     return false;
 }
 
@@ -116,8 +135,10 @@ void platformPostEvent(const PlatformEvent& event)
         sdl.text.text[0] = event.text;
         break;
     case PlatformEvent::Type::Close:
-        sdl.type = SDL_QUIT;
-        break;
+        // SDL drops window events pushed from outside, so a close request is
+        // held here and delivered once SDL's queue is empty.
+        s_closePosted = true;
+        return;
     default:
         return;
     }

@@ -8,10 +8,9 @@ namespace {
 
 SDL_Window* s_window = nullptr;
 SDL_GLContext s_context = nullptr;
-bool s_hasAccum = false;
 std::vector<SDL_Cursor*> s_cursors;
 
-void setContextAttributes(bool withAccumulation)
+void setContextAttributes()
 {
     SDL_GL_ResetAttributes();
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
@@ -22,11 +21,6 @@ void setContextAttributes(bool withAccumulation)
     SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
-    const int accum = withAccumulation ? 8 : 0;
-    SDL_GL_SetAttribute(SDL_GL_ACCUM_RED_SIZE, accum);
-    SDL_GL_SetAttribute(SDL_GL_ACCUM_GREEN_SIZE, accum);
-    SDL_GL_SetAttribute(SDL_GL_ACCUM_BLUE_SIZE, accum);
-    SDL_GL_SetAttribute(SDL_GL_ACCUM_ALPHA_SIZE, accum);
 }
 
 SDL_Window* openWindow(const std::string& title, int width, int height)
@@ -45,14 +39,8 @@ bool platformCreateWindow(const std::string& title, int width, int height, std::
         error = "Unable to create window";
         return false;
     }
-    // Drivers without an accumulation buffer refuse the request outright, so
-    // ask once with it and once without; the shell emulates it when missing.
-    setContextAttributes(true);
+    setContextAttributes();
     s_window = openWindow(title, width, height);
-    if (!s_window) {
-        setContextAttributes(false);
-        s_window = openWindow(title, width, height);
-    }
     if (!s_window) {
         error = "Unable to create window";
         return false;
@@ -60,21 +48,11 @@ bool platformCreateWindow(const std::string& title, int width, int height, std::
     s_context = SDL_GL_CreateContext(s_window);
     if (!s_context) {
         SDL_DestroyWindow(s_window);
-        setContextAttributes(false);
-        s_window = openWindow(title, width, height);
-        s_context = s_window ? SDL_GL_CreateContext(s_window) : nullptr;
-    }
-    if (!s_context) {
-        if (s_window)
-            SDL_DestroyWindow(s_window);
         s_window = nullptr;
         error = "Unable to create OpenGL device context";
         return false;
     }
     SDL_GL_MakeCurrent(s_window, s_context);
-    int accumRed = 0;
-    SDL_GL_GetAttribute(SDL_GL_ACCUM_RED_SIZE, &accumRed);
-    s_hasAccum = accumRed > 0;
     SDL_RaiseWindow(s_window);
     return true;
 }
@@ -98,11 +76,6 @@ void platformDestroyWindow()
 bool platformWindowExists()
 {
     return s_window != nullptr;
-}
-
-bool platformHasAccumulationBuffer()
-{
-    return s_hasAccum;
 }
 
 bool platformSetSwapInterval(int interval)

@@ -19,13 +19,11 @@ struct WindowFrame {
 };
 
 // Creates the window with a compatibility OpenGL context (double buffered,
-// RGBA 8888, 24-bit depth, 8-bit stencil, an 8-bit accumulation buffer when the
-// driver has one) and makes it current. On failure returns false and sets error
+// RGBA 8888, 24-bit depth, 8-bit stencil) and makes it current. On failure returns false and sets error
 // to one of the game's fatal texts.
 bool platformCreateWindow(const std::string& title, int width, int height, std::string& error);
 void platformDestroyWindow();
 bool platformWindowExists();
-bool platformHasAccumulationBuffer();
 bool platformSetSwapInterval(int interval);
 void platformSwapBuffers();
 void platformSetTitle(const std::string& title);

@@ -1,18 +1,17 @@
 #include "shell/AccumulationBuffer.h"
 
-#include "platform/PlatformWindow.h"
 #include "shell/GLWindow.h"
 
 #include <GL/gl.h>
+
+#include <initializer_list>
 
 namespace dh {
 
 namespace {
 
-bool s_forceEmulation = false;
-
-// The stand-in keeps the buffer as a texture of the frame times a scale,
-// so multiplying costs nothing until the buffer is used again.
+// The buffer is a texture of a frame times a scale, so multiplying costs
+// nothing until the buffer is used again.
 struct EmulatedBuffer {
     GLuint frame = 0;
     GLuint scratch = 0;
@@ -21,11 +20,6 @@ struct EmulatedBuffer {
     float scale = 0.0f;
 };
 EmulatedBuffer s_buffer;
-
-bool useNative()
-{
-    return platformHasAccumulationBuffer() && !s_forceEmulation;
-}
 
 void makeTexture(GLuint& texture, int width, int height)
 {
@@ -106,10 +100,6 @@ void drawFullScreen(GLuint texture, float weight, bool additive)
 
 void accumLoad(float weight)
 {
-    if (useNative()) {
-        glAccum(GL_LOAD, weight);
-        return;
-    }
     ensureTextures();
     copyBackBufferTo(s_buffer.frame);
     s_buffer.scale = weight;
@@ -117,20 +107,12 @@ void accumLoad(float weight)
 
 void accumMultiply(float factor)
 {
-    if (useNative()) {
-        glAccum(GL_MULT, factor);
-        return;
-    }
     s_buffer.scale *= factor;
 }
 
 // buffer := scale x buffer + weight x frame, leaving the frame on screen.
 void accumAdd(float weight)
 {
-    if (useNative()) {
-        glAccum(GL_ACCUM, weight);
-        return;
-    }
     ensureTextures();
     copyBackBufferTo(s_buffer.scratch);
     drawFullScreen(s_buffer.frame, s_buffer.scale, false);
@@ -142,23 +124,9 @@ void accumAdd(float weight)
 
 void accumReturn(float weight)
 {
-    if (useNative()) {
-        glAccum(GL_RETURN, weight);
-        return;
-    }
     if (!s_buffer.frame)
         return;
     drawFullScreen(s_buffer.frame, s_buffer.scale * weight, false);
-}
-
-bool accumIsNative()
-{
-    return useNative();
-}
-
-void accumForceEmulation(bool force)
-{
-    s_forceEmulation = force;
 }
 
 void releaseAccumulationBuffer()

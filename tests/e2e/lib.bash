@@ -1,0 +1,61 @@
+# Shared helpers for the end-to-end scripts: each script gets the game's path
+# as its first argument and runs inside its own Xvfb (tests/support/with-xvfb.sh).
+
+game="$1"
+bin_dir=$(cd "$(dirname "$game")" && pwd)
+out_dir="$bin_dir/test-output/e2e"
+mkdir -p "$out_dir"
+# Saves go to a private folder, never the developer's own.
+export XDG_DATA_HOME=$(mktemp -d)
+export HOME="$XDG_DATA_HOME"
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
+    exit 1
+}
+
+start_game() {
+    "$game" &
+    game_pid=$!
+}
+
+# Waits up to $2 seconds (default 20) for a window titled $1; prints its id.
+wait_for_window() {
+    local title="$1" limit="${2:-20}" id=""
+    for _ in $(seq $((limit * 10))); do
+        id=$(xdotool search --name "^$title\$" 2>/dev/null | head -n1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        kill -0 "$game_pid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+screenshot() {
+    import -window root "$out_dir/$1.png"
+}
+
+# Fraction of pixels in a screenshot that are not black.
+lit_fraction() {
+    convert "$out_dir/$1.png" -colorspace Gray -threshold 2% -format '%[fx:mean]' info:
+}
+
+close_window() {
+    "$bin_dir/x-close-window" "$1"
+}
+
+# Waits up to $1 seconds for the game to end and sets exit_code; fails when
+# the game is still running then.
+wait_for_exit() {
+    local limit="$1"
+    for _ in $(seq $((limit * 20))); do
+        if ! kill -0 "$game_pid" 2>/dev/null; then
+            wait "$game_pid"
+            exit_code=$?
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}

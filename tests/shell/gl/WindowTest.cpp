@@ -1,0 +1,217 @@
+#include "platform/KeyState.h"
+#include "platform/PlatformEvents.h"
+#include "platform/PlatformWindow.h"
+#include "shell/AccumulationBuffer.h"
+#include "shell/GLWindow.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+namespace {
+
+struct Recorder : dh::GLWindowEventListener {
+    std::vector<std::string> calls;
+    int paints = 0;
+    void onMouseMove(int x, int y) override { calls.push_back("move " + std::to_string(x) + " " + std::to_string(y)); }
+    void onMouseDown(int x, int y, int b) override
+    {
+        calls.push_back("down " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(b));
+    }
+    void onMouseUp(int x, int y, int b) override
+    {
+        calls.push_back("up " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(b));
+    }
+    void onKeyDown(unsigned k) override { calls.push_back("keydown " + std::to_string(k)); }
+    void onKeyUp(unsigned k) override { calls.push_back("keyup " + std::to_string(k)); }
+    void onClose() override { calls.push_back("close"); }
+    void onDestroy() override { calls.push_back("destroy"); }
+    void onPaint() override { ++paints; }
+};
+
+std::array<unsigned char, 4> pixelAt(int x, int yFromTop)
+{
+    std::array<unsigned char, 4> rgba{};
+    glReadBuffer(GL_BACK);
+    glReadPixels(x, dh::clientHeight() - 1 - yFromTop, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    return rgba;
+}
+
+void fillRect(float x0, float y0, float x1, float y1)
+{
+    glBegin(GL_QUADS);
+    glVertex2f(x0, y0);
+    glVertex2f(x1, y0);
+    glVertex2f(x1, y1);
+    glVertex2f(x0, y1);
+    glEnd();
+}
+
+void post(dh::PlatformEvent::Type type, int x, int y, int button, unsigned key)
+{
+    dh::PlatformEvent event;
+    event.type = type;
+    event.x = x;
+    event.y = y;
+    event.button = button;
+    event.key = key;
+    dh::platformPostEvent(event);
+}
+
+class Window : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dh::createGLWindow();
+        ASSERT_TRUE(dh::isWindowOpen());
+        dh::g_listener = nullptr;
+        dh::pumpMessages();
+    }
+    void TearDown() override { dh::g_listener = nullptr; }
+};
+
+}
+
+TEST_F(Window, ClientAreaIsEightHundredBySixHundredWithTheGameTitle)
+{
+    EXPECT_EQ(dh::clientWidth(), 800);
+    EXPECT_EQ(dh::clientHeight(), 600);
+    EXPECT_EQ(dh::g_cursorMode, 1);
+}
+
+TEST_F(Window, OrthoProjectionMapsClientPixelsFromTheTopLeft)
+{
+    for (auto [w, h] : {std::pair{800, 600}, std::pair{1280, 720}}) {
+        dh::setClientSize(w, h);
+        dh::pumpMessages();
+        // The X server applies the new size on its own time; one buffer swap
+        // lets the GL drawable catch up.
+        dh::swapBuffers();
+        ASSERT_EQ(dh::clientWidth(), w);
+        ASSERT_EQ(dh::clientHeight(), h);
+        dh::clearScreen();
+        dh::setOrthoProjection();
+        glDisable(GL_DEPTH_TEST);
+        glColor3f(1, 0, 0);
+        fillRect(0, 0, 1, 1);
+        glColor3f(0, 1, 0);
+        fillRect(static_cast<float>(w - 1), static_cast<float>(h - 1), static_cast<float>(w), static_cast<float>(h));
+        glFinish();
+        EXPECT_EQ(pixelAt(0, 0)[0], 255) << w;
+        EXPECT_EQ(pixelAt(1, 0)[0], 0) << w;
+        EXPECT_EQ(pixelAt(0, 1)[0], 0) << w;
+        EXPECT_EQ(pixelAt(w - 1, h - 1)[1], 255) << w;
+        EXPECT_EQ(pixelAt(w - 2, h - 1)[1], 0) << w;
+    }
+    dh::setClientSize(800, 600);
+}
+
+TEST_F(Window, ManyInvalidationsGiveOnePaintAfterTheQueue)
+{
+    Recorder recorder;
+    dh::g_listener = &recorder;
+    post(dh::PlatformEvent::Type::KeyDown, 0, 0, 0, 'Q');
+    dh::invalidateWindow();
+    dh::invalidateWindow();
+    dh::invalidateWindow();
+    dh::pumpMessages();
+    EXPECT_EQ(recorder.paints, 1);
+    ASSERT_EQ(recorder.calls.size(), 1u);
+    EXPECT_EQ(recorder.calls[0], "keydown 81");
+    dh::pumpMessages();
+    EXPECT_EQ(recorder.paints, 1);
+}
+
+TEST_F(Window, EventsReachTheListenerAndUpdateTheGlobalsWithoutOne)
+{
+    Recorder recorder;
+    dh::g_listener = &recorder;
+    post(dh::PlatformEvent::Type::MouseMove, 12, 34, 0, 0);
+    post(dh::PlatformEvent::Type::MouseDown, 15, 35, 2, 0);
+    post(dh::PlatformEvent::Type::MouseUp, 16, 36, 4, 0);
+    post(dh::PlatformEvent::Type::MouseDown, 17, 37, 1, 0);
+    post(dh::PlatformEvent::Type::KeyDown, 0, 0, 0, dh::VK_F1 + 4);
+    post(dh::PlatformEvent::Type::KeyUp, 0, 0, 0, 13);
+    dh::pumpMessages();
+    const std::vector<std::string> expected{"move 12 34", "down 15 35 2", "up 16 36 4",
+                                            "down 17 37 1", "keydown 116", "keyup 13"};
+    EXPECT_EQ(recorder.calls, expected);
+    EXPECT_EQ(dh::g_lastKeyDown, 116u);
+
+    dh::g_listener = nullptr;
+    post(dh::PlatformEvent::Type::MouseMove, 321, 123, 0, 0);
+    post(dh::PlatformEvent::Type::KeyDown, 0, 0, 0, dh::VK_ESCAPE);
+    dh::pumpMessages();
+    EXPECT_EQ(dh::g_mouseX, 321);
+    EXPECT_EQ(dh::g_mouseY, 123);
+    EXPECT_EQ(dh::g_lastKeyDown, 27u);
+    EXPECT_EQ(recorder.calls.size(), expected.size());
+}
+
+TEST_F(Window, AccumulationReturnsTheFrozenFrameDarkened)
+{
+    dh::setOrthoProjection();
+    glDisable(GL_BLEND);
+    glColor3f(0, 1, 0);
+    fillRect(0, 0, 800, 600);
+    glColor3f(1, 0, 0);
+    fillRect(0, 0, 400, 600);
+    glReadBuffer(GL_BACK);
+    dh::accumLoad(1.0f);
+    glClearColor(0, 0, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    dh::accumReturn(0.3f);
+    glFinish();
+    EXPECT_NEAR(pixelAt(100, 300)[0], 76.5, 1.0);
+    EXPECT_EQ(pixelAt(100, 300)[2], 0);
+    EXPECT_NEAR(pixelAt(700, 300)[1], 76.5, 1.0);
+
+    dh::accumMultiply(0.5f);
+    dh::accumReturn(1.0f);
+    glFinish();
+    EXPECT_NEAR(pixelAt(100, 300)[0], 127.5, 1.0);
+
+    // buffer := 0.5 x red + 0.25 x the white frame on screen, which stays there.
+    glColor3f(1, 1, 1);
+    fillRect(0, 0, 800, 600);
+    dh::accumAdd(0.25f);
+    glFinish();
+    EXPECT_EQ(pixelAt(100, 300)[1], 255);
+    dh::accumReturn(1.0f);
+    glFinish();
+    EXPECT_NEAR(pixelAt(100, 300)[0], 191.25, 1.5);
+    EXPECT_NEAR(pixelAt(100, 300)[1], 63.75, 1.5);
+}
+
+TEST_F(Window, ListenerDecidesOnCloseAndNoListenerMeansDestroy)
+{
+    struct Closer : Recorder {
+        void onClose() override
+        {
+            Recorder::onClose();
+            dh::destroyWindow();
+        }
+    } closer;
+    Recorder keeper;
+    dh::g_listener = &keeper;
+    post(dh::PlatformEvent::Type::Close, 0, 0, 0, 0);
+    dh::pumpMessages();
+    EXPECT_TRUE(dh::isWindowOpen());
+    EXPECT_EQ(keeper.calls, std::vector<std::string>{"close"});
+
+    dh::g_listener = &closer;
+    post(dh::PlatformEvent::Type::Close, 0, 0, 0, 0);
+    dh::pumpMessages();
+    EXPECT_FALSE(dh::isWindowOpen());
+    EXPECT_EQ(closer.calls, (std::vector<std::string>{"close", "destroy"}));
+    EXPECT_EQ(dh::g_listener, nullptr);
+
+    dh::createGLWindow();
+    ASSERT_TRUE(dh::isWindowOpen());
+    dh::g_listener = nullptr;
+    post(dh::PlatformEvent::Type::Close, 0, 0, 0, 0);
+    dh::pumpMessages();
+    EXPECT_FALSE(dh::isWindowOpen());
+}
