@@ -1,3 +1,75 @@
 #include "AssetGenerators.h"
+#include "PaintText.h"
+#include "TgaWriter.h"
 
-void generateFonts(const std::filesystem::path&) {}
+#include <algorithm>
+#include <stdexcept>
+
+namespace gfxgen {
+namespace {
+
+constexpr int kFirstGlyph = 33; // space and the control bytes stay empty
+constexpr int kLastGlyph = 126;
+
+struct Extent {
+    int above = 0; // rows above the baseline
+    int below = 0; // rows below it
+    int widest = 0;
+};
+
+Extent measure(const FontFace& face)
+{
+    Extent e;
+    for (int c = kFirstGlyph; c <= kLastGlyph; ++c) {
+        const GlyphBitmap g = face.glyph(static_cast<unsigned long>(c));
+        e.above = std::max(e.above, g.top);
+        e.below = std::max(e.below, g.height - g.top);
+        e.widest = std::max(e.widest, g.width);
+    }
+    return e;
+}
+
+// The largest pixel size at which every printable glyph fits inside its cell
+// (with a clear column each side: monospaced glyphs are narrower than tall).
+int fittingPixelSize(const std::filesystem::path& file, int cell)
+{
+    for (int size = cell + cell / 2; size > 4; --size) {
+        const Extent e = measure(FontFace(file, size));
+        if (e.above + e.below <= cell && e.widest <= cell - 2)
+            return size;
+    }
+    throw std::runtime_error("font does not fit its cells");
+}
+
+// A 16 x 16 grid of square cells, one per byte value, row 0 at the top: white
+// glyphs whose alpha is the coverage, each centred on the cell's width with
+// one shared baseline.
+Image glyphSheet(const std::filesystem::path& file, int cell)
+{
+    const FontFace face(file, fittingPixelSize(file, cell));
+    const Extent e = measure(face);
+    const int baseline = (cell - (e.above + e.below)) / 2 + e.above;
+    Image sheet(cell * 16, cell * 16, Colour{1.0f, 1.0f, 1.0f, 0.0f});
+    for (int c = kFirstGlyph; c <= kLastGlyph; ++c) {
+        const GlyphBitmap g = face.glyph(static_cast<unsigned long>(c));
+        int x0 = (cell - g.advance) / 2 + g.left;
+        x0 = std::clamp(x0, 1, cell - 1 - g.width);
+        const int y0 = baseline - g.top;
+        const int cellX = (c % 16) * cell, cellY = (c / 16) * cell;
+        for (int y = 0; y < g.height; ++y)
+            for (int x = 0; x < g.width; ++x)
+                sheet.at(cellX + x0 + x, cellY + y0 + y).a = g.coverage[static_cast<size_t>(y) * g.width + x] / 255.0f;
+    }
+    return sheet;
+}
+
+} // namespace
+} // namespace gfxgen
+
+void generateFonts(const std::filesystem::path& fntDir)
+{
+    using namespace gfxgen;
+    // main is drawn 8 units tall and big 16: about 16 and 32 pixels at full HD.
+    writeFile(fntDir / "main.tga", encodeTga(glyphSheet(kMonoFont, 16), TgaDepth::Rgba32));
+    writeFile(fntDir / "big.tga", encodeTga(glyphSheet(kMonoBoldFont, 32), TgaDepth::Rgba32));
+}

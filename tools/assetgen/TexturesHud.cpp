@@ -1,0 +1,5 @@
+#include "TexturesParts.h"
+
+namespace gfxgen {
+void paintHudTextures(const std::filesystem::path&) {}
+}

@@ -1,0 +1,5 @@
+#include "TexturesParts.h"
+
+namespace gfxgen {
+void paintMenuTextures(const std::filesystem::path&) {}
+}

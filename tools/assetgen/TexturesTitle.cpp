@@ -1,0 +1,5 @@
+#include "TexturesParts.h"
+
+namespace gfxgen {
+void paintTitleScreen(const std::filesystem::path&) {}
+}
