@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <set>
+#include <thread>
+
+#include "audio/AudioTestFiles.h"
+#include "audio/Music.h"
+#include "flight/Random.h"
+#include "platform/MusicPlayer.h"
+
+namespace dh {
+namespace {
+
+// Three tracks, the intro in its subfolder and a file that is no track.
+std::string writeMusicFolder()
+{
+    const std::filesystem::path folder = audiotest::outputFolder("mus");
+    std::filesystem::create_directories(folder / "intro");
+    audiotest::writeFile(folder / "alpha.mid", audiotest::midiBytes(60));
+    audiotest::writeFile(folder / "beta.mid", audiotest::midiBytes(64));
+    audiotest::writeFile(folder / "gamma.MID", audiotest::midiBytes(67));
+    audiotest::writeFile(folder / "intro" / "intro.mid", audiotest::midiBytes(48));
+    audiotest::writeFile(folder / "notes.txt", {'x'});
+    return "test-output//audio//mus";
+}
+
+class MusicTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        folder = writeMusicFolder();
+        g_musicEnabled = true;
+        initMusic();
+        if (!g_musicReady) {
+            GTEST_SKIP() << "no audio output or no General MIDI soundfont";
+        }
+        buildPlaylist(folder);
+    }
+    void TearDown() override
+    {
+        shutdownMusic();
+        g_musicEnabled = true;
+    }
+
+    std::uint32_t playCount(const std::string& name)
+    {
+        for (const MusicTrack& track : playlist()) {
+            if (track.fileName == name) {
+                return track.playCount;
+            }
+        }
+        ADD_FAILURE() << "no track " << name;
+        return 0;
+    }
+
+    std::string folder;
+};
+
+TEST_F(MusicTest, PlaylistHoldsTheTracksButNotTheIntro)
+{
+    ASSERT_EQ(playlist().size(), 3u);
+    EXPECT_EQ(playlist()[0].fileName, "alpha.mid");
+    EXPECT_EQ(playlist()[1].fileName, "beta.mid");
+    EXPECT_EQ(playlist()[2].fileName, "gamma.MID");
+    for (const MusicTrack& track : playlist()) {
+        EXPECT_EQ(track.playCount, 0u);
+    }
+    buildPlaylist("test-output//audio//no-such-folder");
+    EXPECT_TRUE(playlist().empty());
+    playNextTrack();
+    EXPECT_TRUE(currentMusicFile().empty());
+}
+
+TEST_F(MusicTest, EveryTrackPlaysOnceBeforeAnyPlaysTwice)
+{
+    std::set<std::string> heard;
+    for (int jump = 0; jump < 3; ++jump) {
+        playNextTrack();
+        EXPECT_TRUE(isMusicPlaying());
+        heard.insert(currentMusicFile());
+    }
+    EXPECT_EQ(heard.size(), 3u);
+    for (const MusicTrack& track : playlist()) {
+        EXPECT_EQ(track.playCount, 1u);
+    }
+    playNextTrack();
+    EXPECT_EQ(playCount("alpha.mid") + playCount("beta.mid") + playCount("gamma.MID"), 4u);
+}
+
+TEST_F(MusicTest, TiesAreBrokenByTheSharedGenerator)
+{
+    g_randomSeed = 0x1234567u;
+    const std::uint32_t draw = random();
+    const char* names[] = {"alpha.mid", "beta.mid", "gamma.MID"};
+    const std::string expected = names[draw % 3];
+    g_randomSeed = 0x1234567u;
+    playNextTrack();
+    EXPECT_EQ(currentMusicFile(), folder + "\\" + expected);
+    EXPECT_EQ(playCount(expected), 1u);
+}
+
+TEST_F(MusicTest, MusicSwitchedOffCountsNothing)
+{
+    playNextTrack();
+    ASSERT_FALSE(currentMusicFile().empty());
+    g_musicEnabled = false;
+    stopMusic();
+    EXPECT_FALSE(isMusicPlaying());
+    playNextTrack();
+    playMusicFile(folder + "\\alpha.mid");
+    EXPECT_TRUE(currentMusicFile().empty());
+    EXPECT_EQ(playCount("alpha.mid") + playCount("beta.mid") + playCount("gamma.MID"), 1u);
+    g_musicEnabled = true;
+    EXPECT_FALSE(isMusicPlaying());
+}
+
+TEST_F(MusicTest, IntroAndGeneratedTracksPlayForASecond)
+{
+    std::vector<std::string> tracks = {folder + "\\intro\\intro.mid"};
+    const std::filesystem::path generated = std::filesystem::path(DH_BUILD_DIR) / "mus";
+    if (std::filesystem::exists(generated / "intro" / "intro.mid")) {
+        tracks.push_back("mus\\intro\\intro.mid");
+        buildPlaylist();
+        EXPECT_FALSE(playlist().empty());
+        for (const MusicTrack& track : playlist()) {
+            tracks.push_back("mus\\" + track.fileName);
+        }
+    }
+    for (const std::string& track : tracks) {
+        playMusicFile(track);
+        EXPECT_EQ(currentMusicFile(), track);
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        EXPECT_TRUE(isMusicPlaying()) << track;
+    }
+    stopMusic();
+    EXPECT_FALSE(isMusicPlaying());
+    playMusicFile(folder + "\\notes.txt");
+    EXPECT_TRUE(currentMusicFile().empty());
+}
+
+TEST(MusicOff, WithoutThePlayerNothingHappens)
+{
+    ASSERT_FALSE(g_musicReady);
+    buildPlaylist(writeMusicFolder());
+    playNextTrack();
+    for (const MusicTrack& track : playlist()) {
+        EXPECT_EQ(track.playCount, 0u);
+    }
+    playMusicFile("mus\\intro\\intro.mid");
+    EXPECT_TRUE(currentMusicFile().empty());
+    shutdownMusic();
+    EXPECT_TRUE(playlist().empty());
+}
+
+}
+}
