@@ -124,8 +124,11 @@ void collideWithStatic(const ObjectRef& moverRef, const ObjectRef& otherRef)
     const Matrix3& r = s.orientation;
     Vector3 x = transform(r, centreOf(m) - s.position);
     Vector3 p = transform(r, m.position - s.position);
+    // The contact count pushes its own copy of the centre: separating from a
+    // centre already pushed off the edges would leave the sphere inside.
+    Vector3 probe = x;
     Vector3 normalSum;
-    const int count = gatherContacts(*s.mesh, x, rm, normalSum);
+    const int count = gatherContacts(*s.mesh, probe, rm, normalSum);
     separate(*s.mesh, x, p, rm);
     m.position = transformTransposed(r, p) + s.position;
     if (count == 0) {

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "flight/MovingGameObject.h"
+#include "flight/ObjectList.h"
+#include "flight/StaticGameObject.h"
+#include "rendering/Mesh.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace flighttest {
+
+// What happened to a test object; kept outside it so it survives the object.
+struct Events {
+    int collisions = 0;
+    int damaged = 0;
+    int sounds = 0;
+    int added = 0;
+    int removed = 0;
+    int destroyed = 0;
+    int updates = 0;
+};
+
+template <typename Base>
+class Recorder : public Base {
+public:
+    explicit Recorder(Events* events = nullptr, dh::Mesh* mesh = nullptr) : events_(events)
+    {
+        this->mesh = mesh;
+        this->collidable = true;
+        this->visible = true;
+        this->shield = 1000.0f;
+    }
+    ~Recorder() override { count(&Events::destroyed); }
+
+    void onCollision(dh::GameObject* other) override
+    {
+        count(&Events::collisions);
+        if (onCollisionDo) {
+            onCollisionDo(other);
+        }
+    }
+    void onDamaged(dh::GameObject*) override { count(&Events::damaged); }
+    void onAddedToWorld() override { count(&Events::added); }
+    void onRemovedFromWorld() override { count(&Events::removed); }
+    void update(float) override
+    {
+        count(&Events::updates);
+        if (onUpdateDo) {
+            onUpdateDo();
+        }
+    }
+
+    std::function<void(dh::GameObject*)> onCollisionDo;
+    std::function<void()> onUpdateDo;
+
+protected:
+    void count(int Events::*field)
+    {
+        if (events_ != nullptr) {
+            ++(events_->*field);
+        }
+    }
+
+private:
+    Events* events_;
+};
+
+class TestMover : public Recorder<dh::MovingGameObject> {
+public:
+    using Recorder::Recorder;
+    void playCollisionSound() override
+    {
+        count(&Events::sounds);
+        MovingGameObject::playCollisionSound();
+    }
+};
+
+using TestStatic = Recorder<dh::StaticGameObject>;
+
+// An axis-aligned cube centred on the origin with the given half size,
+// triangles facing outwards.
+inline std::unique_ptr<dh::Mesh> makeBox(float half)
+{
+    auto mesh = std::make_unique<dh::Mesh>();
+    mesh->makeFallbackCube();
+    std::vector<float> positions = mesh->positions;
+    for (float& p : positions) {
+        p *= half / 256.0f;
+    }
+    mesh->setTriangles(std::move(positions), mesh->texCoords);
+    return mesh;
+}
+
+inline std::unique_ptr<dh::Mesh> makeTriangles(std::vector<float> positions)
+{
+    auto mesh = std::make_unique<dh::Mesh>();
+    mesh->setTriangles(std::move(positions), {});
+    return mesh;
+}
+
+}
