@@ -29,6 +29,7 @@ int buttonCode(Uint8 sdlButton)
 // the game one close request, so the quit that follows a close is dropped. A
 // quit on its own (a terminal's interrupt) still asks the game to close.
 bool s_closeSent = false;
+const std::uint32_t* s_fakeClock = nullptr;
 bool s_closePosted = false;
 
 bool translateWindowEvent(const SDL_WindowEvent& window, PlatformEvent& event)
@@ -147,7 +148,12 @@ void platformPostEvent(const PlatformEvent& event)
 
 std::uint32_t platformMilliseconds()
 {
-    return SDL_GetTicks();
+    return s_fakeClock ? *s_fakeClock : SDL_GetTicks();
+}
+
+void platformOverrideClock(const std::uint32_t* fakeNow)
+{
+    s_fakeClock = fakeNow;
 }
 
 void platformSleep(std::uint32_t milliseconds)

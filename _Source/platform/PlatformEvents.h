@@ -24,6 +24,9 @@ void platformPostEvent(const PlatformEvent& event);
 
 // Milliseconds since the program started.
 std::uint32_t platformMilliseconds();
+// Tests run time-driven code on a clock of their own: while set, the process
+// clock reads *fakeNow. Null restores the real clock.
+void platformOverrideClock(const std::uint32_t* fakeNow);
 void platformSleep(std::uint32_t milliseconds);
 
 }
