@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <thread>
 
 #include "audio/AudioTestFiles.h"
@@ -101,7 +102,8 @@ TEST(AudioListen, FlightSceneMix)
 }
 
 // The music as the output hears it, through SDL's disk driver.
-std::vector<std::int16_t> recordMusic(const std::string& track, const std::filesystem::path& raw, double seconds)
+std::optional<std::vector<std::int16_t>> recordMusic(const std::string& track, const std::filesystem::path& raw,
+                                                    double seconds)
 {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", raw.c_str(), 1);
@@ -124,7 +126,7 @@ std::vector<std::int16_t> recordMusic(const std::string& track, const std::files
     unsetenv("SDL_DISKAUDIODELAY");
     unsetenv("SDL_AUDIODRIVER");
     if (!ready) {
-        return {};
+        return std::nullopt;
     }
     std::ifstream in(raw, std::ios::binary);
     const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -137,8 +139,8 @@ std::vector<std::int16_t> recordMusic(const std::string& track, const std::files
     }
     first &= ~std::size_t{1};
     const std::size_t count = std::min(stereo.size() - first, static_cast<std::size_t>(seconds * 44100) * 2);
-    return {stereo.begin() + static_cast<std::ptrdiff_t>(first),
-            stereo.begin() + static_cast<std::ptrdiff_t>(first + count)};
+    return std::vector<std::int16_t>(stereo.begin() + static_cast<std::ptrdiff_t>(first),
+                                     stereo.begin() + static_cast<std::ptrdiff_t>(first + count));
 }
 
 TEST(AudioListen, MusicTracks)
@@ -155,10 +157,11 @@ TEST(AudioListen, MusicTracks)
     }
     for (const std::string& track : tracks) {
         const std::string name = std::filesystem::path(track).stem().string();
-        const std::vector<std::int16_t> music = recordMusic(track, out / (name + ".raw"), 3.0);
-        if (music.empty()) {
+        const auto recorded = recordMusic(track, out / (name + ".raw"), 3.0);
+        if (!recorded) {
             GTEST_SKIP() << "no audio output or no General MIDI soundfont";
         }
+        const std::vector<std::int16_t>& music = *recorded;
         writeStereoWav(out / (name + ".wav"), music);
         std::filesystem::remove(out / (name + ".raw"));
         EXPECT_GE(music.size(), 2u * 44100u * 2u) << track;

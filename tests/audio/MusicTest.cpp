@@ -13,17 +13,19 @@
 namespace dh {
 namespace {
 
-// Three tracks, the intro in its subfolder and a file that is no track.
+// Three tracks, the intro in its subfolder and a file that is no track, in a
+// folder of the running test's own (tests may run at once).
 std::string writeMusicFolder()
 {
-    const std::filesystem::path folder = audiotest::outputFolder("mus");
+    const std::string name = std::string("mus-") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::filesystem::path folder = audiotest::outputFolder(name);
     std::filesystem::create_directories(folder / "intro");
     audiotest::writeFile(folder / "alpha.mid", audiotest::midiBytes(60));
     audiotest::writeFile(folder / "beta.mid", audiotest::midiBytes(64));
     audiotest::writeFile(folder / "gamma.MID", audiotest::midiBytes(67));
     audiotest::writeFile(folder / "intro" / "intro.mid", audiotest::midiBytes(48));
     audiotest::writeFile(folder / "notes.txt", {'x'});
-    return "test-output//audio//mus";
+    return "test-output//audio//" + name;
 }
 
 class MusicTest : public ::testing::Test {

@@ -17,10 +17,16 @@ protected:
     void SetUp() override { initOfflineSoundDevice(22050); }
     void TearDown() override { shutdownSoundDevice(); }
 
+    // Each test writes into a folder of its own, so tests may run at once.
+    static std::string folder()
+    {
+        return std::string("wav-") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    }
+
     std::unique_ptr<SoundSample> load(const std::string& name, const WavSpec& spec)
     {
-        audiotest::writeFile(audiotest::outputFolder("wav") / name, audiotest::wavBytes(spec));
-        return loadWav(audiotest::assetName("wav", name));
+        audiotest::writeFile(audiotest::outputFolder(folder()) / name, audiotest::wavBytes(spec));
+        return loadWav(audiotest::assetName(folder(), name));
     }
 
     // What the sample sounds like played once at its own rate.
@@ -108,8 +114,8 @@ TEST_F(WavLoad, RejectsWrongHeaders)
     spec.bits = 24;
     rejected("bits24.wav", spec);
 
-    audiotest::writeFile(audiotest::outputFolder("wav") / "short.wav", {'R', 'I', 'F', 'F', 0, 0});
-    EXPECT_FALSE(loadWav(audiotest::assetName("wav", "short.wav"))->buffer);
+    audiotest::writeFile(audiotest::outputFolder(folder()) / "short.wav", {'R', 'I', 'F', 'F', 0, 0});
+    EXPECT_FALSE(loadWav(audiotest::assetName(folder(), "short.wav"))->buffer);
 }
 
 TEST_F(WavLoad, RejectsOrTrimsBadData)
@@ -147,11 +153,11 @@ TEST_F(WavLoad, RejectsOrTrimsBadData)
 
 TEST_F(WavLoad, MissingFileOrNoDeviceGivesASilentSample)
 {
-    EXPECT_FALSE(loadWav("test-output//audio//wav//absent.wav")->buffer);
+    EXPECT_FALSE(loadWav(audiotest::assetName(folder(), "absent.wav"))->buffer);
     EXPECT_FALSE(loadWav("")->buffer);
     load("plain.wav", validSpec());
     shutdownSoundDevice();
-    EXPECT_FALSE(loadWav(audiotest::assetName("wav", "plain.wav"))->buffer);
+    EXPECT_FALSE(loadWav(audiotest::assetName(folder(), "plain.wav"))->buffer);
 }
 
 TEST_F(WavLoad, EveryGeneratedSampleLoads)
