@@ -3,6 +3,7 @@
 #include <list>
 
 #include "platform/AudioOutput.h"
+#include "platform/PlatformFiles.h"
 
 namespace dh {
 
@@ -126,6 +127,17 @@ void releaseSoundList()
         g_samples[i].reset();
         *kSampleFiles[i].sample = nullptr;
     }
+}
+
+SoundSample* findSample(const std::string& fileName)
+{
+    const std::string wanted = normalizeAssetPath(fileName);
+    for (const SampleFile& file : kSampleFiles) {
+        if (normalizeAssetPath(file.fileName) == wanted) {
+            return *file.sample;
+        }
+    }
+    return nullptr;
 }
 
 void playSound(const SoundSample* sample)

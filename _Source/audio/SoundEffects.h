@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "audio/SoundSample.h"
 #include "platform/SoundMixer.h"
@@ -56,6 +57,8 @@ extern const std::array<SampleFile, 22> kSampleFiles;
 
 void loadSoundList();
 void releaseSoundList();
+// The sample loaded from fileName ("snd//dock.wav", any separators), or null.
+SoundSample* findSample(const std::string& fileName);
 
 // Plays an interface sound once, unpositioned, when sound is enabled.
 void playSound(const SoundSample* sample);

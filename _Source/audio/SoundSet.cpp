@@ -135,6 +135,13 @@ void setSoundPitch(SoundSet& set, std::uint32_t handle, float pitch)
     }
 }
 
+void setSoundListener(SoundSet& set, const Vector3& eye, const Matrix3& viewRotation)
+{
+    set.listenerPosition = {-eye.x, -eye.y, -eye.z};
+    const std::array<float, 9>& v = viewRotation.m;
+    set.listenerRotation = {v[0], v[3], v[6], v[1], v[4], v[7], v[2], v[5], v[8]};
+}
+
 void pauseSounds(SoundSet& set)
 {
     for (std::uint32_t i = 0; i < set.count; ++i) {

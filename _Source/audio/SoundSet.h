@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "audio/SoundSample.h"
+#include "flight/Matrix3.h"
+#include "flight/Vector3.h"
 #include "platform/SoundBuffer.h"
 
 namespace dh {
@@ -46,6 +48,10 @@ std::uint32_t playSoundAt(SoundSet& set, const SoundSample* sample, float x, flo
 void stopSound(SoundSet& set, std::uint32_t handle);
 void setSoundPosition(SoundSet& set, std::uint32_t handle, float x, float y, float z);
 void setSoundPitch(SoundSet& set, std::uint32_t handle, float pitch);
+
+// Hears the world from a camera: its eye point and its view rotation (world
+// to eye directions, as getViewRotation gives it).
+void setSoundListener(SoundSet& set, const Vector3& eye, const Matrix3& viewRotation);
 
 void pauseSounds(SoundSet& set);
 void resumeSounds(SoundSet& set);

@@ -89,9 +89,12 @@ TEST_F(SoundSetTest, ListenerMovesAndTurnsWithTheCamera)
 {
     // A camera at (100, 0, 0) whose right axis is world -z: its view rotation
     // has the rows right (0, 0, -1), up (0, 1, 0) and (1, 0, 0); the listener
-    // holds the transpose.
-    set->listenerPosition = {-100, 0, 0};
-    set->listenerRotation = {0, 0, 1, 0, 1, 0, -1, 0, 0};
+    // holds the negated eye point and the transpose.
+    Matrix3 view;
+    view.m = {0, 0, -1, 0, 1, 0, 1, 0, 0};
+    setSoundListener(*set, Vector3{100, 0, 0}, view);
+    EXPECT_EQ(set->listenerPosition, (std::array<float, 3>{-100, 0, 0}));
+    EXPECT_EQ(set->listenerRotation, (std::array<float, 9>{0, 0, 1, 0, 1, 0, -1, 0, 0}));
     const std::uint32_t handle = playSoundAt(*set, tone.get(), 100, 0, -2000, 4000, 1, true);
     EXPECT_EQ(entry(handle).buffer->pan(), 10000);
     EXPECT_EQ(entry(handle).buffer->volume(), -5000);
@@ -237,6 +240,19 @@ TEST_F(SoundSetTest, SoundSwitchedOffSilencesOnlyInterfaceSounds)
     playSound(nullptr);
     SoundSample silent;
     playSound(&silent);
+}
+
+TEST_F(SoundSetTest, SamplesAreFoundByTheirFileNames)
+{
+    const std::filesystem::path folder = std::filesystem::path(DH_BUILD_DIR) / "snd";
+    loadSoundList();
+    EXPECT_EQ(findSample("snd//collision2.wav"), sample::collision2);
+    EXPECT_EQ(findSample("snd\\dock.wav"), sample::dock);
+    EXPECT_EQ(findSample("snd//nothing.wav"), nullptr);
+    ASSERT_NE(sample::collision2, nullptr);
+    EXPECT_EQ(sample::collision2->buffer != nullptr, std::filesystem::exists(folder / "collision2.wav"));
+    releaseSoundList();
+    EXPECT_EQ(findSample("snd//collision2.wav"), nullptr);
 }
 
 TEST_F(SoundSetTest, InterfaceSoundsOverlapAndFinish)
