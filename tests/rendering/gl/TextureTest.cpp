@@ -1,0 +1,149 @@
+#include "rendering/gl/TestImages.h"
+#include "platform/PlatformFiles.h"
+#include "rendering/GLFont.h"
+#include "rendering/GLTexture.h"
+#include "rendering/TextureList.h"
+#include "shell/GLWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+using rendertest::textureTexels;
+
+class Textures : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dh::createGLWindow();
+        ASSERT_TRUE(dh::isWindowOpen());
+        while (glGetError() != GL_NO_ERROR) {
+        }
+    }
+};
+
+bool isCheckerboard(const dh::GLTexture& tex)
+{
+    if (tex.width != 16 || tex.height != 16 || tex.textureId == 0) {
+        return false;
+    }
+    const std::vector<std::uint8_t> texels = textureTexels(tex.textureId, 16, 16);
+    for (unsigned y = 0; y < 16; ++y) {
+        for (unsigned x = 0; x < 16; ++x) {
+            const std::uint8_t* t = &texels[4 * (y * 16 + x)];
+            const int shade = (x + y) % 2 == 0 ? 255 : 0;
+            if (t[0] != shade || t[1] != shade || t[2] != shade || t[3] != 255) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}
+
+TEST_F(Textures, MissingOrBrokenFileIsTheCheckerboard)
+{
+    const dh::GLTexture missing("gfx\\no-such-texture.tga");
+    EXPECT_TRUE(isCheckerboard(missing));
+    EXPECT_FALSE(missing.hasAlpha);
+
+    rendertest::writeFile("garbage.tga", {1, 2, 3, 4, 5, 6, 7});
+    const dh::GLTexture garbage(rendertest::assetName("garbage.tga"));
+    EXPECT_TRUE(isCheckerboard(garbage));
+
+    const dh::GLTexture placeholder(static_cast<const std::uint8_t*>(nullptr));
+    EXPECT_TRUE(isCheckerboard(placeholder));
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(Textures, PaletteImageIsTransparentExactlyOnTheColourKey)
+{
+    // Index 2 is the key; 8 x 4 texels with the indices 0..3 in every row pair.
+    const std::vector<std::uint8_t> palette{200, 10, 20, 255, 30, 220, 40, 255, 50, 60, 240, 0, 90, 100, 110, 255};
+    std::vector<std::uint8_t> indices(32);
+    for (unsigned i = 0; i < indices.size(); ++i) {
+        indices[i] = static_cast<std::uint8_t>((i + i / 8) % 4);
+    }
+    rendertest::writeTgaPaletted("keyed.tga", 8, 4, indices, palette);
+    const dh::GLTexture keyed(rendertest::assetName("keyed.tga"));
+    ASSERT_EQ(keyed.width, 8u);
+    ASSERT_EQ(keyed.height, 4u);
+    EXPECT_TRUE(keyed.hasAlpha);
+    const std::vector<std::uint8_t> texels = textureTexels(keyed.textureId, 8, 4);
+    for (unsigned i = 0; i < indices.size(); ++i) {
+        const unsigned index = indices[i];
+        SCOPED_TRACE(i);
+        EXPECT_EQ(texels[4 * i], palette[4 * index]);
+        EXPECT_EQ(texels[4 * i + 1], palette[4 * index + 1]);
+        EXPECT_EQ(texels[4 * i + 2], palette[4 * index + 2]);
+        EXPECT_EQ(texels[4 * i + 3], index == 2 ? 0 : 255);
+    }
+}
+
+TEST_F(Textures, TrueColourImageKeepsItsTexelsAndRowOrder)
+{
+    std::vector<std::uint8_t> rgba(4 * 4 * 4);
+    for (unsigned i = 0; i < 16; ++i) {
+        rgba[4 * i] = static_cast<std::uint8_t>(16 * i);
+        rgba[4 * i + 1] = static_cast<std::uint8_t>(255 - 16 * i);
+        rgba[4 * i + 2] = static_cast<std::uint8_t>(i);
+        rgba[4 * i + 3] = static_cast<std::uint8_t>(i * 17);
+    }
+    rendertest::writeTga32("colours.tga", 4, 4, rgba);
+    const dh::GLTexture tex(rendertest::assetName("colours.tga"));
+    EXPECT_TRUE(tex.hasAlpha);
+    ASSERT_EQ(tex.width, 4u);
+    EXPECT_EQ(textureTexels(tex.textureId, 4, 4), rgba);
+}
+
+TEST_F(Textures, PixelBlockBecomesA512Texture)
+{
+    std::vector<std::uint8_t> block(512 * 512 * 4);
+    for (std::size_t i = 0; i < block.size(); ++i) {
+        block[i] = static_cast<std::uint8_t>(i * 7 % 251);
+    }
+    const dh::GLTexture tex(block.data());
+    EXPECT_EQ(tex.width, 512u);
+    EXPECT_EQ(tex.height, 512u);
+    EXPECT_FALSE(tex.hasAlpha);
+    EXPECT_EQ(textureTexels(tex.textureId, 512, 512), block);
+}
+
+TEST_F(Textures, TheListLoadsEveryGeneratedTextureAndReleasesTwiceHarmlessly)
+{
+    if (!std::filesystem::exists(dh::assetPath("gfx\\buttonEmpH.tga"))) {
+        GTEST_SKIP() << "the generated textures are not built yet";
+    }
+    dh::loadTextures();
+    for (std::size_t i = 0; i < dh::kTextureCount; ++i) {
+        SCOPED_TRACE(dh::kTextureStems[i]);
+        ASSERT_NE(dh::g_textures[i], nullptr);
+        EXPECT_NE(dh::g_textures[i]->textureId, 0u);
+        EXPECT_FALSE(isCheckerboard(*dh::g_textures[i]));
+    }
+    EXPECT_EQ(dh::findTexture("star"), dh::texture(dh::Tex::star));
+    EXPECT_EQ(dh::findTexture("planet3"), dh::g_textures[4]);
+    EXPECT_EQ(dh::findTexture("buttonEmpH"), dh::g_textures[53]);
+    EXPECT_EQ(dh::findTexture("explosion19"), nullptr);
+    EXPECT_EQ(dh::explosionTexture(0), dh::texture(dh::Tex::explosion1));
+    EXPECT_EQ(dh::explosionTexture(17), dh::texture(dh::Tex::explosion18));
+    // The crosshair is the palette image with a colour key.
+    EXPECT_TRUE(dh::texture(dh::Tex::crosshair)->hasAlpha);
+    dh::releaseTextures();
+    dh::releaseTextures();
+    for (dh::GLTexture* tex : dh::g_textures) {
+        EXPECT_EQ(tex, nullptr);
+    }
+
+    dh::loadFonts();
+    ASSERT_NE(dh::g_fontMain, nullptr);
+    ASSERT_NE(dh::g_fontBig, nullptr);
+    EXPECT_FALSE(isCheckerboard(*dh::g_fontMain->texture));
+    EXPECT_FALSE(isCheckerboard(*dh::g_fontBig->texture));
+    dh::releaseFonts();
+    EXPECT_EQ(dh::g_fontMain, nullptr);
+    EXPECT_EQ(dh::g_fontBig, nullptr);
+}
