@@ -104,4 +104,22 @@ inline float subtract(float a, float b) { return std::max(a, -b); }
 inline float intersect(float a, float b) { return std::max(a, b); }
 } // namespace sdf
 
+// Polygon painting: the inside, and a band of the given width just inside the
+// outline (a frame or bevel).
+template <class Shader>
+void fillPolygon(Image& img, const std::vector<sdf::Point>& pts, Shader shader, Blend mode = Blend::Over)
+{
+    img.paint(0, 0, static_cast<float>(img.width()), static_cast<float>(img.height()),
+              [&](float x, float y) { return sdf::polygon(x, y, pts); }, shader, mode);
+}
+
+template <class Shader>
+void framePolygon(Image& img, const std::vector<sdf::Point>& pts, float width, Shader shader, Blend mode = Blend::Over)
+{
+    img.paint(0, 0, static_cast<float>(img.width()), static_cast<float>(img.height()), [&](float x, float y) {
+        const float d = sdf::polygon(x, y, pts);
+        return std::max(d, -(d + width));
+    }, shader, mode);
+}
+
 } // namespace gfxgen

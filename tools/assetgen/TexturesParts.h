@@ -14,6 +14,9 @@ void saveTexture(const std::filesystem::path& gfxDir, const std::string& stem, I
 // Centre-relative polar helpers for square pictures: u, v in [-1, 1].
 inline float centred(float p, int size) { return p / size * 2.0f - 1.0f; }
 
+// The green world of planet7 at any size (for the title picture).
+Image jungleWorld(int size);
+
 void paintSpaceTextures(const std::filesystem::path& gfxDir);
 void paintSkyTextures(const std::filesystem::path& gfxDir);
 void paintPlanetTextures(const std::filesystem::path& gfxDir);

@@ -63,10 +63,10 @@ Colour litSurface(const World& w, Vec3 n)
     return c;
 }
 
-Image renderWorld(const World& w)
+Image renderWorld(const World& w, int size = kSize)
 {
-    Image img(kSize, kSize);
-    const float half = kSize * 0.5f, radius = w.radius * half;
+    Image img(size, size);
+    const float half = size * 0.5f, radius = w.radius * half;
     img.each([&](float x, float y) {
         const float u = (x - half) / radius, v = (y - half) / radius;
         const float d = std::hypot(u, v);
@@ -275,11 +275,7 @@ Image ringedWorld()
     return out;
 }
 
-} // namespace
-
-void paintPlanetTextures(const std::filesystem::path& gfxDir)
-{
-    const std::array<World, 7> worlds{{
+const std::array<World, 7> kWorlds{{
         {rocky, Colour{0.6f, 0.6f, 0.6f, 1}, 0.0f},
         {ocean, Colour{0.45f, 0.7f, 1.0f, 1}, 0.9f},
         {gasGiant, Colour{0.95f, 0.75f, 0.5f, 1}, 0.35f},
@@ -287,9 +283,16 @@ void paintPlanetTextures(const std::filesystem::path& gfxDir)
         {lava, Colour{1.0f, 0.4f, 0.15f, 1}, 0.45f},
         {desert, Colour{0.95f, 0.75f, 0.5f, 1}, 0.35f},
         {jungle, Colour{0.5f, 0.75f, 1.0f, 1}, 0.85f},
-    }};
-    for (size_t i = 0; i < worlds.size(); ++i)
-        saveTexture(gfxDir, "planet" + std::to_string(i + 1), renderWorld(worlds[i]), TgaDepth::Rgba32);
+}};
+
+} // namespace
+
+Image jungleWorld(int size) { return renderWorld(kWorlds[6], size); }
+
+void paintPlanetTextures(const std::filesystem::path& gfxDir)
+{
+    for (size_t i = 0; i < kWorlds.size(); ++i)
+        saveTexture(gfxDir, "planet" + std::to_string(i + 1), renderWorld(kWorlds[i]), TgaDepth::Rgba32);
     saveTexture(gfxDir, "planet8", ringedWorld(), TgaDepth::Rgba32);
 }
 

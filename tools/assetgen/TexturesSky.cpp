@@ -52,12 +52,13 @@ Image nebula(uint32_t seed, Colour dark, Colour bright, float ridged, float stre
 {
     Image img(kSize, kSize, Colour{0, 0, 0, 1});
     img.each([&](float x, float y) {
-        const float u = x / kSize * 3.0f, v = y / kSize * 3.0f;
+        const float u = x / kSize * 2.2f, v = y / kSize * 2.2f;
         const float wu = fbm3(u, v, 1.0f, seed + 1, 3), wv = fbm3(u, v, 2.0f, seed + 2, 3);
-        const float n = fbm3(u + wu * 1.5f, v + wv * 1.5f, 0.0f, seed, 5, 0.55f);
+        const float n = fbm3(u + wu, v + wv, 0.0f, seed, 6, 0.6f);
         const float ridge = 1.0f - std::fabs(n) * 3.0f;
         const float density = clamp01((n + 0.35f) * 1.6f) * (1.0f - ridged) + clamp01(ridge) * ridged;
-        const float v2 = std::pow(density, 1.8f) * vignette(x, y) * strength;
+        const float r = std::hypot(centred(x, kSize), centred(y, kSize));
+        const float v2 = std::pow(density, 1.8f) * vignette(x, y) * strength * (1.2f - 0.9f * r);
         const Colour c = mix(dark, bright, clamp01(density * density));
         return Colour{c.r * v2, c.g * v2, c.b * v2, 1.0f};
     });
@@ -100,7 +101,7 @@ void paintSkyTextures(const std::filesystem::path& gfxDir)
     scatterStars(red, rng1, 40, 0.9f, 0.7f, 0.3f);
     saveTexture(gfxDir, "stars1", red, TgaDepth::Rgb24);
     saveTexture(gfxDir, "stars2", starField(), TgaDepth::Rgb24);
-    Image blue = nebula(53u, Colour{0.02f, 0.1f, 0.35f, 1}, Colour{0.4f, 0.85f, 1.0f, 1}, 0.3f, 0.8f);
+    Image blue = nebula(53u, Colour{0.02f, 0.1f, 0.35f, 1}, Colour{0.4f, 0.85f, 1.0f, 1}, 0.0f, 0.9f);
     Rng rng3(9u);
     scatterStars(blue, rng3, 40, 0.9f, 0.7f, 0.3f);
     saveTexture(gfxDir, "stars3", blue, TgaDepth::Rgb24);
