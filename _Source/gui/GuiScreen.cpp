@@ -1,0 +1,94 @@
+#include "gui/GuiScreen.h"
+
+#include "gui/UiSpace.h"
+#include "platform/KeyState.h"
+#include "shell/GLWindow.h"
+
+#include <GL/gl.h>
+
+namespace dh {
+
+GuiWidget* GuiScreen::addWidget(std::unique_ptr<GuiWidget> widget)
+{
+    return addToSlots(widgets, std::move(widget));
+}
+
+void GuiScreen::run()
+{
+    setCursorMode(1);
+    GLWindowEventListener* previous = g_listener;
+    g_listener = this;
+    running = true;
+    while (isWindowOpen()) {
+        invalidateWindow();
+        pumpMessages();
+        if (!running)
+            break;
+    }
+    g_listener = previous;
+}
+
+void GuiScreen::onMouseMove(int px, int py)
+{
+    int x = 0, y = 0;
+    toVirtual(px, py, uiScale(), x, y);
+    dispatchMouseMove(widgets, x, y);
+}
+
+void GuiScreen::onMouseDown(int px, int py, int button)
+{
+    int x = 0, y = 0;
+    toVirtual(px, py, uiScale(), x, y);
+    if (GuiWidget* widget = hitWidget(widgets, x, y))
+        widget->onMouseDown(x, y, button);
+}
+
+void GuiScreen::onMouseUp(int px, int py, int button)
+{
+    int x = 0, y = 0;
+    toVirtual(px, py, uiScale(), x, y);
+    if (GuiWidget* widget = hitWidget(widgets, x, y))
+        widget->onMouseUp(x, y, button);
+}
+
+void GuiScreen::onKeyDown(unsigned virtualKey)
+{
+    if (virtualKey == VK_ESCAPE)
+        running = false;
+}
+
+void GuiScreen::onClose()
+{
+    destroyWindow();
+}
+
+void GuiScreen::onDestroy()
+{
+    for (std::unique_ptr<GuiWidget>& widget : widgets)
+        widget.reset();
+}
+
+void GuiScreen::onPaint()
+{
+    glClearColor(clearColour.r, clearColour.g, clearColour.b, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glShadeModel(GL_SMOOTH);
+    setOrthoProjection();
+    const float s = uiScale();
+    glMatrixMode(GL_PROJECTION);
+    glScalef(s, s, s);
+    glMatrixMode(GL_MODELVIEW);
+    for (std::size_t i = kWidgetSlots; i-- > 0;)
+        if (widgets[i] && widgets[i]->visible)
+            widgets[i]->onPaint();
+    swapBuffers();
+    glPopAttrib();
+}
+
+}
