@@ -15,7 +15,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import mdl_md2  # noqa: E402
 
-SIZE = 300
+SIZES = {"Spacestation": 640}  # the rest are drawn 300 pixels square
 VIEWS = [("front", -35, 25), ("side", -90, 0), ("top", 180, 90), ("rear", 145, -20)]
 LIGHT = (0.35, 0.55, 0.76)
 
@@ -39,13 +39,13 @@ def read_skin(path):
     return int(size[0]), int(size[1]), out
 
 
-def render(model, skin, yaw, pitch):
+def render(model, skin, yaw, pitch, size):
     w, h, texels = skin
     rot = rotation(yaw, pitch)
     _, _, centre, radius = mdl_md2.bounds(model)
-    scale = SIZE * 0.47 / radius
-    pixels = bytearray(b"\x18\x18\x20" * SIZE * SIZE)
-    depth = [-1e30] * (SIZE * SIZE)
+    scale = size * 0.47 / radius
+    pixels = bytearray(b"\x18\x18\x20" * size * size)
+    depth = [-1e30] * (size * size)
     for tri, uv in zip(model.triangles, model.uvs):
         eye = [apply(rot, mdl_md2.sub(p, centre)) for p in tri]
         n = mdl_md2.normal(eye)
@@ -53,13 +53,13 @@ def render(model, skin, yaw, pitch):
             continue
         length = math.sqrt(mdl_md2.dot(n, n))
         light = 0.3 + 0.7 * max(0.0, mdl_md2.dot(n, LIGHT) / length)
-        sx = [SIZE / 2 + e[0] * scale for e in eye]
-        sy = [SIZE / 2 - e[1] * scale for e in eye]
+        sx = [size / 2 + e[0] * scale for e in eye]
+        sy = [size / 2 - e[1] * scale for e in eye]
         area = (sx[1] - sx[0]) * (sy[2] - sy[0]) - (sx[2] - sx[0]) * (sy[1] - sy[0])
         if area == 0:
             continue
-        x0, x1 = max(0, int(min(sx))), min(SIZE - 1, int(max(sx)) + 1)
-        y0, y1 = max(0, int(min(sy))), min(SIZE - 1, int(max(sy)) + 1)
+        x0, x1 = max(0, int(min(sx))), min(size - 1, int(max(sx)) + 1)
+        y0, y1 = max(0, int(min(sy))), min(size - 1, int(max(sy)) + 1)
         for py in range(y0, y1 + 1):
             for px in range(x0, x1 + 1):
                 cx, cy = px + 0.5, py + 0.5
@@ -69,7 +69,7 @@ def render(model, skin, yaw, pitch):
                 if b0 < 0 or b1 < 0 or b2 < 0:
                     continue
                 z = b0 * eye[0][2] + b1 * eye[1][2] + b2 * eye[2][2]
-                i = py * SIZE + px
+                i = py * size + px
                 if z <= depth[i]:
                     continue
                 depth[i] = z
@@ -92,12 +92,13 @@ def main(build_dir):
         model = mdl_md2.read(build / "mdl" / f"{name}.md2")
         skin = read_skin(build / "mdl" / "gfx" / f"{name}.gif")
         parts = []
+        size = SIZES.get(name, 300)
         for label, yaw, pitch in VIEWS:
-            pixels, covered = render(model, skin, yaw, pitch)
+            pixels, covered = render(model, skin, yaw, pitch, size)
             ppm = out_dir / f"{name}-{label}.ppm"
-            ppm.write_bytes(b"P6 %d %d 255\n" % (SIZE, SIZE) + bytes(pixels))
+            ppm.write_bytes(b"P6 %d %d 255\n" % (size, size) + bytes(pixels))
             parts.append(str(ppm))
-            if covered < SIZE * SIZE // 100:
+            if covered < size * size // 100:
                 print(f"{name} {label}: nearly empty ({covered} pixels)")
                 failures += 1
         subprocess.run(["convert", *parts, "+append", str(out_dir / f"{name}.png")], check=True)

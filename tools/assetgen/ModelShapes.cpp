@@ -112,6 +112,17 @@ Solid loft(const std::vector<Ring>& rings)
     return outward(std::move(solid));
 }
 
+Solid annulusZ(float z0, float z1, float inner, float outer, int n)
+{
+    // The cross-section runs round a closed loop of four rings, so no caps.
+    const std::array<Ring, 4> loop{ringZ(0, 0, z0, outer, outer, n), ringZ(0, 0, z1, outer, outer, n),
+                                   ringZ(0, 0, z1, inner, inner, n), ringZ(0, 0, z0, inner, inner, n)};
+    Solid solid;
+    for (std::size_t i = 0; i < loop.size(); ++i)
+        joinRings(solid, loop[i], loop[(i + 1) % loop.size()]);
+    return outward(std::move(solid));
+}
+
 Solid prism(const Ring& outline, Vec3 offset)
 {
     Ring far;

@@ -27,6 +27,9 @@ Ring ringY(float cx, float y0, float cz, float rx, float rz, int n, float power 
 // centroid, so the ends must be star-shaped around it.
 Solid loft(const std::vector<Ring>& rings);
 
+// A flat ring around the z axis from z0 to z1, radii inner to outer.
+Solid annulusZ(float z0, float z1, float inner, float outer, int n);
+
 // A convex, planar outline swept along `offset`.
 Solid prism(const Ring& outline, Vec3 offset);
 

@@ -146,9 +146,11 @@ BuiltModel buildFighter()
     skin.fill(worldRect(r.top, -6, 6, 48, 64), Red, base);
     mirrored(r.top, 30, 44, -46, -38, [&](PixelRect p) { skin.stripes(p, 4, Red, base, Dark, 5); });
     mirrored(r.top, 6, 46, -40, -36, [&](PixelRect p) { skin.shadeBy(p, -2); });
+    // Squadron mark: a yellow diamond edged in black with a red heart.
     for (float x : {-24.0f, 24.0f}) {
-        skin.disc(r.top.pixelX(x), r.top.pixelY(-28), 7, White, base + 2, base);
-        skin.disc(r.top.pixelX(x), r.top.pixelY(-28), 4, Red, base, base);
+        skin.diamond(r.top.pixelX(x), r.top.pixelY(-28), 8, Dark, 3);
+        skin.diamond(r.top.pixelX(x), r.top.pixelY(-28), 6.5f, Yellow, base);
+        skin.diamond(r.top.pixelX(x), r.top.pixelY(-28), 2.5f, Red, base);
     }
     skin.disc(r.top.pixelX(46), r.top.pixelY(-14), 2.5f, PortRed, 15, 11);
     skin.disc(r.top.pixelX(-46), r.top.pixelY(-14), 2.5f, StarboardGreen, 15, 11);

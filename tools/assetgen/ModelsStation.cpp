@@ -32,9 +32,10 @@ struct StationRegions {
     SkinRegion tunnelX{320, 256, 96, 64, 2, 1, -150, 200, -100, 100};
     SkinRegion tunnelY{320, 256, 96, 64, 2, 0, -150, 200, -100, 100};
     SkinRegion tunnelEnd{416, 256, 64, 64, 0, 1, -100, 100, -100, 100};
-    SkinRegion drumX{320, 320, 192, 64, 2, 1, -450, -190, -300, 300};
-    SkinRegion drumY{320, 320, 192, 64, 2, 0, -450, -190, -300, 300};
-    SkinRegion mast{480, 256, 32, 64, 2, 1, -700, -430, -20, 20};
+    SkinRegion drumX{320, 320, 192, 64, 2, 1, -490, -190, -560, 560};
+    SkinRegion drumY{320, 320, 192, 64, 2, 0, -490, -190, -560, 560};
+    SkinRegion drumEnd{0, 448, 64, 64, 0, 1, -560, 560, -560, 560};
+    SkinRegion mast{480, 256, 32, 64, 2, 1, -700, -190, -800, 800};
 };
 
 enum { Hull, Dark, Window, Solar, Hazard, Red, Green, BayLight, White, Foil };
@@ -82,8 +83,6 @@ void paintOthers(SkinCanvas& skin, const StationRegions& r)
         for (float x = x0; x < x0 + 850; x += 106.25f)
             skin.fill(worldRect(r.back, x, x + 8, -475, 475), Dark, 4);
     }
-    skin.disc(r.back.pixelX(0), r.back.pixelY(0), 12, Hull, base - 4, base);
-    skin.disc(r.back.pixelX(0), r.back.pixelY(0), 4, Red, 15, 12);
 
     skin.plates(regionRect(r.side), 3, 10, Hull, base - 1, 34);
     for (float y = -600; y < 600; y += 80)
@@ -102,10 +101,25 @@ void paintOthers(SkinCanvas& skin, const StationRegions& r)
     skin.outline(worldRect(r.tunnelEnd, -80, 80, -80, 80), Green, 14);
     skin.outline(worldRect(r.tunnelEnd, -76, 76, -76, 76), Green, 12);
 
-    skin.plates(regionRect(r.drumX), 12, 4, Foil, base - 1, 38);
-    for (float b = -260; b < 260; b += 65)
-        skin.windowRow(worldRect(r.drumX, -420, -220, b, b + 18), 8, 0.5f, Window, base + 1);
-    skin.plates(regionRect(r.mast), 1, 6, Hull, base - 3, 39);
+    skin.plates(regionRect(r.drumX), 12, 8, Foil, base - 1, 38);
+    for (float b = -540; b < 540; b += 60)
+        skin.windowRow(worldRect(r.drumX, -480, -200, b, b + 20), 10, 0.5f, Window, base + 1);
+    skin.stripes(worldRect(r.drumX, -410, -330, -560, 560), 6, Hull, base, Hull, base - 3);
+    for (float b = -530; b < 530; b += 45)
+        skin.windowRow(worldRect(r.drumX, -400, -340, b, b + 15), 3, 0.5f, Window, base + 2);
+    // Ends of the drum and ring: plating, the ring's lit window band, the hatch.
+    const float cx = r.drumEnd.pixelX(0), cy = r.drumEnd.pixelY(0);
+    const float unit = r.drumEnd.w / 1120.0f;
+    skin.plates(regionRect(r.drumEnd), 4, 4, Hull, base - 2, 40);
+    skin.disc(cx, cy, 500 * unit, Window, base + 1, base + 1);
+    skin.disc(cx, cy, 470 * unit, Hull, base - 2, base - 2);
+    skin.disc(cx, cy, 270 * unit, Foil, base - 2, base);
+    skin.disc(cx, cy, 90 * unit, Dark, 4, 6);
+    skin.disc(cx, cy, 25 * unit, Red, 15, 12);
+    skin.grain(regionRect(r.mast), Hull, base - 3, 1, 39);
+    for (float b = 660; b < 800; b += 30)
+        for (float sign : {-1.0f, 1.0f})
+            skin.fill(worldRect(r.mast, -700, -190, sign * b, sign * (b + 12)), Red, base);
 }
 
 }  // namespace
@@ -122,15 +136,36 @@ BuiltModel buildSpacestation()
             return r.tunnelEnd;
         return std::fabs(n.x) > std::fabs(n.y) ? r.tunnelX : r.tunnelY;
     };
-    const RegionPicker drum = pickByAxis({r.drumX, r.drumX, r.drumY, r.drumY, r.back, r.back});
-    const RegionPicker mast = pickByAxis({r.mast, r.mast, r.mast, r.mast, r.back, r.back});
+    const RegionPicker drum = pickByAxis({r.drumX, r.drumX, r.drumY, r.drumY, r.drumEnd, r.drumEnd});
+    const RegionPicker mast = pickByAxis({r.mast, r.mast, r.mast, r.mast, r.drumEnd, r.drumEnd});
 
     ModelMesh mesh(512, 512);
     mesh.addSolid(gridSolid(kXs, kYs, kZs, frameCell), frame);
-    mesh.addSolid(loft({ringZ(0, 0, -190, 280, 280, 16), ringZ(0, 0, -420, 280, 280, 16),
-                        ringZ(0, 0, -445, 200, 200, 16)}),
+    mesh.addSolid(loft({ringZ(0, 0, -190, 280, 280, 16), ringZ(0, 0, -460, 280, 280, 16),
+                        ringZ(0, 0, -485, 200, 200, 16)}),
                   drum);
-    mesh.addSolid(box({-12.5f, -12.5f, -700}, {12.5f, 12.5f, -430}), mast);
+    // Habitat ring on four spokes round the drum.
+    mesh.addSolid(annulusZ(-410, -330, 340, 560, 24), drum);
+    for (int quarter = 0; quarter < 4; ++quarter) {
+        const Solid spoke = box({270, -25, -395}, {350, 25, -345});
+        mesh.addSolid(transformed(spoke, [quarter](Vec3 p) {
+                          for (int i = 0; i < quarter; ++i)
+                              p = {-p.y, p.x, p.z};
+                          return p;
+                      }),
+                      drum);
+    }
+    // Beacon masts on the four tower ends.
+    for (float sx : {-1.0f, 1.0f})
+        for (float sy : {-1.0f, 1.0f}) {
+            const Vec3 foot{sx * 1225, sy * 650, 0};
+            const Solid post = box({-12.5f, 0, -12.5f}, {12.5f, 100, 12.5f});
+            const Solid beacon = ellipsoid({0, 118, 0}, {22, 22, 22}, 3, 8);
+            for (const Solid* part : {&post, &beacon})
+                mesh.addSolid(transformed(*part, [foot, sy](Vec3 p) { return foot + Vec3{p.x, sy * p.y, p.z}; }),
+                              mast);
+        }
+    mesh.addSolid(box({-12.5f, -12.5f, -700}, {12.5f, 12.5f, -470}), mast);
     mesh.addSolid(loft({Ring{{0, 0, -600}}, ringZ(0, 0, -640, 110, 110, 16), Ring{{0, 0, -625}}}), mast);
 
     SkinCanvas skin(512, 512, {{{172, 177, 188}, {30, 32, 38}, {255, 222, 140}, {50, 80, 175},
@@ -142,7 +177,7 @@ BuiltModel buildSpacestation()
     paintOthers(skin, r);
     // Every vertex lands on a grid line: the bay edges at +-100 and the arm
     // ends at +-1300, +-650 stay exact.
-    const Md2Grid grid{{12.5f, 6.25f, 5.0f}, {-1300, -650, -700}};
+    const Md2Grid grid{{12.5f, 6.25f, 5.0f}, {-1300, -800, -700}};
     return {std::move(mesh), std::move(skin), grid};
 }
 

@@ -139,6 +139,14 @@ void SkinCanvas::disc(float cx, float cy, float radius, int ramp, int centreShad
     });
 }
 
+void SkinCanvas::diamond(float cx, float cy, float radius, int ramp, int shade)
+{
+    forPixels({cx - radius, cy - radius, cx + radius, cy + radius}, [&](int x, int y) {
+        if (std::fabs(x + 0.5f - cx) + std::fabs(y + 0.5f - cy) <= radius)
+            put(x, y, ramp, shade);
+    });
+}
+
 void SkinCanvas::windowRow(PixelRect r, int count, float fillRatio, int ramp, int shade)
 {
     const float slot = (r.x1 - r.x0) / static_cast<float>(count);

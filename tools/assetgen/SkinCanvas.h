@@ -41,6 +41,8 @@ public:
     void stripes(PixelRect r, float period, int rampA, int shadeA, int rampB, int shadeB);
     // Round spot whose shade runs from `centreShade` to `edgeShade`.
     void disc(float cx, float cy, float radius, int ramp, int centreShade, int edgeShade);
+    // Square turned 45 degrees, corner to centre `radius`.
+    void diamond(float cx, float cy, float radius, int ramp, int shade);
     // `count` evenly spaced lit windows across r, each `fill` of its slot wide.
     void windowRow(PixelRect r, int count, float fill, int ramp, int shade);
 
