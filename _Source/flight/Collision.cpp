@@ -51,9 +51,10 @@ int pushOutOfEdges(const Triangle& tri, Vector3& x, float radius)
     return pushed;
 }
 
-bool touches(const Triangle& tri, Vector3 x, float radius)
+// Whether a sphere at x lies in front of the triangle's plane and reaches it.
+bool touches(const Mesh& mesh, std::uint32_t t, Vector3 x, float radius)
 {
-    const float dist = dot(tri.normal, x - tri.corner[0]);
+    const float dist = dot(mesh.faceNormal(t), x - mesh.vertex(t, 0));
     return dist > 0.0f && dist < radius;
 }
 
@@ -73,10 +74,10 @@ int gatherContacts(const Mesh& mesh, Vector3& x, float radius, Vector3& normalSu
 {
     int count = 0;
     for (std::uint32_t t = 0; t < mesh.triangleCount; ++t) {
-        const Triangle tri = triangleOf(mesh, t);
-        if (!touches(tri, x, radius)) {
+        if (!touches(mesh, t, x, radius)) {
             continue;
         }
+        const Triangle tri = triangleOf(mesh, t);
         const int contacts = projectsInside(tri, x) ? 1 : pushOutOfEdges(tri, x, radius);
         for (int c = 0; c < contacts; ++c) {
             normalSum += tri.normal;
@@ -90,10 +91,10 @@ int gatherContacts(const Mesh& mesh, Vector3& x, float radius, Vector3& normalSu
 void separate(const Mesh& mesh, Vector3& x, Vector3& p, float radius)
 {
     for (std::uint32_t t = 0; t < mesh.triangleCount; ++t) {
-        const Triangle tri = triangleOf(mesh, t);
-        if (!touches(tri, x, radius)) {
+        if (!touches(mesh, t, x, radius)) {
             continue;
         }
+        const Triangle tri = triangleOf(mesh, t);
         if (projectsInside(tri, x)) {
             const Vector3 push = tri.normal * (radius - dot(tri.normal, x - tri.corner[0]));
             x += push;
@@ -169,7 +170,12 @@ void collideMoving(const ObjectRef& moverRef, const ObjectRef& otherRef)
         return;
     }
     const Vector3 d = centreOf(a) - centreOf(b);
-    const float overlap = (a.mesh->boundRadius + b.mesh->boundRadius) - length(d);
+    const float reach = a.mesh->boundRadius + b.mesh->boundRadius;
+    // Most pairs are far apart; the margin leaves every close call to the exact test.
+    if (lengthSquared(d) > reach * reach * 1.01f) {
+        return;
+    }
+    const float overlap = reach - length(d);
     if (!(overlap > 0.0f)) {
         return;
     }
