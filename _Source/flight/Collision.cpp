@@ -250,12 +250,12 @@ bool rayHitsObject(Vector3 from, Vector3 dir, const GameObject& obj, Vector3& hi
     Vector3 nearest;
     float nearestSquared = 0.0f;
     for (std::uint32_t t = 0; t < mesh.triangleCount; ++t) {
-        const Triangle tri = triangleOf(mesh, t);
-        const float denom = dot(tri.normal, ray);
+        const float denom = dot(mesh.faceNormal(t), ray);
         // Triangles seen from behind, edge-on or degenerate are never hit.
         if (!(denom < 0.0f)) {
             continue;
         }
+        const Triangle tri = triangleOf(mesh, t);
         const float distanceAlong = (dot(tri.normal, tri.corner[0]) - dot(tri.normal, start)) / denom;
         if (distanceAlong < 0.0f) {
             continue;

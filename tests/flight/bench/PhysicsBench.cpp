@@ -92,7 +92,7 @@ void stepShipsNearStation(benchmark::State& state)
     for (int i = 0; i < 17; ++i) {
         auto* ship = new Ship(shipMesh.get());
         const float angle = 2.0f * kPi * static_cast<float>(i) / 17.0f;
-        ship->position = {2080.0f * std::cos(angle), 300.0f, 2080.0f * std::sin(angle)};
+        ship->position = {2040.0f * std::cos(angle), 0.0f, 2040.0f * std::sin(angle)};
         list.addObject(ship);
     }
     for (auto _ : state) {
