@@ -28,14 +28,16 @@ using Solid = std::vector<Tri>;
 inline Vec3 faceNormal(const Tri& t) { return cross(t[1] - t[0], t[2] - t[0]); }
 
 // A rectangle of the skin onto which world axis `axisA` maps left to right
-// over [a0, a1] and world axis `axisB` maps bottom to top over [b0, b1].
+// over [a0, a1] and world axis `axisB` maps bottom to top over [b0, b1]. The
+// mapping keeps one pixel clear of the rectangle's edge so that filtering
+// does not pull in the neighbouring region.
 struct SkinRegion {
     int x = 0, y = 0, w = 0, h = 0;
     int axisA = 0, axisB = 1;
     float a0 = 0, a1 = 1, b0 = 0, b1 = 1;
 
-    float pixelX(float a) const { return x + std::clamp((a - a0) / (a1 - a0), 0.0f, 1.0f) * w; }
-    float pixelY(float b) const { return y + std::clamp((b1 - b) / (b1 - b0), 0.0f, 1.0f) * h; }
+    float pixelX(float a) const { return x + 1 + std::clamp((a - a0) / (a1 - a0), 0.0f, 1.0f) * (w - 2); }
+    float pixelY(float b) const { return y + 1 + std::clamp((b1 - b) / (b1 - b0), 0.0f, 1.0f) * (h - 2); }
 };
 
 struct ModelVertex {

@@ -37,17 +37,21 @@ void canopyGlass(SkinCanvas& skin, const ShipRegions& r, int glass, int frame, f
     }
 }
 
-}  // namespace
+namespace explorer {
 
-BuiltModel buildExplorer()
-{
-    enum { Hull, Orange, Metal, Glass, Glow, Hazard, Dark, PortRed, StarboardGreen, Lamp };
-    const ShipRegions r{
+enum { Hull, Orange, Metal, Glass, Glow, Hazard, Dark, PortRed, StarboardGreen, Lamp };
+
+const ShipRegions kRegions{
         {0, 0, 112, 160, 0, 2, -46, 46, -56, 60},   {112, 0, 112, 160, 0, 2, -46, 46, -56, 60},
         {0, 160, 144, 64, 2, 1, -56, 60, -14, 24},  {144, 160, 56, 48, 0, 1, -46, 46, -14, 24},
         {200, 160, 56, 48, 0, 1, -46, 46, -14, 24}, {224, 0, 32, 80, 0, 2, -10, 10, 14, 52},
         {224, 80, 32, 80, 2, 1, 14, 52, 6, 20}};
 
+// A stubby trader: a fat rounded hull with a raised hold on its back, two
+// engine pods half sunk into its flanks and a bubble canopy.
+ModelMesh mesh()
+{
+    const ShipRegions& r = kRegions;
     ModelMesh mesh(256, 256);
     mesh.addSolid(loft({ringZ(0, 0, -48, 24, 13, 12, 3), ringZ(0, 0, -36, 30, 17, 12, 3),
                         ringZ(0, 0, 12, 30, 17, 12, 3), ringZ(0, -1, 36, 24, 13, 12, 3),
@@ -62,7 +66,12 @@ BuiltModel buildExplorer()
     mesh.addSolid(loft({Ring{{0, 13, 15}}, ringZ(0, 15, 22, 8, 4.5f, 10), ringZ(0, 14.5f, 34, 9, 4.5f, 10),
                         ringZ(0, 11, 45, 6, 3.5f, 10), Ring{{0, 8, 51}}}),
                   r.glass());
+    return mesh;
+}
 
+SkinCanvas skin()
+{
+    const ShipRegions& r = kRegions;
     SkinCanvas skin(256, 256, {{{200, 182, 140}, {228, 118, 32}, {112, 118, 128}, {70, 150, 210},
                                 {120, 185, 255}, {240, 200, 40}, {34, 34, 40}, {255, 50, 40},
                                 {50, 230, 70}, {255, 236, 170}, {128, 128, 128}, {128, 128, 128},
@@ -102,18 +111,26 @@ BuiltModel buildExplorer()
         skin.disc(r.back.pixelX(x), r.back.pixelY(-3), 8 * r.back.w / 92.0f, Glow, 15, 7);
 
     canopyGlass(skin, r, Glass, Dark, 27, 39);
-    return {std::move(mesh), std::move(skin), std::nullopt};
+    return skin;
 }
 
-BuiltModel buildFighter()
-{
-    enum { Hull, Red, Dark, Glass, Glow, Yellow, White, StarboardGreen, PortRed };
-    const ShipRegions r{
+}  // namespace explorer
+
+namespace fighter {
+
+enum { Hull, Red, Dark, Glass, Glow, Yellow, White, StarboardGreen, PortRed };
+
+const ShipRegions kRegions{
         {0, 0, 128, 160, 0, 2, -48, 48, -54, 64},   {128, 0, 128, 160, 0, 2, -48, 48, -54, 64},
         {0, 160, 160, 48, 2, 1, -54, 64, -8, 18},   {160, 160, 48, 48, 0, 1, -48, 48, -8, 18},
         {208, 160, 48, 48, 0, 1, -48, 48, -8, 18},  {160, 208, 48, 48, 0, 2, -6, 6, -2, 42},
         {208, 208, 48, 48, 2, 1, -2, 42, 2, 12}};
 
+// A sleek fighter: a slim pointed fuselage with side intakes, swept delta
+// wings with missile rails at the tips and twin canted fins.
+ModelMesh mesh()
+{
+    const ShipRegions& r = kRegions;
     ModelMesh mesh(256, 256);
     mesh.addSolid(loft({ringZ(0, 0, -50, 6, 5, 10, 2.5f), ringZ(0, 0, -42, 9, 7, 10, 2.5f),
                         ringZ(0, 0, 0, 8, 7, 10, 2.5f), ringZ(0, -0.5f, 30, 5.5f, 5, 10, 2.5f),
@@ -132,7 +149,12 @@ BuiltModel buildFighter()
     mesh.addSolid(loft({Ring{{0, 4, 2}}, ringZ(0, 6.5f, 10, 3.8f, 3.2f, 10), ringZ(0, 6.5f, 22, 4.2f, 3.2f, 10),
                         ringZ(0, 5, 32, 3, 2, 10), Ring{{0, 3, 40}}}),
                   r.glass());
+    return mesh;
+}
 
+SkinCanvas skin()
+{
+    const ShipRegions& r = kRegions;
     SkinCanvas skin(256, 256, {{{96, 102, 114}, {196, 30, 42}, {38, 40, 46}, {235, 165, 45},
                                 {110, 170, 255}, {235, 200, 50}, {235, 235, 240}, {50, 230, 70},
                                 {255, 50, 40}, {128, 128, 128}, {128, 128, 128}, {128, 128, 128},
@@ -173,7 +195,15 @@ BuiltModel buildFighter()
     skin.disc(r.back.pixelX(0), r.back.pixelY(0), 5 * r.back.w / 96.0f + 1, Glow, 15, 8);
 
     canopyGlass(skin, r, Glass, Dark, 14, 26);
-    return {std::move(mesh), std::move(skin), std::nullopt};
+    return skin;
 }
+
+}  // namespace fighter
+
+}  // namespace
+
+BuiltModel buildExplorer() { return {explorer::mesh(), explorer::skin(), std::nullopt}; }
+
+BuiltModel buildFighter() { return {fighter::mesh(), fighter::skin(), std::nullopt}; }
 
 }  // namespace modelgen
