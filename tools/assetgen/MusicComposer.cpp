@@ -150,58 +150,62 @@ void Song::noteAt(int voice, std::uint32_t tick, std::uint32_t length, int key, 
     voices_.at(static_cast<std::size_t>(voice)).notes.push_back({tick, length, key, velocity});
 }
 
+std::vector<int> Song::voiceChord(const std::vector<int>& chord, int low, const std::vector<int>& previous) const
+{
+    // The voicing within an octave and a half above low that moves the
+    // fewest semitones from the one before; wide voicings thin out and
+    // semitones rub, so both cost extra.
+    const std::size_t n = chord.size();
+    std::vector<std::vector<int>> perTone(n);
+    for (int key : chordKeys(chord, low, low + 19)) {
+        for (std::size_t t = 0; t < n; ++t) {
+            if (keyOf(toneAtOrAbove(key, chord[t])) == key)
+                perTone[t].push_back(key);
+        }
+    }
+    std::vector<int> best;
+    int bestCost = std::numeric_limits<int>::max();
+    // Try every way of choosing one key per chord tone.
+    std::vector<std::size_t> pick(n, 0);
+    while (true) {
+        std::vector<int> voicing;
+        for (std::size_t t = 0; t < n; ++t)
+            voicing.push_back(perTone[t][pick[t]]);
+        std::sort(voicing.begin(), voicing.end());
+        int cost = 2 * std::max(0, voicing.back() - voicing.front() - 14);
+        for (std::size_t t = 1; t < n; ++t)
+            cost += voicing[t] - voicing[t - 1] == 1 ? 24 : 0;
+        for (int key : voicing) {
+            int move = std::abs(key - (low + 7));
+            if (!previous.empty()) {
+                move = std::numeric_limits<int>::max();
+                for (int before : previous)
+                    move = std::min(move, std::abs(key - before));
+            }
+            cost += move;
+        }
+        if (cost < bestCost) {
+            bestCost = cost;
+            best = voicing;
+        }
+        std::size_t t = 0;
+        while (t < n && ++pick[t] == perTone[t].size())
+            pick[t++] = 0;
+        if (t == n)
+            return best;
+    }
+}
+
 void Song::pad(const Span& span, int voice, int low, int velocity)
 {
-    // Each chord takes the voicing within an octave and a half above low
-    // that moves the fewest semitones from the one before; common tones are
-    // held over rather than struck again.
+    // Common tones are held over into the next chord rather than struck again.
     std::vector<int> previous;
     std::vector<std::size_t> sounding;
     Voice& v = voices_.at(static_cast<std::size_t>(voice));
     for (const PlacedChord& chord : span.chords) {
-        const std::vector<int> keys = chordKeys(chord.tones, low, low + 19);
-        std::vector<int> best;
-        int bestCost = std::numeric_limits<int>::max();
-        const std::size_t n = chord.tones.size();
-        // Try every way of choosing one key per chord tone.
-        std::vector<std::vector<int>> perTone(n);
-        for (int key : keys) {
-            for (std::size_t t = 0; t < n; ++t) {
-                if (keyOf(toneAtOrAbove(key, chord.tones[t])) == key)
-                    perTone[t].push_back(key);
-            }
-        }
-        std::vector<std::size_t> pick(n, 0);
-        while (true) {
-            std::vector<int> voicing;
-            for (std::size_t t = 0; t < n; ++t)
-                voicing.push_back(perTone[t][pick[t]]);
-            std::sort(voicing.begin(), voicing.end());
-            // Wide voicings thin out and semitones rub; both cost extra.
-            int cost = 2 * std::max(0, voicing.back() - voicing.front() - 14);
-            for (std::size_t t = 1; t < n; ++t)
-                cost += voicing[t] - voicing[t - 1] == 1 ? 24 : 0;
-            for (int key : voicing) {
-                int move = std::abs(key - (low + 7));
-                if (!previous.empty()) {
-                    move = std::numeric_limits<int>::max();
-                    for (int before : previous)
-                        move = std::min(move, std::abs(key - before));
-                }
-                cost += move;
-            }
-            if (cost < bestCost) {
-                bestCost = cost;
-                best = voicing;
-            }
-            std::size_t t = 0;
-            while (t < n && ++pick[t] == perTone[t].size())
-                pick[t++] = 0;
-            if (t == n)
-                break;
-        }
+        const std::vector<int> voicing = voiceChord(chord.tones, low, previous);
         std::vector<std::size_t> next;
-        for (int key : best) {
+        for (int key : voicing) {
             auto held = std::find_if(sounding.begin(), sounding.end(),
                                      [&](std::size_t i) { return v.notes[i].key == key; });
             if (held != sounding.end()) {
@@ -213,7 +217,30 @@ void Song::pad(const Span& span, int voice, int low, int velocity)
             }
         }
         sounding = next;
-        previous = best;
+        previous = voicing;
+    }
+}
+
+void Song::comp(const Span& span, int voice, int low, int velocity)
+{
+    // Chords struck on one, the "and" of two and four, each held to the next.
+    constexpr std::uint32_t kHits[] = {0, 3, 6};
+    const std::uint32_t eighth = kTicksPerQuarter / 2;
+    const std::uint32_t barLength = eighth * 2 * static_cast<std::uint32_t>(span.beatsPerBar);
+    std::vector<int> previous;
+    for (const PlacedChord& chord : span.chords) {
+        const std::vector<int> voicing = voiceChord(chord.tones, low, previous);
+        for (std::uint32_t bar = chord.start; bar < chord.end; bar += barLength) {
+            for (std::size_t h = 0; h < std::size(kHits); ++h) {
+                const std::uint32_t t = bar + kHits[h] * eighth;
+                const std::uint32_t until = h + 1 < std::size(kHits) ? bar + kHits[h + 1] * eighth : bar + barLength;
+                if (t >= chord.end)
+                    break;
+                for (int key : voicing)
+                    noteAt(voice, t, std::min(until, chord.end) - t - 20, key, vary(h == 0 ? velocity + 6 : velocity, 4));
+            }
+        }
+        previous = voicing;
     }
 }
 

@@ -70,6 +70,8 @@ public:
     void setLevel(double decibels) { levelDb_ = decibels; }
 
     void pad(const Span& span, int voice, int low, int velocity);
+    // Re-struck chords in a light syncopated rhythm, for pianos and the like.
+    void comp(const Span& span, int voice, int low, int velocity);
     void arpeggio(const Span& span, int voice, ArpStyle style, int stepTicks, int low, int velocity);
     void bass(const Span& span, int voice, BassStyle style, int velocity);
     // A melody made of a two-bar motif repeated over the span, varied each
@@ -113,6 +115,7 @@ private:
     int toneAtOrAbove(int key, int degree) const;
     int snapToChord(int tone, const std::vector<int>& chord) const;
     const PlacedChord& chordAt(const Span& span, std::uint32_t tick) const;
+    std::vector<int> voiceChord(const std::vector<int>& chord, int low, const std::vector<int>& previous) const;
     std::vector<int> chordKeys(const std::vector<int>& chord, int low, int high) const;
     int bassRoot(const PlacedChord& chord) const;
     void drumBar(std::uint32_t bar, DrumStyle style, int velocity, bool fill);

@@ -52,54 +52,54 @@ Song composeLongHaul()
 
     Span s = song.play(a, 8);
     song.pad(s, pad, 55, 62);
-    song.arpeggio(s, keys, ArpStyle::UpDown, 240, 62, 52);
+    song.arpeggio(s, keys, ArpStyle::UpDown, 240, 60, 52);
 
     s = song.play(a, 8);
     song.pad(s, pad, 55, 66);
-    song.arpeggio(s, keys, ArpStyle::UpDown, 240, 62, 56);
+    song.arpeggio(s, keys, ArpStyle::UpDown, 240, 60, 56);
     song.bass(s, bass, BassStyle::Held, 80);
     song.counterLine(s, strings, 62, 58);
 
     s = song.play(a, 8);
     song.pad(s, pad, 55, 62);
-    song.arpeggio(s, keys, ArpStyle::Broken, 240, 62, 52);
+    song.arpeggio(s, keys, ArpStyle::Broken, 240, 60, 52);
     song.bass(s, bass, BassStyle::Groove, 84);
-    song.melody(s, flute, 67, 78, 0x51u);
+    song.melody(s, flute, 72, 78, 0x51u);
     song.drums(s, DrumStyle::Soft, 70, false);
 
     s = song.play(b, 8);
     song.pad(s, pad, 55, 64);
-    song.arpeggio(s, keys, ArpStyle::Broken, 240, 62, 54);
+    song.arpeggio(s, keys, ArpStyle::Broken, 240, 60, 54);
     song.bass(s, bass, BassStyle::Groove, 86);
-    song.melody(s, flute, 67, 80, 0x77u);
+    song.melody(s, flute, 72, 80, 0x77u);
     song.drums(s, DrumStyle::Soft, 74, true);
 
     s = song.play(a, 8);
     song.crash(s.start, 70);
     song.pad(s, pad, 55, 66);
-    song.arpeggio(s, keys, ArpStyle::UpDown, 240, 62, 56);
+    song.arpeggio(s, keys, ArpStyle::UpDown, 240, 60, 56);
     song.bass(s, bass, BassStyle::Groove, 88);
-    song.melody(s, flute, 67, 84, 0x51u);
+    song.melody(s, flute, 72, 84, 0x51u);
     song.counterLine(s, strings, 62, 56);
     song.drums(s, DrumStyle::Groove, 76, true);
 
     s = song.play(b, 8);
     song.pad(s, pad, 55, 60);
-    song.arpeggio(s, keys, ArpStyle::Up, 240, 62, 50);
+    song.arpeggio(s, keys, ArpStyle::Up, 240, 60, 50);
     song.bass(s, bass, BassStyle::Held, 78);
     song.counterLine(s, strings, 62, 64);
 
     s = song.play(a, 8);
     song.crash(s.start, 74);
     song.pad(s, pad, 55, 66);
-    song.arpeggio(s, keys, ArpStyle::Broken, 240, 62, 56);
+    song.arpeggio(s, keys, ArpStyle::Broken, 240, 60, 56);
     song.bass(s, bass, BassStyle::Groove, 88);
-    song.melody(s, flute, 67, 84, 0x77u);
+    song.melody(s, flute, 72, 84, 0x77u);
     song.drums(s, DrumStyle::Groove, 78, false);
 
     s = song.play(a, 8);
     song.pad(s, pad, 55, 62);
-    song.arpeggio(s, keys, ArpStyle::UpDown, 240, 62, 52);
+    song.arpeggio(s, keys, ArpStyle::UpDown, 240, 60, 52);
     song.bass(s, bass, BassStyle::Held, 76);
     song.counterLine(s, strings, 62, 54);
     return song;
@@ -225,7 +225,7 @@ Song composeTradeWinds()
 {
     // F lydian, light on its feet: a busy station concourse.
     Song song("Trade Winds", 96.0, 53, kLydian, 0x7AD3u);
-    song.setLevel(3.5);
+    song.setLevel(1.5);
     const int keys = song.addVoice({"Electric piano", kElectricPiano, 80, 56, 70, 40});
     const int marimba = song.addVoice({"Marimba", kMarimba, 60, 34, 60, 0});
     const int bass = song.addVoice({"Finger bass", kFingerBass, 92, 64, 30, 0});
@@ -236,11 +236,11 @@ Song composeTradeWinds()
     const Progression b = {{5, 4, 4}, {1, 4}, {4, 4}, {0, 4}};
 
     Span s = song.play(a, 8);
-    song.pad(s, keys, 57, 58);
+    song.comp(s, keys, 57, 58);
     song.arpeggio(s, marimba, ArpStyle::Broken, 240, 65, 52);
 
     s = song.play(a, 8);
-    song.pad(s, keys, 57, 60);
+    song.comp(s, keys, 57, 60);
     song.arpeggio(s, marimba, ArpStyle::Broken, 240, 65, 54);
     song.bass(s, bass, BassStyle::Walk, 84);
     song.drums(s, DrumStyle::Brush, 70, false);
@@ -248,7 +248,7 @@ Song composeTradeWinds()
     const std::uint32_t motifs[] = {0x7E1u, 0x1B5u, 0x7E1u};
     for (int round = 0; round < 3; ++round) {
         s = song.play(b, 8);
-        song.pad(s, keys, 57, 60);
+        song.comp(s, keys, 57, 60);
         song.bass(s, bass, BassStyle::Walk, 86);
         song.melody(s, vibes, 69, 80, motifs[round]);
         song.drums(s, DrumStyle::Brush, 72, round == 1);
@@ -256,7 +256,7 @@ Song composeTradeWinds()
             song.arpeggio(s, marimba, ArpStyle::Broken, 240, 65, 50);
 
         s = song.play(a, 8);
-        song.pad(s, keys, 57, 62);
+        song.comp(s, keys, 57, 62);
         song.bass(s, bass, round == 1 ? BassStyle::Held : BassStyle::Walk, 86);
         song.counterLine(s, strings, 64, 62);
         if (round != 1) {
@@ -268,7 +268,7 @@ Song composeTradeWinds()
     }
 
     s = song.play(a, 8);
-    song.pad(s, keys, 57, 58);
+    song.comp(s, keys, 57, 58);
     song.arpeggio(s, marimba, ArpStyle::Broken, 240, 65, 52);
     song.bass(s, bass, BassStyle::Held, 78);
     return song;
