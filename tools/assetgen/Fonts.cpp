@@ -42,8 +42,8 @@ int fittingPixelSize(const std::filesystem::path& file, int cell)
 }
 
 // A 16 x 16 grid of square cells, one per byte value, row 0 at the top: white
-// glyphs whose alpha is the coverage, each centred on the cell's width with
-// one shared baseline.
+// glyphs whose alpha is the coverage, each glyph's ink centred across its
+// cell (the cells are wider than the font's advance), on one shared baseline.
 Image glyphSheet(const std::filesystem::path& file, int cell)
 {
     const FontFace face(file, fittingPixelSize(file, cell));
@@ -52,8 +52,7 @@ Image glyphSheet(const std::filesystem::path& file, int cell)
     Image sheet(cell * 16, cell * 16, Colour{1.0f, 1.0f, 1.0f, 0.0f});
     for (int c = kFirstGlyph; c <= kLastGlyph; ++c) {
         const GlyphBitmap g = face.glyph(static_cast<unsigned long>(c));
-        int x0 = (cell - g.advance) / 2 + g.left;
-        x0 = std::clamp(x0, 1, cell - 1 - g.width);
+        const int x0 = (cell - g.width) / 2;
         const int y0 = baseline - g.top;
         const int cellX = (c % 16) * cell, cellY = (c / 16) * cell;
         for (int y = 0; y < g.height; ++y)
