@@ -1,6 +1,11 @@
 #include "ModelShapes.h"
 #include "Models.h"
 
+#include <array>
+#include <functional>
+#include <initializer_list>
+#include <utility>
+
 namespace modelgen {
 
 namespace {

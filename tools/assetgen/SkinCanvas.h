@@ -43,8 +43,8 @@ public:
     void disc(float cx, float cy, float radius, int ramp, int centreShade, int edgeShade);
     // Square turned 45 degrees, corner to centre `radius`.
     void diamond(float cx, float cy, float radius, int ramp, int shade);
-    // `count` evenly spaced lit windows across r, each `fill` of its slot wide.
-    void windowRow(PixelRect r, int count, float fill, int ramp, int shade);
+    // `count` evenly spaced lit windows across r, each `fillRatio` of its slot wide.
+    void windowRow(PixelRect r, int count, float fillRatio, int ramp, int shade);
 
     void write(const std::filesystem::path& file) const;
 
