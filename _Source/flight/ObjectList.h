@@ -40,6 +40,9 @@ public:
     void untrackRef(ObjectRef* ref);
 
     void updateAll(float dt);
+    // The opaque meshes of every visible object, statics first; the object the
+    // camera rides in is left out unless the camera looks from outside.
+    void drawMeshes(const Camera& camera);
     void renderAll(const Camera& camera);
     void stepPhysics(float dt);
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "flight/Vector3.h"
+#include "rendering/GLTexture.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace dh {
@@ -27,6 +29,8 @@ public:
     Vector3 edgeNormal(std::uint32_t triangle, int edge) const { return at(edgeNormals, triangle, edge); }
     Vector3 faceNormal(std::uint32_t triangle) const { return at(normals, triangle, 0); }
 
+    // The skin, owned; null for a mesh built without one.
+    std::unique_ptr<GLTexture> texture;
     Vector3 boundCentre;
     float boundRadius = 0.0f;
     std::uint32_t vertexCount = 0;

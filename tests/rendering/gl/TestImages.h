@@ -97,3 +97,22 @@ inline Rgba pixelAt(int x, int yFromTop, int clientHeight)
 }
 
 }
+
+namespace rendertest {
+
+// Writes the back buffer as a binary PPM beside the test program, top row
+// first, for looking at what a test drew.
+inline void saveScreenshot(const std::string& file, int width, int height)
+{
+    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    std::ofstream out(testFilePath(file), std::ios::binary);
+    out << "P6\n" << width << " " << height << "\n255\n";
+    for (int y = height - 1; y >= 0; --y) {
+        out.write(reinterpret_cast<const char*>(rgb.data()) + static_cast<std::size_t>(y) * width * 3, width * 3);
+    }
+}
+
+}
