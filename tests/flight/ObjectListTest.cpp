@@ -258,3 +258,63 @@ TEST(ObjectList, UpdateVisitsEachObjectOnceAndSkipsDeletedOnes)
     EXPECT_EQ(added.updates, 1);
     EXPECT_EQ(early.updates, 2);
 }
+
+namespace {
+
+// Leaves another object behind in its list when destroyed, as a destroyed ship
+// leaves its explosion.
+template <typename Base>
+class Wreck : public Base {
+public:
+    Wreck(Events* events, Events* leftovers) : Base(events), leftovers_(leftovers) {}
+    ~Wreck() override
+    {
+        if (this->list != nullptr) {
+            this->list->addObject(new TestStatic(leftovers_));
+        }
+    }
+
+private:
+    Events* leftovers_;
+};
+
+}
+
+TEST(ObjectList, DestructorsMayAddToTheListTheyLeave)
+{
+    dh::ObjectList list;
+    Events events;
+    Events leftovers;
+    auto* crumbling = new Wreck<TestStatic>(&events, &leftovers);
+    auto* second = new TestStatic(&events);
+    auto* third = new TestStatic(&events);
+    list.addObject(crumbling);
+    list.addObject(second);
+    list.addObject(third);
+
+    // The leftover lands last in the same array and then fills the freed slot.
+    list.deleteObject(crumbling);
+    ASSERT_EQ(list.staticObjects().size(), 3u);
+    EXPECT_EQ(leftovers.added, 1);
+    EXPECT_EQ(list.staticObjects()[1], second);
+    EXPECT_EQ(list.staticObjects()[2], third);
+    EXPECT_EQ(list.staticObjects()[0]->index, 0u);
+    EXPECT_NE(list.staticObjects()[0], second);
+
+    // A moving wreck destroyed by the physics step leaves a static behind,
+    // which is not visited in that step.
+    auto* wreck = new Wreck<TestMover>(&events, &leftovers);
+    wreck->shield = 0.0f;
+    list.addObject(wreck);
+    list.stepPhysics(0.01f);
+    EXPECT_TRUE(list.movingObjects().empty());
+    EXPECT_EQ(list.staticObjects().size(), 4u);
+    EXPECT_EQ(leftovers.destroyed, 0);
+
+    // Clearing also destroys what destructors add while it runs.
+    list.addObject(new Wreck<TestMover>(&events, &leftovers));
+    list.clearObjects();
+    EXPECT_EQ(leftovers.added, 3);
+    EXPECT_EQ(leftovers.destroyed, 3);
+    EXPECT_EQ(events.destroyed, 5);
+}
