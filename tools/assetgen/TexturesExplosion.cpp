@@ -29,7 +29,7 @@ Image fireball(float t)
     Image img(kSize, kSize);
     const float size = 0.2f + 0.68f * (1.0f - std::pow(1.0f - t, 2.5f));
     const float heat = std::pow(1.0f - t, 1.1f);
-    const float flash = std::exp(-t * 9.0f);
+    const float flash = std::exp(-t * 16.0f);
     img.each([&](float x, float y) {
         const float u = centred(x, kSize), v = centred(y, kSize);
         const float r = std::hypot(u, v);
@@ -48,7 +48,7 @@ Image fireball(float t)
         const float brightness = body * breakup * (0.3f + 0.7f * heat) * (0.55f + 0.6f * billow) +
                                  flash * (std::exp(-r * r / 0.04f) + 0.35f * std::exp(-r * r / 0.25f));
         const float fade = 1.0f - smoothstep(0.8f, 0.98f, r);
-        const Colour c = heatColour(temperature * 1.2f);
+        const Colour c = heatColour(temperature);
         const float k = clamp01(brightness) * fade;
         return Colour{c.r * k, c.g * k, c.b * k, 1.0f};
     });

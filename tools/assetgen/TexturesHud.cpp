@@ -104,7 +104,7 @@ Image menuButton(const Style& style)
 {
     Image img(256 * kScale, 32 * kScale);
     panel(img, {{0, 32}, {32, 0}, {224, 0}, {256, 32}}, style, 32);
-    label(img, "MENU", 128.0f, 22.0f, 24, withAlpha(style.edge, 1.0f));
+    label(img, "MENU", 128.0f, 22.0f, 24, mix(style.edge, Colour{1, 1, 1, 1}, 0.4f));
     return img;
 }
 
