@@ -37,9 +37,9 @@ constexpr OneShot kOneShots[] = {
     {"systemOver", soundSystemOver, -11.0, 16},
     {"repair", soundRepair, -5.0, 16},
     {"dock", soundDock, -3.0, 16},
-    {"launch", soundLaunch, -3.0, 16},
+    {"launch", soundLaunch, -5.0, 16},
     {"hyperspace", soundHyperspace, -3.0, 16},
-    {"missileIncoming", soundMissileIncoming, -8.0, 16},
+    {"missileIncoming", soundMissileIncoming, -13.0, 16},
     {"explosion", soundExplosion, -2.0, 16},
     {"rocketFire", soundRocketFire, -4.0, 16},
     {"empFire", soundEmpFire, -4.0, 16},
@@ -49,11 +49,14 @@ constexpr OneShot kOneShots[] = {
     {"collision2", soundCollision2, -3.0, 16},
 };
 
+// Loops are steady, so their peaks sit lower than the one-shots' for the same
+// loudness; the player's own engine drones under everything at the camera,
+// so it is the quietest.
 constexpr Loop kLoops[] = {
-    {"rocketEngine", loopRocketEngine, 1.0, -6.0},
-    {"empAmbient", loopEmpAmbient, 1.0, -6.0},
-    {"laser", loopLaser, 1.0, -5.0},
-    {"shipEngine", loopShipEngine, 2.0, -6.0},
+    {"rocketEngine", loopRocketEngine, 1.0, -8.0},
+    {"empAmbient", loopEmpAmbient, 1.0, -10.0},
+    {"laser", loopLaser, 1.0, -8.0},
+    {"shipEngine", loopShipEngine, 2.0, -12.0},
 };
 
 // Filters need a moment to settle before the loop is cut, and the

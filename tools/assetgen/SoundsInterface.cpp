@@ -49,7 +49,8 @@ Buffer soundDialogPopup()
     for (int n = 0; n < 2; ++n) {
         const double f = notes[n];
         addStrike(out, starts[n], {{f, 0.6, 0.22}, {f * 2.0, 0.18, 0.12}, {f * 3.0, 0.08, 0.06},
-                                   {f * 4.2, 0.05, 0.03}});
+                                   {f * 4.2, 0.05, 0.03}},
+                  0.004);
     }
     return out;
 }

@@ -159,15 +159,14 @@ double expGlide(double a, double b, double x)
     return a * std::pow(b / a, std::clamp(x, 0.0, 1.0));
 }
 
-void addStrike(Buffer& out, double start, const std::vector<Partial>& partials)
+void addStrike(Buffer& out, double start, const std::vector<Partial>& partials, double attack)
 {
     const auto first = static_cast<std::size_t>(std::lround(start * kSampleRate));
     for (const Partial& p : partials) {
         Oscillator osc;
         for (std::size_t i = first; i < out.size(); ++i) {
             const double t = timeOf(i - first);
-            // A 1 ms rise keeps the strike from clicking.
-            out[i] += static_cast<float>(p.amplitude) * envAttackDecay(t, 0.001, p.tau) *
+            out[i] += static_cast<float>(p.amplitude) * envAttackDecay(t, attack, p.tau) *
                       osc.sine(p.hz);
         }
     }

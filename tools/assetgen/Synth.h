@@ -78,7 +78,9 @@ struct Partial {
     double amplitude;
     double tau;
 };
-void addStrike(Buffer& out, double start, const std::vector<Partial>& partials);
+// The attack (seconds) softens the strike: 1 ms clicks like metal, a few
+// milliseconds ring like glass.
+void addStrike(Buffer& out, double start, const std::vector<Partial>& partials, double attack = 0.001);
 
 // Mix src into out, scaled, starting at a time in seconds.
 void mixInto(Buffer& out, const Buffer& src, double start, float gain);
