@@ -105,6 +105,7 @@ TEST_F(Dialogs, EscapeDoesNothingInTheMessageBoxOrTheQuestion)
     {
         DialogScript script;
         clickAt(script, 0, kYesX, kButtonY);
+        script.at(2, [] { guigl::saveFrame(guigl::readShownFrame(), "question"); });
         EXPECT_TRUE(dh::askYesNo("Confirm ship purchase", "Are you sure you want to buy this ship ? ",
                                  "All cargo and upgrades will be lost on current ship."));
         EXPECT_EQ(script.lastFrame, 2);
@@ -173,7 +174,17 @@ TEST_F(Dialogs, NameEntryEndsWithOk)
     for (auto [key, text] : keysFor("Vega"))
         script.at(frame++, [key, text] { guigl::typeKey(key, text); });
     clickAt(script, frame, kOkX, kButtonY);
+    std::vector<unsigned char> shown;
+    script.at(frame + 1, [&shown] { shown = guigl::readShownFrame(); });
     EXPECT_STREQ(dh::askCommanderName(), "Vega");
+    guigl::saveFrame(shown, "name_entry");
+    // The caret sits just after the fourth 8-pixel glyph in the text field at
+    // (132, 268): from x 132 + 13 + 32 = 177 to 183, rows 286 and 287.
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(pixel(shown, 177, 286), (Rgb{0, 0, 0}));
+    EXPECT_EQ(pixel(shown, 182, 287), (Rgb{0, 0, 0}));
+    EXPECT_NE(pixel(shown, 183, 286), (Rgb{0, 0, 0}));
+    EXPECT_NE(pixel(shown, 177, 288), (Rgb{0, 0, 0}));
     EXPECT_EQ(script.lastFrame, frame + 2);
 }
 
