@@ -35,43 +35,6 @@ void Image::put(int x, int y, Colour c, float coverage, Blend mode)
     }
 }
 
-void Image::draw(const Image& src, int dx, int dy, Blend mode)
-{
-    for (int y = 0; y < src.height(); ++y)
-        for (int x = 0; x < src.width(); ++x)
-            put(dx + x, dy + y, src.at(x, y), 1.0f, mode);
-}
-
-Image Image::flippedHorizontally() const
-{
-    Image out(width_, height_);
-    for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x)
-            out.at(width_ - 1 - x, y) = at(x, y);
-    return out;
-}
-
-Image Image::downsampled(int factor) const
-{
-    Image out(width_ / factor, height_ / factor);
-    const float n = static_cast<float>(factor * factor);
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x) {
-            // Colours are weighted by alpha so transparent samples add no tint.
-            float r = 0, g = 0, b = 0, a = 0;
-            for (int j = 0; j < factor; ++j)
-                for (int i = 0; i < factor; ++i) {
-                    const Colour& c = at(x * factor + i, y * factor + j);
-                    r += c.r * c.a;
-                    g += c.g * c.a;
-                    b += c.b * c.a;
-                    a += c.a;
-                }
-            out.at(x, y) = a > 0.0f ? Colour{r / a, g / a, b / a, a / n} : Colour{0, 0, 0, 0};
-        }
-    return out;
-}
-
 void Image::bleedIntoTransparent(int passes)
 {
     std::vector<bool> known(pixels_.size());

@@ -67,10 +67,6 @@ public:
                 put(x, y, shader(x + 0.5f, y + 0.5f), 1.0f, mode);
     }
 
-    void draw(const Image& src, int dx, int dy, Blend mode = Blend::Over);
-    Image flippedHorizontally() const;
-    // Averages factor x factor blocks: pictures drawn large come out smooth.
-    Image downsampled(int factor) const;
     // Gives fully transparent pixels the colour of their visible neighbours, so
     // that filtering at the edge of a shape does not pull in black.
     void bleedIntoTransparent(int passes = 8);
@@ -101,7 +97,6 @@ float capsule(float px, float py, float ax, float ay, float bx, float by, float 
 float polygon(float px, float py, const std::vector<Point>& points);
 inline float unite(float a, float b) { return std::min(a, b); }
 inline float subtract(float a, float b) { return std::max(a, -b); }
-inline float intersect(float a, float b) { return std::max(a, b); }
 } // namespace sdf
 
 // Polygon painting: the inside, and a band of the given width just inside the

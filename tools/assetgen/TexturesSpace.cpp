@@ -61,11 +61,11 @@ Image lensRing()
     img.each([&](float x, float y) {
         const float r = std::hypot(centred(x, n), centred(y, n));
         const float ring = std::exp(-std::pow((r - 0.78f) / 0.07f, 2.0f));
-        const float inner = 0.06f * (1.0f - smoothstep(0.6f, 0.78f, r));
+        const float inner = 0.04f * (1.0f - smoothstep(0.6f, 0.78f, r));
         const float fringe = clamp01(std::fabs(r - 0.78f) / 0.1f);
         const Colour edgeTint = r > 0.78f ? Colour{1.0f, 0.75f, 0.6f, 1.0f} : Colour{0.65f, 0.8f, 1.0f, 1.0f};
         const Colour tint = mix(kWhite, edgeTint, fringe);
-        return withAlpha(tint, clamp01(0.4f * ring + inner) * (1.0f - smoothstep(0.92f, 1.0f, r)));
+        return withAlpha(tint, clamp01(0.28f * ring + inner) * (1.0f - smoothstep(0.92f, 1.0f, r)));
     });
     return img;
 }
@@ -78,7 +78,7 @@ Image lensDisc()
     img.each([&](float x, float y) {
         const float r = std::hypot(centred(x, n), centred(y, n));
         const float disc = 1.0f - smoothstep(0.62f, 0.72f, r);
-        const float alpha = disc * (0.12f + 0.12f * smoothstep(0.3f, 0.68f, r));
+        const float alpha = disc * (0.08f + 0.08f * smoothstep(0.3f, 0.68f, r));
         return withAlpha(Colour{0.9f, 0.95f, 1.0f, 1.0f}, alpha);
     });
     return img;
