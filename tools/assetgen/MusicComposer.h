@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dh::audiogen {
@@ -86,10 +87,6 @@ public:
     void swell(int voice, std::uint32_t start, std::uint32_t end, int from, int to);
     void noteAt(int voice, std::uint32_t tick, std::uint32_t length, int key, int velocity);
 
-    std::uint32_t now() const { return now_; }
-    std::uint32_t ticksPerBeat() const { return kTicksPerQuarter; }
-    int keyOf(int toneIndex) const;
-
     std::vector<MidiTrack> finish() const;
 
 private:
@@ -111,6 +108,7 @@ private:
         std::vector<Control> controls;
     };
 
+    int keyOf(int tone) const;
     int vary(int velocity, int spread);
     int toneAtOrAbove(int key, int degree) const;
     int snapToChord(int tone, const std::vector<int>& chord) const;

@@ -128,17 +128,6 @@ float Biquad::process(float x)
     return static_cast<float>(y);
 }
 
-void OnePole::setCutoff(double hz)
-{
-    a_ = 1.0 - std::exp(-2.0 * kPi * hz / kSampleRate);
-}
-
-float OnePole::process(float x)
-{
-    y_ += a_ * (x - y_);
-    return static_cast<float>(y_);
-}
-
 float envAttackDecay(double t, double attack, double tau)
 {
     if (t < 0.0)

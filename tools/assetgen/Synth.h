@@ -54,16 +54,6 @@ private:
     double x1_ = 0.0, x2_ = 0.0, y1_ = 0.0, y2_ = 0.0;
 };
 
-// One-pole low-pass, cheap smoothing of noise and control signals.
-class OnePole {
-public:
-    void setCutoff(double hz);
-    float process(float x);
-private:
-    double a_ = 1.0;
-    double y_ = 0.0;
-};
-
 // Attack-decay envelope: linear rise over attack seconds, then exponential
 // fall with time constant tau.
 float envAttackDecay(double t, double attack, double tau);
