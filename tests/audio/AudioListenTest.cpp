@@ -111,13 +111,13 @@ std::optional<std::vector<std::int16_t>> recordMusic(const std::string& track, c
     initMusic();
     const bool ready = g_musicReady;
     if (ready) {
+        // The output runs on while the song loads; what it wrote until then
+        // is silence and does not count.
         playMusicFile(track);
-        const auto wanted = static_cast<std::uintmax_t>(seconds * 44100 * 4) * 2;
-        for (int wait = 0; wait < 400; ++wait) {
-            std::error_code error;
-            if (std::filesystem::file_size(raw, error) >= wanted) {
-                break;
-            }
+        std::error_code error;
+        const std::uintmax_t wanted = std::filesystem::file_size(raw, error)
+            + static_cast<std::uintmax_t>((seconds + 1.0) * 44100 * 4);
+        for (int wait = 0; wait < 1200 && std::filesystem::file_size(raw, error) < wanted; ++wait) {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
     }
@@ -132,7 +132,6 @@ std::optional<std::vector<std::int16_t>> recordMusic(const std::string& track, c
     const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     std::vector<std::int16_t> stereo(bytes.size() / 2);
     std::memcpy(stereo.data(), bytes.data(), 2 * stereo.size());
-    // The output runs silent until the song starts.
     std::size_t first = 0;
     while (first < stereo.size() && stereo[first] == 0) {
         ++first;
