@@ -202,6 +202,40 @@ TEST_F(ScreenDrawing, RunPaintsUntilEscapeAndHoverHighlightsAButton)
     EXPECT_EQ(dh::g_listener, nullptr);
 }
 
+// Clears the screen's running flag on a left-button release.
+struct LeaveOnRelease : dh::GLWindowEventListener {
+    explicit LeaveOnRelease(dh::GuiScreen* screen) : screen(screen) {}
+    void onMouseDown(int x, int y, int) override { presses.push_back({x, y}); }
+    void onMouseUp(int x, int y, int button) override
+    {
+        releases.push_back({x, y});
+        if (button == 1)
+            screen->running = false;
+    }
+    dh::GuiScreen* screen;
+    std::vector<std::pair<int, int>> presses;
+    std::vector<std::pair<int, int>> releases;
+};
+
+TEST_F(ScreenDrawing, WindowClicksReachButtonsInVirtualCoordinates)
+{
+    resize(1280, 720);
+    dh::GuiScreen screen;
+    LeaveOnRelease leave(&screen);
+    dh::GuiButton* button = add(screen, at<dh::GuiButton>(700, 500, 100, 20));
+    button->listener = &leave;
+    // Virtual (700, 500) is client pixel (840, 600); one pixel less is outside.
+    guigl::post(dh::PlatformEvent::Type::MouseDown, 839, 605);
+    guigl::post(dh::PlatformEvent::Type::MouseUp, 839, 605);
+    guigl::post(dh::PlatformEvent::Type::MouseDown, 840, 600);
+    guigl::post(dh::PlatformEvent::Type::MouseUp, 959, 623);
+    screen.run();
+    EXPECT_FALSE(screen.running);
+    EXPECT_EQ(leave.presses, (std::vector<std::pair<int, int>>{{700, 500}}));
+    EXPECT_EQ(leave.releases, (std::vector<std::pair<int, int>>{{799, 519}}));
+    resize(800, 600);
+}
+
 TEST_F(ScreenDrawing, ImageOwningTheTitlePictureReleasesItForAListTexture)
 {
     dh::GuiImage image{dh::GuiImage::TitleImage{}};
