@@ -64,4 +64,16 @@ bool decodeImage(const std::filesystem::path& file, DecodedImage& image)
     return hasPixels;
 }
 
+bool savePng(const std::filesystem::path& file, int width, int height, const std::vector<std::uint8_t>& rgba)
+{
+    if (width <= 0 || height <= 0 || rgba.size() < static_cast<std::size_t>(width) * height * 4) {
+        return false;
+    }
+    std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> surface(
+        SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint8_t*>(rgba.data()), width, height, 32, width * 4,
+                                           SDL_PIXELFORMAT_RGBA32),
+        SDL_FreeSurface);
+    return surface && IMG_SavePNG(surface.get(), file.string().c_str()) == 0;
+}
+
 }

@@ -34,4 +34,7 @@ struct DecodedImage {
 // is missing or cannot be decoded.
 bool decodeImage(const std::filesystem::path& file, DecodedImage& image);
 
+// Writes width x height RGBA bytes, top row first, as a PNG file.
+bool savePng(const std::filesystem::path& file, int width, int height, const std::vector<std::uint8_t>& rgba);
+
 }

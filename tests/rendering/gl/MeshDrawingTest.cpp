@@ -81,7 +81,7 @@ TEST_F(MeshDrawing, MissingSkinIsTheCheckerboardOnTheModel)
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_CULL_FACE);
     dh::drawMesh(&mesh, dh::Matrix3{}, 0, 0, -1024);
-    rendertest::saveScreenshot("cube.ppm", dh::clientWidth(), dh::clientHeight());
+    rendertest::saveScreenshot("cube.png", dh::clientWidth(), dh::clientHeight());
     int white = 0;
     int black = 0;
     for (int x = 300; x < 500; x += 3) {

@@ -1,6 +1,8 @@
 #pragma once
 // Small TGA writers and helpers for the rendering GL tests. Test files go into
 // a folder beside the test program, so they load through the asset paths.
+#include "platform/PlatformImage.h"
+
 #include <GL/gl.h>
 
 #include <cstdint>
@@ -100,19 +102,24 @@ inline Rgba pixelAt(int x, int yFromTop, int clientHeight)
 
 namespace rendertest {
 
-// Writes the back buffer as a binary PPM beside the test program, top row
-// first, for looking at what a test drew.
+// Writes the back buffer as a PNG beside the test program, for looking at what
+// a test drew.
 inline void saveScreenshot(const std::string& file, int width, int height)
 {
-    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
+    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width) * height * 4);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    std::ofstream out(testFilePath(file), std::ios::binary);
-    out << "P6\n" << width << " " << height << "\n255\n";
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    std::vector<std::uint8_t> topFirst;
+    topFirst.reserve(rgba.size());
     for (int y = height - 1; y >= 0; --y) {
-        out.write(reinterpret_cast<const char*>(rgb.data()) + static_cast<std::size_t>(y) * width * 3, width * 3);
+        const auto row = rgba.begin() + static_cast<std::ptrdiff_t>(y) * width * 4;
+        topFirst.insert(topFirst.end(), row, row + width * 4);
     }
+    for (std::size_t i = 3; i < topFirst.size(); i += 4) {
+        topFirst[i] = 255;
+    }
+    dh::savePng(testFilePath(file), width, height, topFirst);
 }
 
 }

@@ -1,0 +1,229 @@
+#include "flight/Camera.h"
+#include "flight/Random.h"
+#include "rendering/SpaceBackground.h"
+#include "rendering/TextureList.h"
+#include "rendering/gl/TestImages.h"
+#include "shell/GLWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+using rendertest::Rgba;
+
+std::vector<std::uint8_t> solid(unsigned side, std::uint8_t r, std::uint8_t g, std::uint8_t b)
+{
+    std::vector<std::uint8_t> rgba;
+    for (unsigned i = 0; i < side * side; ++i) {
+        rgba.insert(rgba.end(), {r, g, b, 255});
+    }
+    return rgba;
+}
+
+// White, opaque only on the 2 x 2 texels at the centre of a 64 x 64 image.
+std::vector<std::uint8_t> spot()
+{
+    std::vector<std::uint8_t> rgba;
+    for (unsigned y = 0; y < 64; ++y) {
+        for (unsigned x = 0; x < 64; ++x) {
+            const bool centre = (x == 31 || x == 32) && (y == 31 || y == 32);
+            rgba.insert(rgba.end(), {255, 255, 255, static_cast<std::uint8_t>(centre ? 255 : 0)});
+        }
+    }
+    return rgba;
+}
+
+std::vector<std::uint8_t> frame()
+{
+    const int w = dh::clientWidth();
+    const int h = dh::clientHeight();
+    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(w) * h * 4);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    return rgba;
+}
+
+class Background : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dh::createGLWindow();
+        ASSERT_TRUE(dh::isWindowOpen());
+        rendertest::writeTga32("red.tga", 16, 16, solid(16, 255, 0, 0));
+        rendertest::writeTga32("white.tga", 16, 16, solid(16, 255, 255, 255));
+        rendertest::writeTga32("spot.tga", 64, 64, spot());
+        planet = std::make_unique<dh::GLTexture>(rendertest::assetName("red.tga"));
+        sun = std::make_unique<dh::GLTexture>(rendertest::assetName("white.tga"));
+        lens = std::make_unique<dh::GLTexture>(rendertest::assetName("spot.tga"));
+        slot(dh::Tex::star) = sun.get();
+        slot(dh::Tex::lens1) = lens.get();
+        slot(dh::Tex::lens2) = lens.get();
+        dh::setPerspectiveProjection(262144.0f);
+        clear();
+    }
+    void TearDown() override { dh::g_textures.fill(nullptr); }
+
+    static dh::GLTexture*& slot(dh::Tex tex) { return dh::g_textures[static_cast<std::size_t>(tex)]; }
+    static void clear()
+    {
+        glClearColor(0, 0, 0, 1);
+        glDepthMask(GL_TRUE);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+    std::unique_ptr<dh::SpaceBackground> build(std::uint32_t seed, std::array<float, 3> colour = {1, 1, 1})
+    {
+        dh::g_randomSeed = seed;
+        auto background = std::make_unique<dh::SpaceBackground>(colour, planet.get());
+        clear();
+        return background;
+    }
+    Rgba at(int x, int y) const { return rendertest::pixelAt(x, y, dh::clientHeight()); }
+
+    std::unique_ptr<dh::GLTexture> planet;
+    std::unique_ptr<dh::GLTexture> sun;
+    std::unique_ptr<dh::GLTexture> lens;
+};
+
+// A camera turned half round about y, so it looks along +z towards the sun.
+dh::Camera facingSun()
+{
+    dh::Camera camera;
+    camera.rotation.m = {-1, 0, 0, 0, 1, 0, 0, 0, -1};
+    return camera;
+}
+
+bool isColour(Rgba p, int r, int g, int b)
+{
+    return std::abs(p.r - r) <= 1 && std::abs(p.g - g) <= 1 && std::abs(p.b - b) <= 1;
+}
+
+}
+
+TEST_F(Background, SameGeneratorStateGivesTheSameSkyAndDrawsExactlyAsListed)
+{
+    const auto first = build(0x1234567u);
+    const std::uint32_t after = dh::g_randomSeed;
+    dh::g_randomSeed = 0x1234567u;
+    // 120 sprites of five draws, 256 stars of three.
+    for (int i = 0; i < 120 * 5 + 256 * 3; ++i) {
+        dh::random();
+    }
+    EXPECT_EQ(after, dh::g_randomSeed);
+
+    const auto again = build(0x1234567u);
+    const auto other = build(0x7654321u);
+    bool anyFaceDiffers = false;
+    for (int face = 0; face < 6; ++face) {
+        const auto texels = [&](const dh::SpaceBackground& bg) {
+            return rendertest::textureTexels(bg.skyFaces[face]->textureId, 512, 512);
+        };
+        const std::vector<std::uint8_t> a = texels(*first);
+        EXPECT_EQ(a, texels(*again)) << face;
+        anyFaceDiffers = anyFaceDiffers || a != texels(*other);
+        unsigned long sum = 0;
+        for (std::uint8_t v : a) {
+            sum += v;
+        }
+        EXPECT_GT(sum, 512ul * 512ul * 4ul) << "face " << face << " has no clouds";
+    }
+    EXPECT_TRUE(anyFaceDiffers);
+
+    dh::Camera camera;
+    camera.rotation.m = {0.6f, 0, -0.8f, 0, 1, 0, 0.8f, 0, 0.6f};
+    first->drawSky(camera);
+    const std::vector<std::uint8_t> picture = frame();
+    clear();
+    again->drawSky(camera);
+    EXPECT_EQ(picture, frame());
+    clear();
+    other->drawSky(camera);
+    EXPECT_NE(picture, frame());
+}
+
+TEST_F(Background, StarPointsRepeatEvery4096Units)
+{
+    const auto background = build(99);
+    dh::Camera camera;
+    camera.rotation.m = {0.6f, 0, -0.8f, 0, 1, 0, 0.8f, 0, 0.6f};
+    const auto picture = [&](dh::Vector3 eye) {
+        clear();
+        camera.position = eye;
+        background->drawStarPoints(camera);
+        return frame();
+    };
+    const std::vector<std::uint8_t> here = picture({100, 200, 300});
+    int lit = 0;
+    for (std::size_t i = 0; i < here.size(); i += 4) {
+        lit += here[i] > 0 ? 1 : 0;
+    }
+    EXPECT_GT(lit, 20);
+    EXPECT_EQ(here, picture({100 + 4096, 200, 300}));
+    EXPECT_EQ(here, picture({100, 200 - 4096, 300 + 4096}));
+    EXPECT_NE(here, picture({1100, 200, 300}));
+    // A negative coordinate keeps its negative remainder: -5000 is -904 in its cell.
+    EXPECT_EQ(picture({-5000, 0, 0}), picture({-904, 0, 0}));
+    EXPECT_FALSE(glIsEnabled(GL_FOG));
+}
+
+TEST_F(Background, PlanetAndSunKeepTheirDirectionsInTheSky)
+{
+    const auto background = build(5, {1.0f, 0.5f, 0.25f});
+    // Looking along -z the planet, (-32, 0, -64), sits half a depth to the
+    // left: x = 400 - 0.5 * 300 = 250, half-size 8 / 64 * 300 = 37.5 pixels.
+    dh::Camera ahead;
+    background->drawSky(ahead);
+    EXPECT_TRUE(isColour(at(250, 300), 255, 0, 0));
+    EXPECT_TRUE(isColour(at(250 - 35, 300 - 35), 255, 0, 0));
+    EXPECT_TRUE(isColour(at(250 + 35, 300 + 35), 255, 0, 0));
+    EXPECT_FALSE(isColour(at(250 - 40, 300), 255, 0, 0));
+    EXPECT_FALSE(isColour(at(250, 300 + 40), 255, 0, 0));
+
+    // Turned round, the sun, (16, 0, 32), is at the same place, twice the
+    // size (8 / 32 * 300 = 75 pixels), in the star's colour.
+    clear();
+    const dh::Camera back = facingSun();
+    background->drawSky(back);
+    EXPECT_TRUE(isColour(at(250, 300), 255, 128, 64));
+    EXPECT_TRUE(isColour(at(250 + 72, 300 - 72), 255, 128, 64));
+    EXPECT_FALSE(isColour(at(250 + 78, 300), 255, 128, 64));
+    EXPECT_FALSE(isColour(at(250, 300), 255, 0, 0));
+}
+
+TEST_F(Background, LensFlareLiesOnTheLineFromTheSunOutwards)
+{
+    const auto background = build(5);
+    const dh::Camera camera = facingSun();
+    background->drawLensFlare(camera);
+    // The sun in eye space is S = (-16, 0, -32); each square is centred at
+    // S + f (S.x, S.y, -S.z) / |S|, the spot in each square marks its centre.
+    const float len = std::sqrt(16.0f * 16.0f + 32.0f * 32.0f);
+    const auto pixelX = [&](float f) {
+        const float x = -16.0f + f * -16.0f / len;
+        const float z = -32.0f + f * 32.0f / len;
+        return static_cast<int>(std::lround(400.0f + x / -z * 300.0f));
+    };
+    const int first = pixelX(4.0f);
+    const int second = pixelX(8.0f);
+    EXPECT_GT(at(first, 300).r, 200);
+    EXPECT_GT(at(second, 300).r, 200);
+    EXPECT_LT(at((first + second) / 2, 300).r, 30);
+    EXPECT_LT(at(first, 330).r, 30);
+    EXPECT_LT(at(400, 300).r, 30);
+    EXPECT_LT(at(250, 300).r, 30);
+
+    // With the sun straight ahead all four squares sit on the view axis.
+    clear();
+    const float s = std::sqrt(0.2f);
+    const float c = std::sqrt(0.8f);
+    dh::Camera straight;
+    straight.rotation.m = {-c, 0, s, 0, 1, 0, -s, 0, -c};
+    background->drawLensFlare(straight);
+    EXPECT_GT(at(400, 300).r, 200);
+    // The nearest square, 3.8 units from the eye, spreads its spot over about 90 pixels.
+    EXPECT_LT(at(400 + 150, 300).r, 30);
+    EXPECT_LT(at(400, 300 - 150).r, 30);
+}

@@ -1,0 +1,56 @@
+#include "flight/Camera.h"
+#include "flight/Random.h"
+#include "platform/PlatformFiles.h"
+#include "rendering/SpaceBackground.h"
+#include "rendering/TextureList.h"
+#include "rendering/gl/TestImages.h"
+#include "shell/GLWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+// The sky, the point stars and the flare with the generated textures, from
+// three directions, kept as screenshots.
+TEST(SpaceScene, SkyStarsSunPlanetAndFlareWithTheGeneratedTextures)
+{
+    if (!std::filesystem::exists(dh::assetPath("gfx\\stars4.tga"))) {
+        GTEST_SKIP() << "the generated textures are not built yet";
+    }
+    dh::createGLWindow();
+    ASSERT_TRUE(dh::isWindowOpen());
+    dh::loadTextures();
+    dh::g_randomSeed = 0x5EED0001u;
+    {
+        const dh::SpaceBackground background({1.0f, 0.85f, 0.6f}, dh::texture(dh::Tex::planet3));
+        const struct {
+            const char* file;
+            float yaw;
+        } views[] = {{"space-planet.png", 0.0f}, {"space-sun.png", 3.1f}, {"space-side.png", 1.6f}};
+        for (const auto& view : views) {
+            dh::Camera camera;
+            const float c = std::cos(view.yaw);
+            const float s = std::sin(view.yaw);
+            camera.rotation.m = {c, 0, -s, 0, 1, 0, s, 0, c};
+            camera.position = {1000.0f, -300.0f, 5000.0f};
+            dh::setPerspectiveProjection(262144.0f);
+            glClearColor(0, 0, 0, 1);
+            glDepthMask(GL_TRUE);
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            background.drawSky(camera);
+            background.drawStarPoints(camera);
+            background.drawLensFlare(camera);
+            rendertest::saveScreenshot(view.file, dh::clientWidth(), dh::clientHeight());
+            int lit = 0;
+            for (int y = 0; y < 600; y += 10) {
+                for (int x = 0; x < 800; x += 10) {
+                    const rendertest::Rgba p = rendertest::pixelAt(x, y, dh::clientHeight());
+                    lit += p.r + p.g + p.b > 0 ? 1 : 0;
+                }
+            }
+            EXPECT_GT(lit, 80 * 60 / 2) << view.file << ": the sky covers the whole view";
+        }
+    }
+    dh::releaseTextures();
+}
