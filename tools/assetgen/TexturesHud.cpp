@@ -9,9 +9,9 @@ namespace {
 
 using Points = std::vector<sdf::Point>;
 
-// The console art is laid out in the HUD's own units (the textures are drawn
-// one unit per texel at 800 x 600) and painted at twice that so it stays
-// sharp on larger screens. All its slanted edges run at 45 degrees, so the
+// The console art is laid out in the HUD's virtual units (one pixel each at
+// 800 x 600) and painted at two texels per unit so it stays sharp on larger
+// screens. All its slanted edges run at 45 degrees, so the
 // buttons, gauges and console panel fit against each other.
 constexpr float kScale = 2.0f;
 
@@ -38,14 +38,14 @@ void panel(Image& img, const Points& outline, const Style& style, float heightUn
 {
     const Points pts = scaled(outline);
     fillPolygon(img, pts, [&](float, float y) { return mix(style.top, style.bottom, clamp01(y / (heightUnits * kScale))); });
-    framePolygon(img, pts, 1.5f * kScale * 0.75f, solid(style.edge));
+    framePolygon(img, pts, 1.1f * kScale, solid(style.edge));
 }
 
 void slot(Image& img, const Points& outline)
 {
     const Points pts = scaled(outline);
     fillPolygon(img, pts, solid(kSlot));
-    framePolygon(img, pts, kScale * 0.75f, solid(kSlotEdge));
+    framePolygon(img, pts, 0.75f * kScale, solid(kSlotEdge));
 }
 
 void line(Image& img, float ax, float ay, float bx, float by, float width, Colour c)
@@ -108,7 +108,7 @@ Image menuButton(const Style& style)
     return img;
 }
 
-// A small missile pointing up and right, centred at (cx, cy).
+// A small missile pointing right, centred at (cx, cy).
 void missileIcon(Image& img, float cx, float cy, Colour c)
 {
     line(img, cx - 8.0f, cy, cx + 6.0f, cy, 3.0f, c);
