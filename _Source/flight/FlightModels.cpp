@@ -1,0 +1,7 @@
+#include "flight/FlightModels.h"
+
+namespace dh {
+
+FlightModels g_flightModels;
+
+}

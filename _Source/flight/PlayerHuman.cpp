@@ -1,0 +1,210 @@
+#include "flight/PlayerHuman.h"
+
+#include "flight/FlightHooks.h"
+#include "flight/GameObject_Ship.h"
+#include "flight/ObjectList.h"
+#include "flight/Orientation.h"
+#include "flight/World.h"
+#include "platform/KeyState.h"
+#include "platform/PlatformWindow.h"
+#include "shell/GLWindow.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace dh {
+
+namespace {
+
+constexpr float kPi = std::numbers::pi_v<float>;
+constexpr float kViewDistance = 150.0f;
+
+}
+
+PlayerHuman::PlayerHuman(const char* commanderName, ObjectRef* shipRef, FlightHooks* game)
+    : Player(shipRef, 500.0),
+      mouseSteering(isKeyHeld(VK_RBUTTON)),
+      middleWasDown(isKeyHeld(VK_MBUTTON)),
+      deleteWasDown(isKeyHeld(VK_DELETE)),
+      backspaceWasDown(isKeyHeld(VK_BACK)),
+      commanderName(commanderName != nullptr ? commanderName : ""),
+      game(game)
+{
+    turnCameraYaw(views[0], kPi);
+    turnCameraYaw(views[2], kPi);
+    views[2].position = {0.0f, 0.0f, -kViewDistance};
+    views[3].position = {0.0f, 0.0f, kViewDistance};
+    turnCameraYaw(views[4], -kPi / 2.0f);
+    views[4].position = {-kViewDistance, 0.0f, 0.0f};
+    turnCameraYaw(views[5], kPi / 2.0f);
+    views[5].position = {kViewDistance, 0.0f, 0.0f};
+    turnCameraPitch(views[6], -kPi / 2.0f);
+    views[6].position = {0.0f, kViewDistance, 0.0f};
+    turnCameraPitch(views[7], kPi / 2.0f);
+    views[7].position = {0.0f, -kViewDistance, 0.0f};
+    attachViews();
+}
+
+void PlayerHuman::setCommanderName(const char* name)
+{
+    if (name != nullptr) {
+        commanderName = name;
+    }
+}
+
+void PlayerHuman::attachViews()
+{
+    GameObject_Ship* own = ship();
+    if (own == nullptr) {
+        return;
+    }
+    for (std::uint32_t i = 0; i < kViewCount; ++i) {
+        Camera& view = views[i];
+        view.followed = own;
+        view.followedRotation = own->orientation;
+        view.followedPosition = own->position;
+        view.outsideView = i >= 2;
+        if (i < 2) {
+            view.position = own->eyePoint;
+        }
+    }
+}
+
+void PlayerHuman::update(float dt)
+{
+    GameObject_Ship* own = ship();
+    if (own == nullptr) {
+        target = nullptr;
+        return;
+    }
+    float pitchInput = 0.0f;
+    float yawInput = 0.0f;
+
+    if (isKeyHeld(VK_RETURN)) {
+        own->targetSpeed = std::clamp(own->targetSpeed + dt * kThrottleRate, 0.0f, own->topSpeed);
+    }
+    if (isKeyHeld(VK_SHIFT)) {
+        own->targetSpeed = std::clamp(own->targetSpeed - dt * kThrottleRate, 0.0f, own->topSpeed);
+    }
+    if (isKeyHeld('W')) {
+        pitchInput = dt * kTurnRate;
+    }
+    if (isKeyHeld('S')) {
+        pitchInput -= dt * kTurnRate;
+    }
+    if (isKeyHeld('A')) {
+        yawInput = dt * kTurnRate;
+    }
+    if (isKeyHeld('D')) {
+        yawInput -= dt * kTurnRate;
+    }
+    for (std::uint32_t i = 0; i < kViewCount; ++i) {
+        if (isKeyHeld(VK_F1 + i)) {
+            viewIndex = i;
+        }
+    }
+
+    missileKey(*own);
+    empKey(*own);
+    steerWithMouse(pitchInput, yawInput);
+
+    const bool middle = isKeyHeld(VK_MBUTTON);
+    if (middle && !middleWasDown && mouseSteering && (viewIndex & 7u) == 0 && target != nullptr
+        && own->missiles > 0) {
+        own->fireMissile(target);
+    }
+    middleWasDown = middle;
+
+    const double k = std::min(std::pow(static_cast<double>(0.2f), static_cast<double>(dt)), 1.0);
+    pitchRate = static_cast<float>(pitchRate * k + (1.0 - k) * pitchInput);
+    yawRate = static_cast<float>(yawRate * k + (1.0 - k) * yawInput);
+    yaw(*own, yawRate);
+    pitch(*own, pitchRate);
+
+    target = (viewIndex & 7u) == 0 && own->list != nullptr ? own->list->pickTarget(own) : nullptr;
+
+    const bool laserHeld = (isKeyHeld(VK_LBUTTON) && isKeyHeld(VK_RBUTTON)) || isKeyHeld(VK_SPACE);
+    if (laserHeld) {
+        own->fireLaser(dt);
+    } else {
+        own->stopLaser(dt);
+    }
+    attachViews();
+}
+
+void PlayerHuman::missileKey(GameObject_Ship& own)
+{
+    const bool held = isKeyHeld(VK_BACK);
+    const bool pressed = held && !backspaceWasDown;
+    backspaceWasDown = held;
+    if (!pressed) {
+        return;
+    }
+    if (target == nullptr) {
+        refuse("Cannot launch missile", "You do not have a current target");
+    } else if (own.missiles == 0) {
+        refuse("Cannot launch missile", "Your ship is out of missiles");
+    } else {
+        own.fireMissile(target);
+    }
+}
+
+void PlayerHuman::empKey(GameObject_Ship& own)
+{
+    const bool held = isKeyHeld(VK_DELETE);
+    const bool pressed = held && !deleteWasDown;
+    deleteWasDown = held;
+    if (!pressed) {
+        return;
+    }
+    if (own.empBombs > 0) {
+        own.dropEmpBomb();
+    } else {
+        refuse("Cannot deploy EMP bomb", "You do not any EMP bombs left");
+    }
+}
+
+void PlayerHuman::refuse(const char* title, const char* text)
+{
+    if (GameObject_Ship* own = ship()) {
+        if (SoundSet* sounds = worldSounds(*own)) {
+            pauseSounds(*sounds);
+        }
+    }
+    if (game != nullptr && game->showMessage) {
+        game->showMessage(title, text);
+    }
+    if (game != nullptr && game->resumeClock) {
+        game->resumeClock();
+    }
+}
+
+void PlayerHuman::steerWithMouse(float& pitchInput, float& yawInput)
+{
+    const bool held = isKeyHeld(VK_RBUTTON);
+    if (held && mouseSteering) {
+        int x = 0;
+        int y = 0;
+        platformGetCursorScreenPosition(x, y);
+        pitchInput += static_cast<float>(clientCentreY() - y) * kMouseTurn;
+        yawInput += static_cast<float>(clientCentreX() - x) * kMouseTurn;
+        centreCursor();
+        if (isCursorInClient()) {
+            setCursorMode(0);
+        }
+    } else if (held) {
+        if (isCursorInClient()) {
+            setCursorMode(0);
+            platformGetCursorScreenPosition(savedCursorX, savedCursorY);
+            centreCursor();
+            mouseSteering = true;
+        }
+    } else if (mouseSteering) {
+        setCursorMode(1);
+        moveCursorTo(savedCursorX, savedCursorY);
+        mouseSteering = false;
+    }
+}
+
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "flight/Camera.h"
+#include "flight/Player.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace dh {
+
+class GameObject;
+struct FlightHooks;
+
+// The commander: turns the keyboard and mouse into throttle, turns, weapons,
+// views and the choice of target, and carries the name, credits and kills.
+class PlayerHuman : public Player {
+public:
+    static constexpr std::uint32_t kViewCount = 8;
+    static constexpr float kThrottleRate = 1500.0f;
+    static constexpr float kTurnRate = 1.5f;
+    static constexpr float kMouseTurn = 0.003f;
+
+    PlayerHuman(const char* commanderName, ObjectRef* shipRef, FlightHooks* game);
+
+    void update(float dt) override;
+    // Makes every view camera follow the ship with this frame's pose.
+    void attachViews();
+    void setCommanderName(const char* name);
+
+    Camera& currentView() { return views[viewIndex & 7u]; }
+
+    float pitchRate = 0.0f;
+    float yawRate = 0.0f;
+    int savedCursorX = 0;
+    int savedCursorY = 0;
+    bool mouseSteering;
+    bool middleWasDown;
+    bool deleteWasDown;
+    bool backspaceWasDown;
+    // Recomputed every frame; null when there is none.
+    GameObject* target = nullptr;
+    std::array<Camera, kViewCount> views;
+    std::uint32_t viewIndex = 0;
+    std::string commanderName;
+    std::uint32_t kills = 0;
+    FlightHooks* game;
+
+private:
+    void steerWithMouse(float& pitchInput, float& yawInput);
+    void missileKey(GameObject_Ship& ship);
+    void empKey(GameObject_Ship& ship);
+    void refuse(const char* title, const char* text);
+};
+
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "flight/GameObject_Ship.h"
+
+namespace dh {
+
+class Ship_FighterMark2 : public GameObject_Ship {
+public:
+    static const ShipClass kClass;
+
+    Ship_FighterMark2(float x, float z);
+};
+
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "flight/FlightHooks.h"
+#include "flight/FlightModels.h"
+#include "flight/GameObject_Ship.h"
+#include "flight/World.h"
+#include "rendering/Mesh.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace dh::test {
+
+// A box with the given half extents, built from the 512-unit fallback cube.
+inline void makeBox(Mesh& mesh, Vector3 half)
+{
+    mesh.makeFallbackCube();
+    std::vector<float> positions = mesh.positions;
+    for (std::size_t i = 0; i < positions.size(); i += 3) {
+        positions[i] *= half.x / 256.0f;
+        positions[i + 1] *= half.y / 256.0f;
+        positions[i + 2] *= half.z / 256.0f;
+    }
+    mesh.setTriangles(std::move(positions), mesh.texCoords);
+}
+
+// A world of one system with box models standing in for the ship, missile
+// and station models.
+struct TestWorld {
+    static constexpr float kStar[3] = {1.0f, 0.9f, 0.8f};
+    static constexpr float kAmbient[3] = {0.2f, 0.3f, 0.4f};
+
+    explicit TestWorld(std::uint32_t driverLights = 8)
+    {
+        makeBox(shipMesh, {20.0f, 10.0f, 50.0f});
+        makeBox(missileMesh, {2.0f, 2.0f, 8.0f});
+        makeBox(stationMesh, {256.0f, 256.0f, 256.0f});
+        g_flightModels = {&shipMesh, &shipMesh, &missileMesh, &stationMesh};
+        world = std::make_unique<World>(kStar, kAmbient, "planet1", driverLights);
+    }
+    ~TestWorld()
+    {
+        world.reset();
+        g_flightModels = {};
+    }
+
+    ObjectList& objects() { return world->objects; }
+
+    template <typename T> T* add(T* obj)
+    {
+        world->objects.addObject(obj);
+        return obj;
+    }
+
+    std::uint32_t countNamed(const char* name) const
+    {
+        std::uint32_t n = 0;
+        for (const auto objects : {world->objects.staticObjects(), world->objects.movingObjects()}) {
+            for (const GameObject* obj : objects) {
+                n += std::string(obj->name) == name ? 1u : 0u;
+            }
+        }
+        return n;
+    }
+
+    Mesh shipMesh;
+    Mesh missileMesh;
+    Mesh stationMesh;
+    std::unique_ptr<World> world;
+};
+
+// A tracked reference to an object of the world, unregistered on destruction.
+struct TrackedRef {
+    TrackedRef(ObjectList& list, GameObject* obj) : list(list)
+    {
+        ref.object = obj;
+        list.trackRef(&ref);
+    }
+    ~TrackedRef() { list.untrackRef(&ref); }
+    TrackedRef(const TrackedRef&) = delete;
+    TrackedRef& operator=(const TrackedRef&) = delete;
+
+    ObjectList& list;
+    ObjectRef ref;
+};
+
+// Records what the flight objects ask of the game.
+struct RecordingGame {
+    RecordingGame()
+    {
+        hooks.playerShip = [this] { return ship; };
+        hooks.clearHostiles = [this] { ++hostileClears; };
+        hooks.requestDock = [this] { ++dockRequests; };
+        hooks.runStationScreen = [this] { ++stationScreens; };
+        hooks.resumeClock = [this] { ++clockResumes; };
+        hooks.showMessage = [this](const char* title, const char* text) { messages.emplace_back(title, text); };
+    }
+
+    FlightHooks hooks;
+    GameObject_Ship* ship = nullptr;
+    int hostileClears = 0;
+    int dockRequests = 0;
+    int stationScreens = 0;
+    int clockResumes = 0;
+    std::vector<std::pair<std::string, std::string>> messages;
+};
+
+}

@@ -1,0 +1,302 @@
+#include "FlightTestWorld.h"
+
+#include "flight/ObjectList.h"
+#include "flight/PlayerAI.h"
+#include "flight/PlayerHuman.h"
+#include "flight/Random.h"
+#include "flight/Ship_ExplorerMark1.h"
+#include "flight/Ship_FighterMark1.h"
+#include "platform/KeyState.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+using namespace dh;
+
+namespace {
+
+constexpr float kStep = 1.0f / 64.0f;
+
+// A human pilot in a world with a ship to fly and something to aim at.
+struct Cockpit {
+    Cockpit()
+    {
+        clearInjectedKeys();
+        ship = t.add(new Ship_ExplorerMark1(0.0f, 0.0f));
+        shipRef = std::make_unique<test::TrackedRef>(t.objects(), ship);
+        game.ship = ship;
+        human = std::make_unique<PlayerHuman>("Jameson", &shipRef->ref, &game.hooks);
+    }
+    ~Cockpit() { clearInjectedKeys(); }
+
+    void fly(int frames, float dt = kStep)
+    {
+        for (int i = 0; i < frames; ++i) {
+            human->update(dt);
+        }
+    }
+
+    test::TestWorld t;
+    test::RecordingGame game;
+    GameObject_Ship* ship;
+    std::unique_ptr<test::TrackedRef> shipRef;
+    std::unique_ptr<PlayerHuman> human;
+};
+
+void hold(unsigned key, bool held = true)
+{
+    injectKeyState(key, held);
+}
+
+}
+
+TEST(HumanPilot, ThrottleChangesTargetSpeedBy1500PerSecondWithinZeroAndTopSpeed)
+{
+    Cockpit c;
+    EXPECT_EQ(c.human->credits, 500.0);
+    EXPECT_EQ(c.human->commanderName, "Jameson");
+    hold(VK_RETURN);
+    c.fly(60, 1.0f / 60.0f);
+    EXPECT_NEAR(c.ship->targetSpeed, 1500.0f, 0.1f);
+    c.fly(120, 1.0f / 60.0f);
+    EXPECT_EQ(c.ship->targetSpeed, 2500.0f);
+    hold(VK_RETURN, false);
+    hold(VK_SHIFT);
+    c.fly(64);
+    EXPECT_NEAR(c.ship->targetSpeed, 1000.0f, 0.1f);
+    c.fly(200);
+    EXPECT_EQ(c.ship->targetSpeed, 0.0f);
+}
+
+TEST(HumanPilot, OppositeTurnKeysCancelAndAReleasedTurnKeepsAFifthAfterOneSecond)
+{
+    Cockpit c;
+    hold('W');
+    hold('S');
+    hold('A');
+    hold('D');
+    c.fly(30);
+    EXPECT_EQ(c.human->pitchRate, 0.0f);
+    EXPECT_EQ(c.human->yawRate, 0.0f);
+    EXPECT_EQ(c.ship->orientation.m, Matrix3{}.m);
+
+    hold('D', false);
+    c.fly(30);
+    const float turning = c.human->yawRate;
+    EXPECT_GT(turning, 0.0f);
+    EXPECT_LT(turning, kStep * 1.5f);
+    hold('A', false);
+    c.fly(64);
+    EXPECT_NEAR(c.human->yawRate / turning, 0.2f, 1e-4f);
+    EXPECT_EQ(c.human->pitchRate, 0.0f);
+}
+
+TEST(HumanPilot, FunctionKeysPickViewsAndTheHighestHeldWins)
+{
+    Cockpit c;
+    hold(VK_F1 + 2);
+    hold(VK_F1 + 4);
+    c.fly(1);
+    EXPECT_EQ(c.human->viewIndex, 4u);
+    EXPECT_TRUE(c.human->currentView().outsideView);
+    clearInjectedKeys();
+    hold(VK_F1 + 7);
+    c.fly(1);
+    EXPECT_EQ(c.human->viewIndex, 7u);
+    // The views follow the ship with this frame's pose.
+    EXPECT_EQ(c.human->views[7].followed, c.ship);
+    EXPECT_EQ(c.human->views[0].position, c.ship->eyePoint);
+    EXPECT_FALSE(c.human->views[1].outsideView);
+}
+
+TEST(HumanPilot, HeldBackspaceFiresOneMissileAtTheTargetInTheForwardView)
+{
+    Cockpit c;
+    auto* enemy = c.t.add(new Ship_FighterMark1(300.0f, 3000.0f));
+    c.ship->setMissiles(2);
+    c.fly(1);
+    EXPECT_EQ(c.human->target, enemy);
+
+    hold(VK_BACK);
+    c.fly(20);
+    EXPECT_EQ(c.ship->missiles, 1u);
+    hold(VK_BACK, false);
+    c.fly(1);
+    hold(VK_BACK);
+    c.fly(1);
+    EXPECT_EQ(c.ship->missiles, 0u);
+    EXPECT_TRUE(c.game.messages.empty());
+
+    hold(VK_BACK, false);
+    c.fly(1);
+    hold(VK_BACK);
+    c.fly(1);
+    ASSERT_EQ(c.game.messages.size(), 1u);
+    EXPECT_EQ(c.game.messages[0].first, "Cannot launch missile");
+    EXPECT_EQ(c.game.messages[0].second, "Your ship is out of missiles");
+    EXPECT_EQ(c.game.clockResumes, 1);
+}
+
+TEST(HumanPilot, OutsideTheForwardViewThereIsNoTargetSoMissilesAreRefused)
+{
+    Cockpit c;
+    c.t.add(new Ship_FighterMark1(0.0f, 3000.0f));
+    c.ship->setMissiles(2);
+    hold(VK_F1 + 1);
+    c.fly(2);
+    EXPECT_EQ(c.human->target, nullptr);
+    hold(VK_BACK);
+    c.fly(1);
+    EXPECT_EQ(c.ship->missiles, 2u);
+    ASSERT_EQ(c.game.messages.size(), 1u);
+    EXPECT_EQ(c.game.messages[0].second, "You do not have a current target");
+    EXPECT_TRUE(c.t.world->sounds.paused) << "the world falls silent under the dialog";
+
+    hold(VK_DELETE);
+    c.fly(3);
+    ASSERT_EQ(c.game.messages.size(), 2u);
+    EXPECT_EQ(c.game.messages[1].first, "Cannot deploy EMP bomb");
+    EXPECT_EQ(c.game.messages[1].second, "You do not any EMP bombs left");
+}
+
+TEST(HumanPilot, KeysHeldWhenThePilotIsBuiltDoNotActAtOnce)
+{
+    Cockpit c;
+    c.ship->setEmpBombs(1);
+    hold(VK_DELETE);
+    c.human = std::make_unique<PlayerHuman>("Jameson", &c.shipRef->ref, &c.game.hooks);
+    c.fly(3);
+    EXPECT_EQ(c.ship->empBombs, 1u);
+    hold(VK_DELETE, false);
+    c.fly(1);
+    hold(VK_DELETE);
+    c.fly(1);
+    EXPECT_EQ(c.ship->empBombs, 0u);
+    hold(VK_SPACE);
+    c.fly(1);
+    EXPECT_TRUE(c.ship->laser.firing);
+    hold(VK_SPACE, false);
+    c.fly(1);
+    EXPECT_FALSE(c.ship->laser.firing);
+}
+
+TEST(HumanPilot, ALostShipOnlyClearsTheTarget)
+{
+    Cockpit c;
+    c.t.add(new Ship_FighterMark1(0.0f, 3000.0f));
+    c.fly(1);
+    ASSERT_NE(c.human->target, nullptr);
+    c.t.objects().deleteObject(c.ship);
+    c.fly(1);
+    EXPECT_EQ(c.human->target, nullptr);
+}
+
+namespace {
+
+struct Chase {
+    Chase()
+    {
+        player = t.add(new Ship_ExplorerMark1(0.0f, 0.0f));
+        hunter = t.add(new Ship_FighterMark1(0.0f, 1000.0f));
+        playerRef = std::make_unique<test::TrackedRef>(t.objects(), player);
+        hunterRef = std::make_unique<test::TrackedRef>(t.objects(), hunter);
+        ai = std::make_unique<PlayerAI>(&hunterRef->ref, &playerRef->ref);
+    }
+
+    test::TestWorld t;
+    GameObject_Ship* player;
+    GameObject_Ship* hunter;
+    std::unique_ptr<test::TrackedRef> playerRef;
+    std::unique_ptr<test::TrackedRef> hunterRef;
+    std::unique_ptr<PlayerAI> ai;
+};
+
+}
+
+TEST(ComputerPilot, StartsAtFullSpeedHeadingStraightAwayFromItsTarget)
+{
+    Chase c;
+    EXPECT_EQ(c.ai->credits, 100.0);
+    EXPECT_EQ(c.hunter->targetSpeed, c.hunter->topSpeed);
+    EXPECT_NEAR(c.hunter->forward().z, 1.0f, 1e-5f);
+    EXPECT_EQ(c.ai->steerPoint, c.player->position);
+}
+
+TEST(ComputerPilot, PicksAnEvasionPoint400OffThePlayerWithin200UnitsAndKeepsIt)
+{
+    Chase c;
+    c.hunter->position = {0.0f, 0.0f, 150.0f};
+    const Matrix3 before = c.hunter->orientation;
+    c.ai->update(kStep);
+    ASSERT_TRUE(c.ai->evading);
+    const Vector3 offset = c.ai->steerPoint - c.player->position;
+    EXPECT_NEAR(length(offset), 400.0f, 0.01f);
+    const float alongUp = std::fabs(dot(offset, before.row(1)));
+    const float alongRight = std::fabs(dot(offset, before.row(0)));
+    EXPECT_NEAR(std::max(alongUp, alongRight), 400.0f, 0.01f);
+    EXPECT_NEAR(std::min(alongUp, alongRight), 0.0f, 0.01f);
+
+    const Vector3 chosen = c.ai->steerPoint;
+    c.hunter->position = {0.0f, 0.0f, 199.0f};
+    c.ai->update(kStep);
+    EXPECT_EQ(c.ai->steerPoint, chosen);
+    c.hunter->position = {0.0f, 0.0f, 200.0f};
+    c.ai->update(kStep);
+    EXPECT_FALSE(c.ai->evading);
+    EXPECT_NE(c.ai->steerPoint, chosen);
+}
+
+TEST(ComputerPilot, SteerPointTrailsThePlayerClosingAllButAFractionPerSecond)
+{
+    Chase c;
+    c.ai->steerPoint = {0.0f, 0.0f, 0.0f};
+    c.player->position = {1000.0f, 0.0f, 0.0f};
+    c.hunter->position = {0.0f, 0.0f, 5000.0f};
+    c.ai->update(1.0f);
+    EXPECT_NEAR(c.ai->steerPoint.x, 1000.0f * (1.0f - 0.0007f), 0.01f);
+}
+
+TEST(ComputerPilot, WithAZeroStepNeitherTurnsNorFires)
+{
+    Chase c;
+    c.hunter->setMissiles(2);
+    c.hunter->position = {0.0f, 0.0f, 1000.0f};
+    c.hunter->orientation = Matrix3{};
+    c.hunter->orientation.m = {-1.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, -1.0f};
+    const Vector3 heading = c.hunter->forward();
+    for (int frame = 0; frame < 200; ++frame) {
+        c.ai->update(0.0f);
+    }
+    EXPECT_NEAR(dot(c.hunter->forward(), heading), 1.0f, 1e-6f);
+    EXPECT_EQ(c.hunter->missiles, 2u);
+    EXPECT_EQ(c.player->shield, 200.0f);
+
+    // With time passing and the player dead ahead it does fire.
+    for (int frame = 0; frame < 64; ++frame) {
+        c.ai->update(kStep);
+    }
+    EXPECT_LT(c.player->shield, 200.0f);
+}
+
+TEST(ComputerPilot, LaunchesMissilesAtRandomAboutOnceInFiftySeconds)
+{
+    Chase c;
+    c.hunter->setMissiles(4);
+    c.hunter->position = {0.0f, 5000.0f, 0.0f};
+    g_randomSeed = 12345;
+    int frames = 0;
+    while (c.hunter->missiles == 4 && frames < 64 * 3600) {
+        c.ai->update(kStep);
+        ++frames;
+    }
+    EXPECT_LT(c.hunter->missiles, 4u);
+    // A launch in a step of 1/64 s has probability 1/3200.
+    EXPECT_GT(frames, 10);
+
+    c.playerRef->list.deleteObject(c.player);
+    c.hunter->laser.firing = true;
+    c.ai->update(kStep);
+    EXPECT_FALSE(c.hunter->laser.firing) << "with the target gone it stops firing";
+}

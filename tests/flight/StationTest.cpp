@@ -1,0 +1,137 @@
+#include "FlightTestWorld.h"
+
+#include "flight/GameObject_Missile.h"
+#include "flight/GameObject_SpaceStation.h"
+#include "flight/ObjectList.h"
+#include "flight/Ship_ExplorerMark1.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace dh;
+
+TEST(SpaceStation, RollsAtAHundredthOfARadianEveryFifthOfASecondAboutItsForwardAxis)
+{
+    test::TestWorld t;
+    auto* station = t.add(new GameObject_SpaceStation(nullptr));
+    for (int frame = 0; frame < 64; ++frame) {
+        station->update(1.0f / 64.0f);
+    }
+    const Vector3 right = station->orientation.row(0);
+    EXPECT_NEAR(std::atan2(right.y, right.x), 0.05f, 1e-5f);
+    EXPECT_NEAR(station->forward().z, 1.0f, 1e-6f);
+    EXPECT_EQ(station->position, Vector3{});
+}
+
+TEST(SpaceStation, FlashesItsFirstLightsOnTheFirstUpdateAndRunsThemOutwards)
+{
+    test::TestWorld t;
+    auto* station = t.add(new GameObject_SpaceStation(nullptr));
+    const ParticleList& particles = t.world->particles;
+
+    station->update(0.0f);
+    ASSERT_EQ(particles.count(), 8u);
+    const Particle& first = particles.particles()[0];
+    EXPECT_EQ(first.position, (Vector3{-250.0f, 650.0f, 200.0f}));
+    EXPECT_EQ(first.red, 1.0f);
+    EXPECT_EQ(first.green, 0.0f);
+    EXPECT_EQ(first.size, 64.0f);
+    EXPECT_EQ(first.life, 0.4f);
+    EXPECT_EQ(particles.particles()[7].position, (Vector3{250.0f, -650.0f, -200.0f}));
+    EXPECT_EQ(station->lightPattern, 1u);
+
+    station->update(0.5f);
+    EXPECT_EQ(particles.count(), 8u);
+    station->update(0.125f);
+    EXPECT_EQ(particles.count(), 8u) << "the timer runs out of its 0.6 s in this update";
+    station->update(0.0f);
+    ASSERT_EQ(particles.count(), 16u);
+    // The second pattern, further out along the arms, on the station as it has rolled.
+    const Matrix3& axes = station->orientation;
+    const Vector3 expected = axes.row(0) * -650.0f + axes.row(1) * 650.0f + axes.row(2) * 150.0f;
+    EXPECT_NEAR(particles.particles()[8].position.x, expected.x, 1e-3f);
+    EXPECT_NEAR(particles.particles()[8].position.y, expected.y, 1e-3f);
+    EXPECT_NEAR(particles.particles()[8].position.z, expected.z, 1e-3f);
+}
+
+TEST(SpaceStation, DocksTheShipInsideAHundredUnitsOfTheBayButNotAtExactlyAHundred)
+{
+    test::TestWorld t;
+    test::RecordingGame game;
+    auto* station = t.add(new GameObject_SpaceStation(&game.hooks));
+    auto* ship = t.add(new Ship_ExplorerMark1(0.0f, 0.0f));
+    game.ship = ship;
+    const Vector3 bay = station->dockingPoint();
+    EXPECT_EQ(bay, (Vector3{0.0f, 0.0f, 200.0f}));
+
+    ship->position = bay + Vector3{0.0f, 100.0f, 0.0f};
+    station->update(0.0f);
+    EXPECT_EQ(game.dockRequests, 0);
+    ship->position = bay + Vector3{100.0f, 0.0f, 0.0f};
+    station->update(0.0f);
+    EXPECT_EQ(game.dockRequests, 0);
+
+    ship->position = bay + Vector3{0.0f, 99.9f, 0.0f};
+    station->update(0.0f);
+    EXPECT_EQ(game.dockRequests, 1);
+    EXPECT_EQ(game.hostileClears, 1) << "hostiles go as the ship enters";
+    EXPECT_EQ(game.stationScreens, 0) << "the screen waits until the frame is over";
+
+    game.ship = nullptr;
+    station->update(0.0f);
+    EXPECT_EQ(game.dockRequests, 1) << "computer ships and a lost player never dock";
+}
+
+TEST(SpaceStation, DockingClearsHostilesThenRelaunchesTheRefuelledShip)
+{
+    test::TestWorld t;
+    test::RecordingGame game;
+    auto* station = t.add(new GameObject_SpaceStation(&game.hooks));
+    auto* ship = t.add(new Ship_ExplorerMark1(0.0f, 0.0f));
+    auto* hostile = t.add(new Ship_ExplorerMark1(5000.0f, 0.0f));
+    t.add(new GameObject_Missile(0.0f, 0.0f, -9000.0f, hostile, ship));
+    t.add(new GameObject_Missile(0.0f, 0.0f, -8000.0f, hostile, ship));
+    test::TrackedRef hostileRef(t.objects(), hostile);
+    game.ship = ship;
+    // The game's own clearing: the computer ships, then every missile.
+    game.hooks.clearHostiles = [&] {
+        ++game.hostileClears;
+        t.objects().deleteObject(hostileRef.ref.object);
+        while (GameObject* missile = t.objects().findFirstMissile()) {
+            t.objects().deleteObject(missile);
+        }
+    };
+    ship->hyperspaceFuel = false;
+    ship->position = station->dockingPoint();
+    ship->velocity = {0.0f, 0.0f, 800.0f};
+    ship->targetSpeed = 900.0f;
+
+    t.objects().updateAll(1.0f / 60.0f);
+    EXPECT_EQ(game.dockRequests, 1);
+    EXPECT_EQ(hostileRef.ref.object, nullptr);
+    EXPECT_EQ(t.countNamed("Missile"), 0u);
+    EXPECT_EQ(t.objects().movingObjects().size(), 1u);
+
+    GameObject_SpaceStation::dockPlayer(game.hooks);
+    EXPECT_EQ(game.stationScreens, 1);
+    EXPECT_EQ(game.clockResumes, 1);
+    EXPECT_TRUE(ship->hyperspaceFuel);
+    EXPECT_EQ(ship->position, (Vector3{0.0f, 0.0f, 4000.0f}));
+    EXPECT_EQ(ship->velocity, Vector3{});
+    EXPECT_EQ(ship->targetSpeed, 0.0f);
+    EXPECT_EQ(ship->orientation.m, Matrix3{}.m);
+}
+
+TEST(SpaceStation, DockingRelaunchesWhicheverShipThePlayerHasAfterTheScreen)
+{
+    test::TestWorld t;
+    test::RecordingGame game;
+    Ship_ExplorerMark1 bought(0.0f, 0.0f);
+    bought.hyperspaceFuel = false;
+    game.ship = nullptr;
+    game.hooks.runStationScreen = [&] { game.ship = &bought; };
+    GameObject_SpaceStation::dockPlayer(game.hooks);
+    EXPECT_TRUE(bought.hyperspaceFuel);
+    EXPECT_EQ(bought.position, (Vector3{0.0f, 0.0f, 4000.0f}));
+}
