@@ -68,7 +68,8 @@ Image glyphSheet(const std::filesystem::path& file, int cell)
 void generateFonts(const std::filesystem::path& fntDir)
 {
     using namespace gfxgen;
-    // main is drawn 8 units tall and big 16: about 16 and 32 pixels at full HD.
-    writeFile(fntDir / "main.tga", encodeTga(glyphSheet(kMonoFont, 16), TgaDepth::Rgba32));
+    // main is drawn 8 units tall and big 16: about 16 and 32 pixels at full HD,
+    // half that at 800 x 600, where bold strokes still hold up.
+    writeFile(fntDir / "main.tga", encodeTga(glyphSheet(kMonoBoldFont, 16), TgaDepth::Rgba32));
     writeFile(fntDir / "big.tga", encodeTga(glyphSheet(kMonoBoldFont, 32), TgaDepth::Rgba32));
 }

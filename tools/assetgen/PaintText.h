@@ -7,7 +7,6 @@
 
 namespace gfxgen {
 
-inline const std::filesystem::path kMonoFont = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf";
 inline const std::filesystem::path kMonoBoldFont = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf";
 inline const std::filesystem::path kSansBoldFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 
