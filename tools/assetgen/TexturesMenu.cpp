@@ -168,16 +168,16 @@ Image missileIcon()
     Image img(64, 64);
     const Shape body = [](float x, float y) { return sdf::capsule(x, y, 14, 50, 44, 20, 5.5f); };
     const Shape fins = [](float x, float y) {
-        return sdf::polygon(x, y, {{8, 42}, {18, 40}, {24, 46}, {22, 56}});
+        return sdf::unite(sdf::polygon(x, y, {{24, 40}, {6, 34}, {12, 48}}), sdf::polygon(x, y, {{24, 40}, {30, 58}, {16, 52}}));
     };
+    img.paint(0, 0, 64, 64, [](float x, float y) { return sdf::capsule(x, y, 11, 53, 5, 59, 3.0f); },
+              solid({1.0f, 0.7f, 0.2f, 1}));
     outlined(img, fins, 2.0f, solid({0.75f, 0.15f, 0.12f, 1}));
     outlined(img, body, 2.0f, [](float x, float y) {
         return mix(Colour{0.92f, 0.93f, 0.95f, 1}, Colour{0.55f, 0.58f, 0.64f, 1}, clamp01((x - y + 20.0f) / 30.0f));
     });
     outlined(img, [](float x, float y) { return sdf::capsule(x, y, 44, 20, 52, 12, 3.0f); }, 1.0f,
              solid({0.85f, 0.2f, 0.15f, 1}));
-    img.paint(0, 0, 64, 64, [](float x, float y) { return sdf::capsule(x, y, 16, 48, 10, 54, 2.5f); },
-              solid({1.0f, 0.7f, 0.2f, 1}));
     return img;
 }
 
