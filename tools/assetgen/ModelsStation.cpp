@@ -91,8 +91,13 @@ void paintOthers(SkinCanvas& skin, const StationRegions& r)
     for (float x0 : {-1150.0f, 300.0f})
         skin.stripes(worldRect(r.plan, x0, x0 + 850, -20, 20), 4, Hazard, base, Dark, 3);
 
-    // The tunnel: dark walls ringed by landing lights every 50 units, a lit
-    // frame on the end wall.
+}
+
+// The tunnel: dark walls ringed by landing lights every 50 units, a lit frame
+// on the end wall.
+void paintTunnel(SkinCanvas& skin, const StationRegions& r)
+{
+    const int base = SkinCanvas::kBase;
     skin.grain(regionRect(r.tunnelX), Dark, 6, 1, 36);
     for (float z = -125; z < 200; z += 50)
         skin.fill(worldRect(r.tunnelX, z - 4, z + 4, -100, 100), BayLight, base + 2);
@@ -100,7 +105,12 @@ void paintOthers(SkinCanvas& skin, const StationRegions& r)
     skin.grain(regionRect(r.tunnelEnd), Dark, 5, 1, 37);
     skin.outline(worldRect(r.tunnelEnd, -80, 80, -80, 80), Green, 14);
     skin.outline(worldRect(r.tunnelEnd, -76, 76, -76, 76), Green, 12);
+}
 
+// Drum and habitat ring in gold foil with rows of windows; the antenna masts.
+void paintDrum(SkinCanvas& skin, const StationRegions& r)
+{
+    const int base = SkinCanvas::kBase;
     skin.plates(regionRect(r.drumX), 12, 8, Foil, base - 1, 38);
     for (float b = -540; b < 540; b += 60)
         skin.windowRow(worldRect(r.drumX, -480, -200, b, b + 20), 10, 0.5f, Window, base + 1);
@@ -122,11 +132,10 @@ void paintOthers(SkinCanvas& skin, const StationRegions& r)
             skin.fill(worldRect(r.mast, -700, -190, sign * b, sign * (b + 12)), Red, base);
 }
 
-}  // namespace
+Vec3 quarterTurnZ(Vec3 p) { return {-p.y, p.x, p.z}; }
 
-BuiltModel buildSpacestation()
+ModelMesh stationMesh(const StationRegions& r)
 {
-    const StationRegions r;
     const RegionPicker outer = pickByAxis({r.side, r.side, r.plan, r.plan, r.front, r.back});
     const RegionPicker frame = [&r, outer](Vec3 c, Vec3 n) -> const SkinRegion& {
         const bool inTunnel = std::fabs(c.x) < 101 && std::fabs(c.y) < 101 && c.z < 199 && c.z > -151;
@@ -138,6 +147,7 @@ BuiltModel buildSpacestation()
     };
     const RegionPicker drum = pickByAxis({r.drumX, r.drumX, r.drumY, r.drumY, r.drumEnd, r.drumEnd});
     const RegionPicker mast = pickByAxis({r.mast, r.mast, r.mast, r.mast, r.drumEnd, r.drumEnd});
+    const RegionPicker post = pickByAxis({r.mast, r.mast, r.mast, r.mast, r.mast, r.mast});
 
     ModelMesh mesh(512, 512);
     mesh.addSolid(gridSolid(kXs, kYs, kZs, frameCell), frame);
@@ -146,28 +156,30 @@ BuiltModel buildSpacestation()
                   drum);
     // Habitat ring on four spokes round the drum.
     mesh.addSolid(annulusZ(-410, -330, 340, 560, 24), drum);
+    Solid spoke = box({270, -25, -395}, {350, 25, -345});
     for (int quarter = 0; quarter < 4; ++quarter) {
-        const Solid spoke = box({270, -25, -395}, {350, 25, -345});
-        mesh.addSolid(transformed(spoke, [quarter](Vec3 p) {
-                          for (int i = 0; i < quarter; ++i)
-                              p = {-p.y, p.x, p.z};
-                          return p;
-                      }),
-                      drum);
+        mesh.addSolid(spoke, drum);
+        spoke = transformed(spoke, quarterTurnZ);
     }
-    // Beacon masts on the four tower ends.
+    // Beacon masts on the four tower ends; an antenna and dish behind the drum.
     for (float sx : {-1.0f, 1.0f})
         for (float sy : {-1.0f, 1.0f}) {
-            const Vec3 foot{sx * 1225, sy * 650, 0};
-            const Solid post = box({-12.5f, 0, -12.5f}, {12.5f, 100, 12.5f});
-            const Solid beacon = ellipsoid({0, 118, 0}, {22, 22, 22}, 3, 8);
-            for (const Solid* part : {&post, &beacon})
-                mesh.addSolid(transformed(*part, [foot, sy](Vec3 p) { return foot + Vec3{p.x, sy * p.y, p.z}; }),
-                              mast);
+            const auto place = [foot = Vec3{sx * 1225, sy * 650, 0}, sy](Vec3 p) {
+                return foot + Vec3{p.x, sy * p.y, p.z};
+            };
+            mesh.addSolid(transformed(box({-12.5f, 0, -12.5f}, {12.5f, 100, 12.5f}), place), post);
+            mesh.addSolid(transformed(ellipsoid({0, 118, 0}, {22, 22, 22}, 3, 8), place), post);
         }
     mesh.addSolid(box({-12.5f, -12.5f, -700}, {12.5f, 12.5f, -470}), mast);
     mesh.addSolid(loft({Ring{{0, 0, -600}}, ringZ(0, 0, -640, 110, 110, 16), Ring{{0, 0, -625}}}), mast);
+    return mesh;
+}
 
+}  // namespace
+
+BuiltModel buildSpacestation()
+{
+    const StationRegions r;
     SkinCanvas skin(512, 512, {{{172, 177, 188}, {30, 32, 38}, {255, 222, 140}, {50, 80, 175},
                                 {235, 190, 40}, {230, 40, 30}, {40, 220, 90}, {130, 200, 255},
                                 {240, 240, 245}, {205, 165, 70}, {128, 128, 128}, {128, 128, 128},
@@ -175,8 +187,11 @@ BuiltModel buildSpacestation()
     skin.fill({0, 0, 512, 512}, Dark, 5);
     paintFront(skin, r.front);
     paintOthers(skin, r);
-    // Every vertex lands on a grid line: the bay edges at +-100 and the arm
-    // ends at +-1300, +-650 stay exact.
+    paintTunnel(skin, r);
+    paintDrum(skin, r);
+    ModelMesh mesh = stationMesh(r);
+    // The frame's corners all fall on this byte lattice, so the bay edges at
+    // +-100 and the arm ends at +-1300 and +-650 stay exact in the file.
     const Md2Grid grid{{12.5f, 6.25f, 5.0f}, {-1300, -800, -700}};
     return {std::move(mesh), std::move(skin), grid};
 }
