@@ -91,22 +91,10 @@ TEST(GuiButton, HoverSoundPlaysOncePerEntry)
     EXPECT_EQ(sounds.take().over, 1);
 }
 
-TEST(GuiButton, WithoutAListenerPressAndReleaseStillWork)
+TEST(GuiButton, AReleaseWithoutAPressDoesNotReachTheListener)
 {
-    SoundCounter sounds;
-    GuiButton button;
-    EXPECT_EQ(button.width, 100);
-    EXPECT_EQ(button.height, 20);
-    EXPECT_EQ(button.textSize, 8u);
-    EXPECT_FLOAT_EQ(button.highlightColour.g, 0.3f);
-    button.onMouseDown(5, 5, 1);
-    EXPECT_TRUE(button.pressed);
-    EXPECT_EQ(sounds.take().click, 1);
-    button.onMouseUp(5, 5, 1);
-    EXPECT_FALSE(button.pressed);
-
-    // A release without a press does not reach the listener.
     CallLog log;
+    GuiButton button;
     button.listener = &log;
     button.onMouseUp(5, 5, 1);
     EXPECT_TRUE(log.calls.empty());

@@ -236,6 +236,16 @@ TEST_F(ScreenDrawing, WindowClicksReachButtonsInVirtualCoordinates)
     resize(800, 600);
 }
 
+TEST_F(ScreenDrawing, ClosingTheWindowEndsRunAndEmptiesTheScreen)
+{
+    dh::GuiScreen screen;
+    screen.addWidget(std::make_unique<dh::GuiButton>());
+    guigl::post(dh::PlatformEvent::Type::Close, 0, 0);
+    screen.run();
+    EXPECT_FALSE(dh::isWindowOpen());
+    EXPECT_FALSE(screen.widgets[127]);
+}
+
 TEST_F(ScreenDrawing, ImageOwningTheTitlePictureReleasesItForAListTexture)
 {
     dh::GuiImage image{dh::GuiImage::TitleImage{}};
