@@ -1,50 +1,79 @@
-#include "platform/PlatformEvents.h"
+#include "audio/Music.h"
+#include "audio/SoundEffects.h"
+#include "flight/FlightModels.h"
+#include "flight/Game.h"
+#include "flight/World.h"
 #include "platform/PlatformWindow.h"
+#include "rendering/GLFont.h"
+#include "rendering/ModelList.h"
+#include "rendering/SpaceBackground.h"
+#include "rendering/TextureList.h"
 #include "shell/GLWindow.h"
 
 #include <GL/gl.h>
 
-#include <cmath>
+#include <array>
+#include <memory>
 
 namespace {
 
-// Shows that the window is alive until the game's screens take over.
-class TestPattern : public dh::GLWindowEventListener {
-public:
-    void onClose() override { dh::destroyWindow(); }
-    void onPaint() override
-    {
-        const float t = static_cast<float>(dh::platformMilliseconds()) * 0.001f;
-        dh::clearScreen();
-        dh::setOrthoProjection();
-        const float w = static_cast<float>(dh::clientWidth());
-        const float h = static_cast<float>(dh::clientHeight());
-        glBegin(GL_QUADS);
-        for (int i = 0; i < 8; ++i) {
-            const float x = std::fmod(i * w / 8.0f + t * 60.0f, w);
-            glColor3f(0.2f + 0.1f * i, 0.3f, 0.8f - 0.08f * i);
-            glVertex2f(x, h * 0.4f);
-            glVertex2f(x + w / 16.0f, h * 0.4f);
-            glVertex2f(x + w / 16.0f, h * 0.6f);
-            glVertex2f(x, h * 0.6f);
-        }
-        glEnd();
-        dh::swapBuffers();
+constexpr const char* kCommanderName = "Commander";
+
+void loadAssets()
+{
+    dh::loadFonts();
+    dh::loadTextures();
+    dh::loadModels();
+    dh::loadSoundList();
+    dh::g_flightModels = {dh::model(dh::Model::Ship_Explorer), dh::model(dh::Model::Ship_Fighter),
+                          dh::model(dh::Model::Missile), dh::model(dh::Model::Spacestation)};
+    if (!dh::g_buildBackground) {
+        dh::g_buildBackground = [](const float* sunColour, std::string_view planetTexture) {
+            const std::array<float, 3> sun{sunColour[0], sunColour[1], sunColour[2]};
+            return std::make_shared<dh::SpaceBackground>(sun, dh::findTexture(planetTexture));
+        };
     }
-};
+}
+
+void releaseAssets()
+{
+    dh::g_flightModels = {};
+    dh::releaseFonts();
+    dh::releaseTextures();
+    dh::releaseModels();
+    dh::releaseSoundList();
+}
 
 }
 
+// Until the start menu exists the game flies straight away.
 int main()
 {
-    dh::platformInit();
-    dh::createGLWindow();
-    TestPattern pattern;
-    dh::g_listener = &pattern;
-    while (dh::isWindowOpen()) {
-        dh::invalidateWindow();
-        dh::pumpMessages();
+    if (!dh::platformInit()) {
+        dh::fatalError("The window system could not be started.");
     }
+    dh::createGLWindow();
+    dh::centreWindow();
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    dh::swapBuffers();
+    dh::pumpMessages();
+
+    dh::initSoundDevice();
+    if (!dh::g_musicReady) {
+        dh::initMusic();
+    }
+    loadAssets();
+
+    if (dh::isWindowOpen()) {
+        dh::showLoadingFrame();
+        auto game = std::make_unique<dh::Game>(kCommanderName);
+        game->run();
+    }
+
+    releaseAssets();
     dh::platformQuit();
+    dh::shutdownSoundDevice();
+    dh::shutdownMusic();
     return 0;
 }

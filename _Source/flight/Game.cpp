@@ -1,0 +1,197 @@
+#include "flight/Game.h"
+
+#include "audio/Music.h"
+#include "flight/GameObject_SpaceStation.h"
+#include "flight/PlayerAI.h"
+#include "flight/PlayerHuman.h"
+#include "flight/Random.h"
+#include "flight/Ship_ExplorerMark1.h"
+#include "flight/World.h"
+#include "gui/Dialogs.h"
+#include "shell/GLWindow.h"
+
+#include <string_view>
+
+namespace dh {
+
+std::function<void(Game&)> g_runInGameMenu;
+std::function<void(Game&)> g_runStationScreen;
+
+namespace {
+
+// Without a context there is no driver to ask; a world built then gets the full set.
+std::uint32_t driverLights()
+{
+    return isWindowOpen() ? queryDriverLights() : LightSet::kMaxCapacity;
+}
+
+}
+
+Game::Game(const char* commanderName)
+{
+    hooks.playerShip = [this] { return playerShip(); };
+    hooks.clearHostiles = [this] { clearHostiles(); };
+    hooks.requestDock = [this] { dockRequested = true; };
+    hooks.runStationScreen = [this] {
+        if (g_runStationScreen) {
+            g_runStationScreen(*this);
+        }
+    };
+    hooks.resumeClock = [this] { resumeClock(); };
+    hooks.showMessage = [](const char* title, const char* text) { showMessage(title, text); };
+
+    frameTimer = std::make_unique<FrameTimer>();
+    g_randomSeed = frameTimer->lastClock;
+    playNextTrack();
+
+    pickStartSystem(galaxy, currentSystem);
+    g_randomSeed = currentSystem.sceneSeed;
+    makeWorld(currentSystem);
+
+    auto* ship = new Ship_ExplorerMark1(0.0f, 0.0f);
+    playerShipRef = std::make_unique<ObjectRef>();
+    playerShipRef->object = ship;
+    world->objects.addObject(ship);
+    world->objects.trackRef(playerShipRef.get());
+
+    human = std::make_unique<PlayerHuman>(commanderName, playerShipRef.get(), &hooks);
+    addStation();
+    placePlayerRandomly();
+
+    aiCount = 0;
+    deathCamera = std::make_unique<Camera>();
+    pauseWorldSounds();
+}
+
+Game::~Game()
+{
+    frameTimer.reset();
+    world.reset();
+    stationRef.reset();
+    playerShipRef.reset();
+    human.reset();
+    galaxy = Galaxy{};
+    currentSystem = StarSystem{};
+    deathCamera.reset();
+    for (std::uint32_t i = 0; i < aiCount; ++i) {
+        aiPilots[i].reset();
+        aiShipRefs[i].reset();
+    }
+    if (g_musicEnabled && !currentMusicFile().empty()) {
+        stopMusic();
+    }
+}
+
+GameObject_Ship* Game::playerShip() const
+{
+    return playerShipRef ? static_cast<GameObject_Ship*>(playerShipRef->object) : nullptr;
+}
+
+GameObject* Game::station() const
+{
+    return stationRef ? stationRef->object : nullptr;
+}
+
+void Game::makeWorld(const StarSystem& system)
+{
+    float star[3];
+    float ambient[3];
+    starColour(system, star);
+    ambientColour(system, ambient);
+    world = std::make_unique<World>(star, ambient, planetTexture(system), driverLights());
+}
+
+void Game::addStation()
+{
+    auto* station = new GameObject_SpaceStation(&hooks);
+    stationRef = std::make_unique<ObjectRef>();
+    stationRef->object = station;
+    world->objects.addObject(station);
+    world->objects.trackRef(stationRef.get());
+}
+
+void Game::run()
+{
+    running = true;
+    GLWindowEventListener* previous = g_listener;
+    g_listener = this;
+    frameTimer->reset();
+    frameTimer->reset();
+    timeStep = 0.0f;
+    resumeWorldSounds();
+    while (running && isWindowOpen()) {
+        invalidateWindow();
+        pumpMessages();
+    }
+    g_listener = previous;
+}
+
+void Game::onClose()
+{
+    destroyWindow();
+}
+
+void Game::pauseWorldSounds()
+{
+    pauseSounds(world->sounds);
+}
+
+void Game::resumeWorldSounds()
+{
+    resumeSounds(world->sounds);
+}
+
+void Game::resumeClock()
+{
+    frameTimer->reset();
+    timeStep = 0.0f;
+    timeAccum = 0.0f;
+    frameCount = 0;
+    resumeWorldSounds();
+}
+
+void Game::replacePlayerShip(GameObject_Ship* ship)
+{
+    if (ship == nullptr) {
+        return;
+    }
+    // A reference whose ship is already gone is still registered and must
+    // leave the list before it is deleted.
+    GameObject_Ship* old = playerShip();
+    world->objects.untrackRef(playerShipRef.get());
+    if (old != nullptr) {
+        world->objects.deleteObject(old);
+    }
+    playerShipRef = std::make_unique<ObjectRef>();
+    playerShipRef->object = ship;
+    human->shipRef = playerShipRef.get();
+    // The computer pilots chase the player through this reference too.
+    for (std::uint32_t i = 0; i < aiCount; ++i) {
+        aiPilots[i]->targetRef = playerShipRef.get();
+    }
+    world->objects.addObject(ship);
+    world->objects.trackRef(playerShipRef.get());
+}
+
+void Game::clearHostiles()
+{
+    for (std::uint32_t i = 0; i < aiCount; ++i) {
+        if (GameObject* ship = aiShipRefs[i]->object) {
+            world->objects.deleteObject(ship);
+        }
+    }
+    while (GameObject* missile = world->objects.findFirstMissile()) {
+        world->objects.deleteObject(missile);
+    }
+}
+
+void Game::runPendingDock()
+{
+    if (!dockRequested) {
+        return;
+    }
+    dockRequested = false;
+    GameObject_SpaceStation::dockPlayer(hooks);
+}
+
+}

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "flight/Camera.h"
+#include "flight/FlightHooks.h"
+#include "flight/FrameTimer.h"
+#include "flight/ObjectRef.h"
+#include "flight/Vector3.h"
+#include "galaxy/Galaxy.h"
+#include "galaxy/StarSystem.h"
+#include "shell/GLWindowEventListener.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace dh {
+
+class GameObject_Ship;
+class PlayerAI;
+class PlayerHuman;
+class World;
+
+// The flight of one commander, from a new or loaded game until death or the
+// return to the main menu. It is the window's listener while the player flies;
+// every other screen runs modally on top of it.
+class Game : public GLWindowEventListener {
+public:
+    static constexpr std::uint32_t kMaxComputerShips = 16;
+    static constexpr std::uint32_t kFrameSeed = 643463;
+    static constexpr float kMaxWorldStep = 0.06666666f;
+
+    explicit Game(const char* commanderName);
+    ~Game() override;
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    void run();
+
+    void onMouseDown(int x, int y, int button) override;
+    void onKeyDown(unsigned virtualKey) override;
+    void onClose() override;
+    void onPaint() override;
+
+    // The window-free part of a frame: time, the world's motion, the removal of
+    // lost computer ships and the pilots. Returns the camera the frame is seen from.
+    const Camera& simulateFrame();
+    // The docking the station asked for during the frame, run once the frame is over.
+    void runPendingDock();
+
+    void enterSystem(const StarSystem& system, bool spawnShips, bool randomPlacement);
+    void hyperspaceJump(std::uint32_t x, std::uint32_t y);
+    void replacePlayerShip(GameObject_Ship* ship);
+    void clearHostiles();
+    void resumeClock();
+
+    void placePlayerRandomly();
+    void placePlayerAtStation();
+    void spawnComputerShips();
+
+    // Null once the ship is destroyed.
+    GameObject_Ship* playerShip() const;
+    GameObject* station() const;
+
+    bool running = false;
+    std::unique_ptr<World> world;
+    Galaxy galaxy;
+    StarSystem currentSystem;
+    std::unique_ptr<FrameTimer> frameTimer;
+    float timeStep = 0.0f;
+    float timeAccum = 0.0f;
+    std::uint32_t frameCount = 0;
+    std::unique_ptr<Camera> deathCamera;
+    float deathCameraAngle = 0.0f;
+    std::unique_ptr<ObjectRef> stationRef;
+    std::unique_ptr<ObjectRef> playerShipRef;
+    std::unique_ptr<PlayerHuman> human;
+    float deathTimer = 0.0f;
+    Vector3 lastPlayerPosition;
+    bool menuHover = false;
+    bool missileHover = false;
+    bool empHover = false;
+    std::array<std::unique_ptr<PlayerAI>, kMaxComputerShips> aiPilots;
+    std::array<std::unique_ptr<ObjectRef>, kMaxComputerShips> aiShipRefs;
+    std::uint32_t aiCount = 0;
+    float warningBeepTimer = 0.0f;
+
+    // What the flight objects ask of this game.
+    FlightHooks hooks;
+    bool dockRequested = false;
+
+private:
+    void tickTime();
+    const Camera& chooseCamera();
+    void removeLostComputerShips();
+    void drawFrame(const Camera& camera);
+    void drawDeathFade();
+    void openInGameMenu();
+    void refuse(const char* title, const char* text);
+    void pauseWorldSounds();
+    void resumeWorldSounds();
+    void makeWorld(const StarSystem& system);
+    void addStation();
+};
+
+// The screens the flight opens, filled in by the code that has them; an empty
+// one returns at once. The in-game menu runs modally for the game; the station
+// screen runs while the player is docked.
+extern std::function<void(Game&)> g_runInGameMenu;
+extern std::function<void(Game&)> g_runStationScreen;
+
+// The 1.5-second hyperspace tunnel, input swallowed while it plays.
+void playHyperspaceTunnel();
+// A black frame with "Loading.." in the middle, shown while a world is built.
+void showLoadingFrame();
+
+}

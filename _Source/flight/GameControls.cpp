@@ -1,0 +1,82 @@
+#include "flight/Game.h"
+
+#include "audio/SoundEffects.h"
+#include "flight/GameObject_Ship.h"
+#include "flight/PlayerHuman.h"
+#include "flight/World.h"
+#include "gui/Dialogs.h"
+#include "gui/UiSpace.h"
+#include "platform/KeyState.h"
+#include "rendering/Hud.h"
+#include "shell/GLWindow.h"
+
+namespace dh {
+
+void Game::onMouseDown(int x, int y, int button)
+{
+    GameObject_Ship* ship = playerShip();
+    if (button != 1 || ship == nullptr) {
+        return;
+    }
+    const float s = uiScale();
+    const float px = static_cast<float>(static_cast<int>(static_cast<float>(x) * (1.0f / s)));
+    const float py = static_cast<float>(static_cast<int>(static_cast<float>(y) * (1.0f / s)));
+    float w = 0.0f;
+    float h = 0.0f;
+    uiSize(w, h);
+
+    if (pointInQuad(hudButtonQuad(HudButton::Menu, w, h), px, py)) {
+        playSound(sample::buttonClick);
+        openInGameMenu();
+    }
+    // The menu may have ended the flight or replaced the ship.
+    ship = playerShip();
+    if (ship != nullptr && pointInQuad(hudButtonQuad(HudButton::Missile, w, h), px, py)) {
+        playSound(sample::buttonClick);
+        if (human->target == nullptr) {
+            refuse("Cannot launch missile", "You do not have a current target");
+        } else if (ship->missiles == 0) {
+            refuse("Cannot launch missile", "Your ship is out of missiles");
+        } else {
+            ship->fireMissile(human->target);
+        }
+    }
+    ship = playerShip();
+    if (ship != nullptr && pointInQuad(hudButtonQuad(HudButton::Emp, w, h), px, py)) {
+        playSound(sample::buttonClick);
+        if (ship->empBombs != 0) {
+            ship->dropEmpBomb();
+            return;
+        }
+        refuse("Cannot deploy EMP bomb", "You do not any EMP bombs left");
+    }
+}
+
+void Game::onKeyDown(unsigned virtualKey)
+{
+    if (virtualKey == VK_ESCAPE && playerShip() != nullptr) {
+        openInGameMenu();
+    }
+}
+
+void Game::openInGameMenu()
+{
+    if (isWindowOpen()) {
+        fadeScreenToBlack(0.5f);
+    }
+    pauseWorldSounds();
+    if (g_runInGameMenu) {
+        g_runInGameMenu(*this);
+    }
+    resumeClock();
+    frameTimer->reset();
+}
+
+void Game::refuse(const char* title, const char* text)
+{
+    pauseWorldSounds();
+    showMessage(title, text);
+    resumeClock();
+}
+
+}
