@@ -1,0 +1,180 @@
+#include "flight/Camera.h"
+#include "flight/GameObject_Emp.h"
+#include "flight/GameObject_Explosion.h"
+#include "flight/GameObject_SpaceStation.h"
+#include "flight/LightSet.h"
+#include "flight/ParticleList.h"
+#include "flight/Ship_ExplorerMark1.h"
+#include "rendering/TextureList.h"
+#include "shell/GLWindow.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+using namespace dh;
+
+namespace {
+
+// Untextured drawing (no texture list loaded), seen from a free camera at the
+// origin that looks down the negative z axis.
+class FlightDrawing : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        createGLWindow();
+        ASSERT_TRUE(isWindowOpen());
+        g_textures.fill(nullptr);
+        setPerspectiveProjection(10000.0f);
+        clear(0.0f);
+        glDisable(GL_LIGHTING);
+        glDisable(GL_DEPTH_TEST);
+    }
+
+    static void clear(float grey)
+    {
+        glClearColor(grey, grey, grey, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+
+    static std::array<int, 3> pixel(int x, int y)
+    {
+        std::uint8_t p[4] = {};
+        glReadBuffer(GL_BACK);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(x, clientHeight() - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
+        return {p[0], p[1], p[2]};
+    }
+
+    static std::array<int, 3> centre() { return pixel(clientWidth() / 2, clientHeight() / 2); }
+
+    static int litPixels()
+    {
+        const int w = clientWidth();
+        const int h = clientHeight();
+        std::vector<std::uint8_t> rgba(static_cast<std::size_t>(w) * h * 4);
+        glReadBuffer(GL_BACK);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        int lit = 0;
+        for (std::size_t i = 0; i < rgba.size(); i += 4) {
+            lit += rgba[i] + rgba[i + 1] + rgba[i + 2] > 0 ? 1 : 0;
+        }
+        return lit;
+    }
+
+    Camera camera;
+};
+
+}
+
+TEST_F(FlightDrawing, AParticleAtHalfItsLifeShowsHalfItsColour)
+{
+    ParticleList particles;
+    Particle p;
+    p.position = {0.0f, 0.0f, -300.0f};
+    p.red = 1.0f;
+    p.green = 0.5f;
+    p.size = 20.0f;
+    p.life = 0.15f;
+    p.initialLife = 0.3f;
+    particles.add(p);
+    particles.drawParticles(&camera);
+    const auto c = centre();
+    EXPECT_NEAR(c[0], 128, 1);
+    EXPECT_NEAR(c[1], 64, 1);
+    EXPECT_EQ(c[2], 0);
+    EXPECT_EQ(pixel(clientWidth() / 2 + 60, clientHeight() / 2)[0], 0) << "20 units at 300 is about 20 pixels";
+
+    clear(0.0f);
+    particles.drawParticles(nullptr);
+    EXPECT_EQ(litPixels(), 0);
+}
+
+TEST_F(FlightDrawing, TheLaserBeamIsDrawnInTheClassColourUnlessSeenEndOn)
+{
+    Ship_ExplorerMark1 ship(0.0f, -5000.0f);
+    ship.laser.firing = true;
+    ship.laser.beamWidth = 0.0f;
+    ship.laser.beamStart = {-100.0f, 0.0f, -300.0f};
+    ship.laser.beamEnd = {100.0f, 0.0f, -300.0f};
+    ship.render(camera);
+    const auto c = centre();
+    EXPECT_EQ(c[0], 255);
+    EXPECT_EQ(c[1], 0);
+    EXPECT_EQ(pixel(clientWidth() / 2, clientHeight() / 2 + 10)[0], 0) << "two units wide";
+
+    clear(0.0f);
+    ship.laser.beamStart = {0.0f, 0.0f, -100.0f};
+    ship.laser.beamEnd = {0.0f, 0.0f, -900.0f};
+    ship.render(camera);
+    EXPECT_EQ(litPixels(), 0);
+
+    ship.laser.firing = false;
+    ship.laser.beamStart = {-100.0f, 0.0f, -300.0f};
+    ship.laser.beamEnd = {100.0f, 0.0f, -300.0f};
+    ship.render(camera);
+    EXPECT_EQ(litPixels(), 0);
+}
+
+TEST_F(FlightDrawing, ExplosionFireballsShowWhileTheExplosionLasts)
+{
+    GameObject_Explosion explosion(0.0f, 0.0f, -600.0f, 100.0f);
+    explosion.render(camera);
+    EXPECT_GT(litPixels(), 100);
+
+    clear(0.0f);
+    explosion.remaining = 0.0f;
+    explosion.render(camera);
+    EXPECT_EQ(litPixels(), 0);
+}
+
+TEST_F(FlightDrawing, EmpArcsGlowAndFadeWithTheBombsLife)
+{
+    Ship_ExplorerMark1 owner(0.0f, -2000.0f);
+    GameObject_Emp bomb(&owner);
+    bomb.render(camera);
+    EXPECT_GT(litPixels(), 100);
+
+    clear(0.0f);
+    bomb.lifetime = 0.0f;
+    bomb.render(camera);
+    EXPECT_EQ(litPixels(), 0);
+}
+
+TEST_F(FlightDrawing, TheStationDarkensItsDockingBayOnly)
+{
+    clear(200.0f / 255.0f);
+    GameObject_SpaceStation station(nullptr);
+    station.position = {0.0f, 0.0f, -1000.0f};
+    station.render(camera);
+    EXPECT_EQ(centre()[0], 0) << "the back wall of the bay is black";
+    EXPECT_NEAR(pixel(clientWidth() / 2 + 100, clientHeight() / 2)[0], 200, 1) << "outside the bay";
+    // The slice at the mouth alone: 0.4 of the grey.
+    EXPECT_NEAR(pixel(clientWidth() / 2 + 35, clientHeight() / 2)[0], 80, 2);
+}
+
+TEST_F(FlightDrawing, LightsUseTheFirstSlotsAndSwitchOffTheRest)
+{
+    LightSet lights(8);
+    auto sun = std::make_unique<Light>();
+    sun->position = {0.0f, 0.0f, 1.0f, 0.0f};
+    sun->colour = {1.0f, 0.5f, 0.25f, 1.0f};
+    sun->range = 4.0f;
+    lights.add(std::move(sun));
+    glEnable(GL_LIGHT3);
+    lights.applyLights(camera);
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
+    EXPECT_FALSE(glIsEnabled(GL_LIGHT3));
+    GLfloat value[4] = {};
+    glGetLightfv(GL_LIGHT0, GL_DIFFUSE, value);
+    EXPECT_EQ(value[1], 0.5f);
+    glGetLightfv(GL_LIGHT0, GL_LINEAR_ATTENUATION, value);
+    EXPECT_EQ(value[0], 0.25f);
+    EXPECT_GE(queryDriverLights(), 8u);
+    glDisable(GL_LIGHTING);
+}
