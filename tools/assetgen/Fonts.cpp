@@ -29,16 +29,31 @@ Extent measure(const FontFace& face)
     return e;
 }
 
+struct GlyphSize {
+    int height = 0;
+    int width = 0;
+};
+
 // The largest pixel size at which every printable glyph fits inside its cell
-// (with a clear column each side: monospaced glyphs are narrower than tall).
-int fittingPixelSize(const std::filesystem::path& file, int cell)
+// from top to bottom, then the widest stretch at which each still keeps a clear
+// column at both sides. The text advances a whole cell per letter, so glyphs of
+// the font's own narrow width would stand apart like spaced-out capitals.
+GlyphSize fittingPixelSize(const std::filesystem::path& file, int cell)
 {
-    for (int size = cell + cell / 2; size > 4; --size) {
-        const Extent e = measure(FontFace(file, size));
+    GlyphSize size;
+    for (int height = cell + cell / 2; height > 4 && !size.height; --height) {
+        const Extent e = measure(FontFace(file, height));
         if (e.above + e.below <= cell && e.widest <= cell - 2)
-            return size;
+            size.height = height;
     }
-    throw std::runtime_error("font does not fit its cells");
+    if (!size.height)
+        throw std::runtime_error("font does not fit its cells");
+    for (int width = size.height * 2; width >= size.height && !size.width; --width)
+        if (measure(FontFace(file, size.height, width)).widest <= cell - cell / 8)
+            size.width = width;
+    if (!size.width)
+        size.width = size.height;
+    return size;
 }
 
 // A 16 x 16 grid of square cells, one per byte value, row 0 at the top: white
@@ -46,7 +61,8 @@ int fittingPixelSize(const std::filesystem::path& file, int cell)
 // cell (the cells are wider than the font's advance), on one shared baseline.
 Image glyphSheet(const std::filesystem::path& file, int cell)
 {
-    const FontFace face(file, fittingPixelSize(file, cell));
+    const GlyphSize size = fittingPixelSize(file, cell);
+    const FontFace face(file, size.height, size.width);
     const Extent e = measure(face);
     const int baseline = (cell - (e.above + e.below)) / 2 + e.above;
     Image sheet(cell * 16, cell * 16, Colour{1.0f, 1.0f, 1.0f, 0.0f});

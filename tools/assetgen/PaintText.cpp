@@ -19,13 +19,13 @@ struct FontFace::Library {
     }
 };
 
-FontFace::FontFace(const std::filesystem::path& file, int pixelSize) : lib_(std::make_unique<Library>())
+FontFace::FontFace(const std::filesystem::path& file, int pixelSize, int pixelWidth) : lib_(std::make_unique<Library>())
 {
     if (FT_Init_FreeType(&lib_->library) != 0)
         throw std::runtime_error("FreeType did not start");
     if (FT_New_Face(lib_->library, file.c_str(), 0, &lib_->face) != 0)
         throw std::runtime_error("cannot open font " + file.string());
-    if (FT_Set_Pixel_Sizes(lib_->face, 0, static_cast<FT_UInt>(pixelSize)) != 0)
+    if (FT_Set_Pixel_Sizes(lib_->face, static_cast<FT_UInt>(pixelWidth), static_cast<FT_UInt>(pixelSize)) != 0)
         throw std::runtime_error("cannot size font " + file.string());
 }
 

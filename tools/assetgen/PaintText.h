@@ -19,10 +19,11 @@ struct GlyphBitmap {
     std::vector<uint8_t> coverage;
 };
 
-// One FreeType face at one pixel size, hinted and antialiased.
+// One FreeType face at one pixel size, hinted and antialiased. A pixel width
+// other than 0 stretches the glyphs horizontally to that em width.
 class FontFace {
 public:
-    FontFace(const std::filesystem::path& file, int pixelSize);
+    FontFace(const std::filesystem::path& file, int pixelSize, int pixelWidth = 0);
     ~FontFace();
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
