@@ -15,81 +15,55 @@ using namespace dh;
 TEST(ShipClasses, CarryTheFiguresOfTheClassTable)
 {
     test::TestWorld t;
-    g_randomSeed = 7;
-    Ship_ExplorerMark1 e1(100.0f, -200.0f);
-    Ship_ExplorerMark2 e2(0.0f, 0.0f);
-    Ship_FighterMark1 f1(0.0f, 0.0f);
-    Ship_FighterMark2 f2(0.0f, 0.0f);
-
-    EXPECT_STREQ(e1.name, "Explorer Mark I");
-    EXPECT_EQ(e1.position, (Vector3{100.0f, 0.0f, -200.0f}));
-    EXPECT_EQ(e1.cost, 2000.0f);
-    EXPECT_EQ(e1.shield, 200.0f);
-    EXPECT_EQ(e1.maxShield, 200.0f);
-    EXPECT_EQ(e1.mass, 15000.0f);
-    EXPECT_EQ(e1.cargoCapacity, 10u);
-    EXPECT_EQ(e1.topSpeed, 2500.0f);
-    EXPECT_EQ(e1.acceleration, 1200.0f);
-    EXPECT_EQ(e1.hyperspaceRange, 3.0f);
-    EXPECT_EQ(e1.laser.strength, 700.0f);
-    EXPECT_EQ(e1.laser.cooling, 500.0f);
-    EXPECT_EQ(e1.missileCapacity, 2u);
-    EXPECT_EQ(e1.empCapacity, 8u);
-    EXPECT_EQ(e1.laser.colour, (Vector3{1.0f, 0.0f, 0.0f}));
-    EXPECT_EQ(e1.mesh, &t.shipMesh);
-
-    EXPECT_STREQ(e2.name, "Explorer Mark II");
-    EXPECT_EQ(e2.cost, 3000.0f);
-    EXPECT_EQ(e2.shield, 300.0f);
-    EXPECT_EQ(e2.mass, 17000.0f);
-    EXPECT_EQ(e2.cargoCapacity, 15u);
-    EXPECT_EQ(e2.topSpeed, 2800.0f);
-    EXPECT_EQ(e2.acceleration, 1500.0f);
-    EXPECT_EQ(e2.hyperspaceRange, 3.5f);
-    EXPECT_EQ(e2.laser.strength, 1000.0f);
-    EXPECT_EQ(e2.laser.cooling, 600.0f);
-    EXPECT_EQ(e2.laser.colour, (Vector3{1.0f, 0.5f, 0.0f}));
-
-    EXPECT_STREQ(f1.name, "Fighter Mark I");
-    EXPECT_EQ(f1.cost, 7000.0f);
-    EXPECT_EQ(f1.shield, 400.0f);
-    EXPECT_EQ(f1.mass, 20000.0f);
-    EXPECT_EQ(f1.cargoCapacity, 20u);
-    EXPECT_EQ(f1.topSpeed, 3500.0f);
-    EXPECT_EQ(f1.acceleration, 1800.0f);
-    EXPECT_EQ(f1.hyperspaceRange, 4.0f);
-    EXPECT_EQ(f1.laser.strength, 1200.0f);
-    EXPECT_EQ(f1.laser.cooling, 600.0f);
-    EXPECT_EQ(f1.missileCapacity, 4u);
-    EXPECT_EQ(f1.empCapacity, 16u);
-    EXPECT_EQ(f1.laser.colour, (Vector3{0.0f, 1.0f, 0.2f}));
-
-    EXPECT_STREQ(f2.name, "Fighter Mark II");
-    EXPECT_EQ(f2.cost, 12000.0f);
-    EXPECT_EQ(f2.shield, 500.0f);
-    EXPECT_EQ(f2.mass, 21000.0f);
-    EXPECT_EQ(f2.cargoCapacity, 25u);
-    EXPECT_EQ(f2.topSpeed, 4000.0f);
-    EXPECT_EQ(f2.acceleration, 2500.0f);
-    EXPECT_EQ(f2.hyperspaceRange, 4.5f);
-    EXPECT_EQ(f2.laser.strength, 1500.0f);
-    EXPECT_EQ(f2.laser.cooling, 800.0f);
-    EXPECT_EQ(f2.laser.colour, (Vector3{0.0f, 0.2f, 1.0f}));
-
-    for (const GameObject_Ship* ship : {static_cast<GameObject_Ship*>(&e1), static_cast<GameObject_Ship*>(&f2)}) {
-        EXPECT_TRUE(ship->visible && ship->collidable && ship->targetable);
-        EXPECT_FALSE(ship->indestructible);
-        EXPECT_TRUE(ship->hyperspaceFuel);
-        EXPECT_EQ(ship->missiles, 0u);
-        EXPECT_EQ(ship->targetSpeed, 0.0f);
-        EXPECT_EQ(ship->laser.hitTimer, 0.06f);
-        EXPECT_GE(ship->laser.beamWidth, 0.0f);
-        EXPECT_LT(ship->laser.beamWidth, 0.5f);
+    struct Row {
+        GameObject_Ship ship;
+        const char* name;
+        float cost, shield, mass;
+        std::uint32_t cargo;
+        float top, acceleration, range, strength, cooling;
+        std::uint32_t missiles, emps;
+        Vector3 colour;
+    };
+    const Row rows[] = {
+        {Ship_ExplorerMark1(100.0f, -200.0f), "Explorer Mark I", 2000, 200, 15000, 10, 2500, 1200, 3.0f, 700, 500, 2,
+         8, {1.0f, 0.0f, 0.0f}},
+        {Ship_ExplorerMark2(100.0f, -200.0f), "Explorer Mark II", 3000, 300, 17000, 15, 2800, 1500, 3.5f, 1000, 600,
+         2, 8, {1.0f, 0.5f, 0.0f}},
+        {Ship_FighterMark1(100.0f, -200.0f), "Fighter Mark I", 7000, 400, 20000, 20, 3500, 1800, 4.0f, 1200, 600, 4,
+         16, {0.0f, 1.0f, 0.2f}},
+        {Ship_FighterMark2(100.0f, -200.0f), "Fighter Mark II", 12000, 500, 21000, 25, 4000, 2500, 4.5f, 1500, 800, 4,
+         16, {0.0f, 0.2f, 1.0f}},
+    };
+    for (const Row& row : rows) {
+        const GameObject_Ship& ship = row.ship;
+        SCOPED_TRACE(row.name);
+        EXPECT_STREQ(ship.name, row.name);
+        EXPECT_EQ(ship.cost, row.cost);
+        EXPECT_EQ(ship.shield, row.shield);
+        EXPECT_EQ(ship.maxShield, row.shield);
+        EXPECT_EQ(ship.mass, row.mass);
+        EXPECT_EQ(ship.cargoCapacity, row.cargo);
+        EXPECT_EQ(ship.topSpeed, row.top);
+        EXPECT_EQ(ship.acceleration, row.acceleration);
+        EXPECT_EQ(ship.hyperspaceRange, row.range);
+        EXPECT_EQ(ship.laser.strength, row.strength);
+        EXPECT_EQ(ship.laser.cooling, row.cooling);
+        EXPECT_EQ(ship.missileCapacity, row.missiles);
+        EXPECT_EQ(ship.empCapacity, row.emps);
+        EXPECT_EQ(ship.laser.colour, row.colour);
+        EXPECT_EQ(ship.mesh, &t.shipMesh);
+        EXPECT_EQ(ship.position, (Vector3{100.0f, 0.0f, -200.0f}));
+        EXPECT_TRUE(ship.visible && ship.collidable && ship.targetable && ship.hyperspaceFuel);
+        EXPECT_FALSE(ship.indestructible);
+        EXPECT_EQ(ship.missiles + ship.empBombs, 0u);
+        EXPECT_EQ(ship.targetSpeed, 0.0f);
+        EXPECT_EQ(ship.laser.hitTimer, 0.06f);
     }
-    // The flicker width takes the low 24 bits of one draw.
+    // The flicker width takes the low 24 bits of one draw, times 2^-25.
     g_randomSeed = 7;
-    const float expectedWidth = static_cast<float>(dh::random() & 0xFFFFFFu) / 33554432.0f;
-    EXPECT_EQ(e1.laser.beamWidth, expectedWidth);
+    const Ship_ExplorerMark1 ship(0.0f, 0.0f);
+    g_randomSeed = 7;
+    EXPECT_EQ(ship.laser.beamWidth, static_cast<float>(dh::random() & 0xFFFFFFu) / 33554432.0f);
 }
 
 TEST(Ship, EnginePitchRisesWithSpeedUpToTopSpeed)
