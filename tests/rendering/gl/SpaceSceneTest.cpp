@@ -12,7 +12,7 @@
 #include <filesystem>
 
 // The sky, the point stars and the flare with the generated textures, from
-// three directions, kept as screenshots.
+// five directions, kept as screenshots.
 TEST(SpaceScene, SkyStarsSunPlanetAndFlareWithTheGeneratedTextures)
 {
     if (!std::filesystem::exists(dh::assetPath("gfx\\stars4.tga"))) {
@@ -24,15 +24,18 @@ TEST(SpaceScene, SkyStarsSunPlanetAndFlareWithTheGeneratedTextures)
     dh::g_randomSeed = 0x5EED0001u;
     {
         const dh::SpaceBackground background({1.0f, 0.85f, 0.6f}, dh::texture(dh::Tex::planet3));
+        // Straight at the planet, at the sun, at a face, across the edge of
+        // two side faces, and up across the corner of three.
         const struct {
             const char* file;
             float yaw;
-        } views[] = {{"space-planet.png", 0.0f}, {"space-sun.png", 3.1f}, {"space-side.png", 1.6f}};
+            float pitch;
+        } views[] = {{"space-planet.png", 0.0f, 0.0f}, {"space-sun.png", 3.1f, 0.0f}, {"space-side.png", 1.6f, 0.0f},
+                     {"space-edge.png", 0.785f, 0.0f}, {"space-corner.png", 2.356f, 0.6f}};
         for (const auto& view : views) {
             dh::Camera camera;
-            const float c = std::cos(view.yaw);
-            const float s = std::sin(view.yaw);
-            camera.rotation.m = {c, 0, -s, 0, 1, 0, s, 0, c};
+            dh::turnCameraYaw(camera, view.yaw);
+            dh::turnCameraPitch(camera, view.pitch);
             camera.position = {1000.0f, -300.0f, 5000.0f};
             dh::setPerspectiveProjection(262144.0f);
             glClearColor(0, 0, 0, 1);
