@@ -86,6 +86,22 @@ struct SceneOptions {
     bool fillParticles = false;
 };
 
+// The benchmark's busiest frame: 16 ships (the player's and 15 more), a full
+// particle list and 8 explosions, seen from behind the ships towards the station.
+inline SceneOptions busiestOptions()
+{
+    SceneOptions options;
+    options.ships = 15;
+    options.explosions = 8;
+    options.fillParticles = true;
+    return options;
+}
+
+inline dh::Camera busiestView()
+{
+    return lookAt({700.0f, 400.0f, 2600.0f}, {0.0f, 0.0f, 1200.0f});
+}
+
 class Scene {
 public:
     explicit Scene(const SceneOptions& options)

@@ -107,6 +107,10 @@ int main(int argc, char** argv)
         run(scene, 12, emp);
         ok = shoot(scene, emp, folder / "emp.png") && ok;
     }
+    {
+        sceneviewer::Scene busiest(sceneviewer::busiestOptions());
+        ok = shoot(busiest, sceneviewer::busiestView(), folder / "busiest.png") && ok;
+    }
     sceneviewer::releaseAssets();
     dh::platformQuit();
     return ok ? 0 : 1;
