@@ -1,0 +1,100 @@
+#include "shell/Startup.h"
+
+#include "audio/Music.h"
+#include "audio/SoundEffects.h"
+#include "flight/FlightModels.h"
+#include "flight/World.h"
+#include "platform/PlatformWindow.h"
+#include "rendering/GLFont.h"
+#include "rendering/ModelList.h"
+#include "rendering/SpaceBackground.h"
+#include "rendering/TextureList.h"
+#include "screens/GuiScreen_Startup.h"
+#include "shell/DisplayMode.h"
+#include "shell/GLWindow.h"
+
+#include <GL/gl.h>
+
+#include <memory>
+
+namespace dh {
+
+namespace {
+
+void loadAssets()
+{
+    loadFonts();
+    loadTextures();
+    loadModels();
+    loadSoundList();
+}
+
+// The flight builds its objects from the loaded models and its skies with the
+// window's context, so both are handed over once the assets are in.
+void connectFlight()
+{
+    g_flightModels = {model(Model::Ship_Explorer), model(Model::Ship_Fighter), model(Model::Missile),
+                      model(Model::Spacestation)};
+    g_buildBackground = [](const float* sunColour, std::string_view planetTexture) {
+        const std::array<float, 3> sun{sunColour[0], sunColour[1], sunColour[2]};
+        return std::make_shared<SpaceBackground>(sun, findTexture(planetTexture));
+    };
+}
+
+void releaseAssets()
+{
+    g_buildBackground = nullptr;
+    g_flightModels = {};
+    releaseFonts();
+    releaseTextures();
+    releaseModels();
+    releaseSoundList();
+}
+
+void runStartMenu()
+{
+    if (!isWindowOpen())
+        return;
+    auto menu = std::make_unique<GuiScreen_Startup>();
+    menu->run();
+}
+
+}
+
+void chooseFullscreenMode()
+{
+    const ScreenSize size = fullscreenChoice(hasDisplayMode);
+    setDisplayMode(size.width, size.height, true);
+}
+
+int runDriftHauler()
+{
+    if (!platformInit())
+        fatalError("The window system could not be started.");
+    createGLWindow();
+    centreWindow();
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    swapBuffers();
+    if (platformAskYesNo(kFullscreenCaption, kFullscreenQuestion))
+        chooseFullscreenMode();
+    else
+        centreWindow();
+    pumpMessages();
+
+    initSoundDevice();
+    if (!g_musicReady)
+        initMusic();
+    loadAssets();
+    connectFlight();
+
+    runStartMenu();
+
+    releaseAssets();
+    platformQuit();
+    shutdownSoundDevice();
+    shutdownMusic();
+    return 0;
+}
+
+}
