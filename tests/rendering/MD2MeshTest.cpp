@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -296,4 +297,11 @@ TEST(MD2Mesh, EveryGeneratedModelLoadsWithPlausibleBounds)
     EXPECT_GT(radius("Missile"), 8.0f);
     EXPECT_LT(radius("Missile"), 20.0f);
     EXPECT_GT(radius("Spacestation"), 1300.0f);
+    dh::Mesh station;
+    dh::loadMD2Geometry(folder / "Spacestation.md2", station);
+    float reach = 0.0f;
+    for (std::size_t i = 0; i < station.positions.size(); i += 3) {
+        reach = std::max(reach, std::abs(station.positions[i]));
+    }
+    EXPECT_GE(reach, 1300.0f);
 }
