@@ -1,0 +1,105 @@
+#include "persistence/SaveFolder.h"
+
+#include "persistence/SaveFile.h"
+#include "platform/PlatformFiles.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+namespace dh {
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+constexpr long kNamesOffset = 16;
+
+std::string readName(std::FILE* in)
+{
+    std::array<char, kSaveNameField + 1> field{};
+    const std::size_t got = std::fread(field.data(), 1, kSaveNameField, in);
+    const auto end = std::find(field.begin(), field.begin() + static_cast<std::ptrdiff_t>(got), '\0');
+    return std::string(field.begin(), end);
+}
+
+}
+
+std::string saveFolderPath()
+{
+    // The platform creates the folder while it looks it up; one look-up is enough.
+    static const std::string folder = [] {
+        std::string path = userDataFolder().string();
+        while (path.size() > 1 && path.back() == '/') {
+            path.pop_back();
+        }
+        return path;
+    }();
+    return folder;
+}
+
+void ensureSaveFolder()
+{
+    const std::string folder = saveFolderPath();
+    if (folder.empty()) {
+        return;
+    }
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+}
+
+std::string slotFilePath(int slot)
+{
+    const std::string folder = saveFolderPath();
+    if (folder.empty() || slot < 1 || slot > kSaveSlots) {
+        return {};
+    }
+    return folder + "/save" + std::to_string(slot) + ".sav";
+}
+
+std::optional<std::tm> saveFileTime(const std::string& path)
+{
+    std::error_code error;
+    if (path.empty() || !std::filesystem::is_regular_file(path, error)) {
+        return std::nullopt;
+    }
+    const std::filesystem::file_time_type written = std::filesystem::last_write_time(path, error);
+    if (error) {
+        return std::nullopt;
+    }
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(
+        std::chrono::time_point_cast<std::chrono::system_clock::duration>(std::chrono::file_clock::to_sys(written)));
+    std::tm utc{};
+    if (gmtime_r(&seconds, &utc) == nullptr) {
+        return std::nullopt;
+    }
+    return utc;
+}
+
+bool readSaveFileNames(const std::string& path, std::string& systemName, std::string& commanderName)
+{
+    systemName.clear();
+    commanderName.clear();
+    std::unique_ptr<std::FILE, FileCloser> in(std::fopen(path.c_str(), "rb"));
+    if (!in) {
+        return false;
+    }
+    if (std::fseek(in.get(), kNamesOffset, SEEK_SET) == 0) {
+        systemName = readName(in.get());
+        commanderName = readName(in.get());
+    }
+    return true;
+}
+
+bool deleteSaveFile(const std::string& path)
+{
+    return !path.empty() && std::remove(path.c_str()) == 0;
+}
+
+}

@@ -1,0 +1,34 @@
+#pragma once
+#include <ctime>
+#include <optional>
+#include <string>
+
+namespace dh {
+
+inline constexpr int kSaveSlots = 5;
+
+// The per-user folder of the save files, without a trailing separator; empty
+// when the platform has none.
+std::string saveFolderPath();
+
+// Creates the save folder if it is missing; failures are ignored (the slots
+// then show empty and saving reports that the file cannot be opened).
+void ensureSaveFolder();
+
+// The file of save slot 1..5: "<folder>/save1.sav" .. "<folder>/save5.sav".
+// Empty when there is no save folder, so that nothing is ever written to the
+// filesystem's root.
+std::string slotFilePath(int slot);
+
+// The last-write time of a save file in UTC; nothing when there is no such file.
+std::optional<std::tm> saveFileTime(const std::string& path);
+
+// The two names a slot list shows, read from the file's name fields without
+// checking anything else; false when the file cannot be opened. Fields cut
+// short by the file's end read as far as it goes.
+bool readSaveFileNames(const std::string& path, std::string& systemName, std::string& commanderName);
+
+// Removes a save file; false when it could not be removed.
+bool deleteSaveFile(const std::string& path);
+
+}
