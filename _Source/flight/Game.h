@@ -111,6 +111,9 @@ extern std::function<void(Game&)> g_runStationScreen;
 
 // The 1.5-second hyperspace tunnel, input swallowed while it plays.
 void playHyperspaceTunnel();
+// One frame of it with `remaining` seconds left, smeared over the frames
+// before it; the first frame (1.5 s left) starts the smear.
+void drawHyperspaceTunnelFrame(float remaining);
 // A black frame with "Loading.." in the middle, shown while a world is built.
 void showLoadingFrame();
 

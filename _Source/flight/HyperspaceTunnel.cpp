@@ -48,16 +48,22 @@ void drawTube(Tex tex, float scroll, float repeats)
     glEnd();
 }
 
-void drawTunnelFrame(float p)
+}
+
+void drawHyperspaceTunnelFrame(float remaining)
 {
+    const float p = remaining * 0.6666667f;
+    glEnable(GL_TEXTURE_2D);
+    for (const GLenum state : {GL_DEPTH_TEST, GL_LIGHTING, GL_BLEND, GL_FOG, GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T,
+                               GL_TEXTURE_GEN_R, GL_TEXTURE_GEN_Q}) {
+        glDisable(state);
+    }
     glFlush();
     glClear(GL_COLOR_BUFFER_BIT);
     setPerspectiveProjection(1000000.0f);
     glTranslatef(0.0f, 0.0f, (1.0f - p) * 200.0f);
     const float repeats = 6250.0f - 2000.0f * (1.0f - p);
 
-    glEnable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     drawTube(Tex::hyperspace1, p * 8.0f, repeats);
 
@@ -65,8 +71,17 @@ void drawTunnelFrame(float p)
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE);
     drawTube(Tex::hyperspace2, p * 12.0f, repeats);
-}
 
+    // The smear: each frame keeps (1 - p) of the last one, so the tunnel
+    // streaks and sinks to black as p runs out.
+    glReadBuffer(GL_BACK);
+    if (remaining == kTunnelSeconds) {
+        accumLoad(1.0f);
+    } else {
+        accumMultiply(1.0f - p);
+        accumAdd(p);
+        accumReturn(p);
+    }
 }
 
 void playHyperspaceTunnel()
@@ -81,31 +96,16 @@ void playHyperspaceTunnel()
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glPushAttrib(GL_ENABLE_BIT);
-    glEnable(GL_TEXTURE_2D);
-    for (const GLenum state : {GL_DEPTH_TEST, GL_LIGHTING, GL_BLEND, GL_FOG, GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T,
-                               GL_TEXTURE_GEN_R, GL_TEXTURE_GEN_Q}) {
-        glDisable(state);
-    }
 
-    // The smear: each frame keeps (1 - p) of the last one, so the tunnel
-    // streaks and sinks to black as p runs out.
     float remaining = kTunnelSeconds;
     std::uint32_t last = platformMilliseconds();
     while (isWindowOpen() && remaining > 0.0f) {
-        const float p = remaining * 0.6666667f;
         invalidateWindow();
         pumpMessages();
         if (!isWindowOpen()) {
             break;
         }
-        drawTunnelFrame(p);
-        if (remaining == kTunnelSeconds) {
-            accumLoad(1.0f);
-        } else {
-            accumMultiply(1.0f - p);
-            accumAdd(p);
-            accumReturn(p);
-        }
+        drawHyperspaceTunnelFrame(remaining);
         swapBuffers();
         const std::uint32_t now = platformMilliseconds();
         remaining -= static_cast<float>(now - last) * 0.001f;
