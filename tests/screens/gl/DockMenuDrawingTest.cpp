@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "flight/FlightModels.h"
+#include "flight/Ship_FighterMark1.h"
+#include "gui/gl/GuiGlSupport.h"
+#include "platform/PlatformImage.h"
+#include "rendering/ModelList.h"
+#include "screens/DockTestSupport.h"
+#include "screens/GuiScreen_SpaceStation.h"
+
+namespace {
+
+using dh::GuiScreen_SpaceStation;
+using guigl::pixel;
+using guigl::Rgb;
+
+// The frame last shown, kept as a PNG to look at.
+std::vector<unsigned char> keepShownFrame(const std::string& name)
+{
+    std::vector<unsigned char> frame = guigl::readShownFrame();
+    std::vector<std::uint8_t> rgba;
+    rgba.reserve(frame.size() / 3 * 4);
+    for (std::size_t i = 0; i < frame.size(); i += 3)
+        rgba.insert(rgba.end(), {frame[i], frame[i + 1], frame[i + 2], 255});
+    const std::filesystem::path folder = std::filesystem::path(DH_BUILD_DIR) / "test-output" / "screens";
+    std::filesystem::create_directories(folder);
+    dh::savePng(folder / (name + ".png"), dh::clientWidth(), dh::clientHeight(), rgba);
+    return frame;
+}
+
+// The dock menu drawn with the generated fonts, textures and models over a
+// docked game with cargo, missiles and damage to show.
+class DockMenuDrawing : public guigl::GuiWindow {
+protected:
+    void SetUp() override
+    {
+        guigl::GuiWindow::SetUp();
+        if (!dh::g_models[0])
+            dh::loadModels();
+        dh::g_flightModels.explorer = dh::model(dh::Model::Ship_Explorer);
+        dh::g_flightModels.fighter = dh::model(dh::Model::Ship_Fighter);
+        dh::g_flightModels.missile = dh::model(dh::Model::Missile);
+        dh::g_flightModels.station = dh::model(dh::Model::Spacestation);
+        docked = std::make_unique<docktest::DockedGame>();
+        dh::GameObject_Ship& ship = docked->ship();
+        ship.cargo = {3, 0, 2, 0, 0, 1, 0, 0};
+        ship.missiles = 1;
+        ship.empBombs = 5;
+        ship.shield = ship.maxShield * 0.75f;
+        docked->credits() = 5432.1;
+    }
+    void TearDown() override
+    {
+        docked.reset();
+        guigl::GuiWindow::TearDown();
+    }
+
+    // One frame of the screen at its client size.
+    static std::vector<unsigned char> draw(GuiScreen_SpaceStation& screen, const std::string& name)
+    {
+        screen.onPaint();
+        return keepShownFrame(name);
+    }
+
+    std::unique_ptr<docktest::DockedGame> docked;
+};
+
+bool near(const Rgb& a, const Rgb& b, int tolerance = 8)
+{
+    for (int i = 0; i < 3; ++i)
+        if (std::abs(a[i] - b[i]) > tolerance)
+            return false;
+    return true;
+}
+
+// At 800 x 600 the root panel spans (25, 25) to (775, 575); the views start
+// at (241, 33) and their boxes 20 pixels further in.
+constexpr int kRootX = 25, kRootY = 25, kViewX = 241, kViewY = 33;
+
+TEST_F(DockMenuDrawing, EveryViewAt800x600)
+{
+    GuiScreen_SpaceStation screen(docked->game);
+    // The pointer over the third row of the buy table.
+    screen.onMouseMove(kViewX + 20 + 100, kViewY + 80 + 30 + 12 * 2 + 4);
+    const std::array<const char*, 7> names = {"dock-trade",    "dock-map",  "dock-upgrades", "dock-repairs",
+                                              "dock-shipyard", "dock-load", "dock-save"};
+    for (int k = 0; k < GuiScreen_SpaceStation::kViewCount; ++k) {
+        screen.showView(k);
+        // On the map, the pointer rests on the current system in its middle.
+        if (k == GuiScreen_SpaceStation::kMap)
+            screen.onMouseMove(kViewX + 22 + 241, kViewY + 62 + 158);
+        const std::vector<unsigned char> frame = draw(screen, names[static_cast<std::size_t>(k)]);
+        // Outside the root: the black clear colour; the root's white bevel.
+        EXPECT_TRUE(near(pixel(frame, 10, 10), {0, 0, 0}));
+        EXPECT_TRUE(near(pixel(frame, kRootX, kRootY + 300), {255, 255, 255}, 2));
+        // The view's grey beside its first box.
+        EXPECT_TRUE(near(pixel(frame, kViewX + 10, kViewY + 300), {61, 61, 61}, 12)) << names[static_cast<std::size_t>(k)];
+    }
+}
+
+TEST_F(DockMenuDrawing, TheTradeTablesShowTheHoveredRowAndTheStockBars)
+{
+    docked->stock() = {0, 250, 100, 100, 100, 100, 100, 100};
+    GuiScreen_SpaceStation screen(docked->game);
+    screen.onMouseMove(kViewX + 20 + 300, kViewY + 80 + 30 + 12 * 2 + 4);
+    const std::vector<unsigned char> frame = draw(screen, "dock-trade-rows");
+    const int tableX = kViewX + 20;
+    const int tableY = kViewY + 80;
+    // Foodstuffs out of stock: no supply bar; Medicines above 200: a full green one.
+    EXPECT_TRUE(near(pixel(frame, tableX + 128 + 2, tableY + 32 + 4), {0, 0, 0}));
+    EXPECT_TRUE(near(pixel(frame, tableX + 128 + 98, tableY + 32 + 12 + 4), {0, 255, 0}));
+    // Minerals at 100: half a bar, half red, half green.
+    EXPECT_TRUE(near(pixel(frame, tableX + 128 + 10, tableY + 32 + 24 + 4), {127, 127, 0}, 2));
+    EXPECT_TRUE(near(pixel(frame, tableX + 128 + 60, tableY + 32 + 24 + 4), {51, 51, 51}, 2));
+    // The hovered band in 0.2 grey beyond the price column.
+    EXPECT_TRUE(near(pixel(frame, tableX + 470, tableY + 30 + 24 + 1), {51, 51, 51}, 2));
+    EXPECT_TRUE(near(pixel(frame, tableX + 470, tableY + 30 + 12 + 1), {0, 0, 0}));
+}
+
+TEST_F(DockMenuDrawing, TheRepairGaugeEndsAt22PlusItsLength)
+{
+    docked->ship().shield = docked->ship().maxShield - 50.0f;
+    GuiScreen_SpaceStation screen(docked->game);
+    screen.showView(GuiScreen_SpaceStation::kRepairs);
+    const std::vector<unsigned char> frame = draw(screen, "dock-repairs-gauge");
+    // The Explorer's 200 points, 50 lost: trunc(455 x 0.25) = 113, so red to x 135.
+    const int left = kViewX + 20;
+    const int top = kViewY + 60 + 68;
+    EXPECT_TRUE(near(pixel(frame, left + 134, top), {255, 0, 0}, 2));
+    EXPECT_TRUE(near(pixel(frame, left + 136, top), {0, 0, 0}, 2));
+    EXPECT_TRUE(near(pixel(frame, left + 9, top), {255, 255, 255}, 2));
+}
+
+// Moves onto (x, y) at frame f of each dialog and clicks over the next two.
+void clickEachDialogAt(guigl::DialogScript& script, int x, int y)
+{
+    script.at(0, [x, y] { guigl::movePointer(x, y); });
+    script.holdLeft(1, true);
+    script.holdLeft(2, false);
+}
+
+// Picks the Fighter Mark I in the shipyard and releases the press on "Buy".
+void pressBuy(GuiScreen_SpaceStation& screen)
+{
+    screen.showView(GuiScreen_SpaceStation::kShipyard);
+    const int listY = kViewY + 40;
+    screen.onMouseMove(kViewX + 20 + 100, listY + 30 + 12 * 2 + 4);
+    screen.onMouseDown(kViewX + 20 + 100, listY + 30 + 12 * 2 + 4, 1);
+    screen.onMouseUp(kViewX + 20 + 100, listY + 30 + 12 * 2 + 4, 1);
+    const int buyX = kViewX + 20 + 8 + 50;
+    const int buyY = kViewY + 200 + 284 + 10;
+    screen.onMouseMove(buyX, buyY);
+    screen.onMouseDown(buyX, buyY, 1);
+    screen.onPaint();
+    screen.onMouseUp(buyX, buyY, 1);
+}
+
+TEST_F(DockMenuDrawing, AShipIsBoughtOnlyOnceTheQuestionIsAnsweredYes)
+{
+    docked->credits() = 8000.0;
+    dh::GameObject_Ship* ship = docked->game.playerShip();
+    GuiScreen_SpaceStation screen(docked->game);
+    {
+        // "No" of the question at (405, 325), 180 x 35.
+        guigl::DialogScript script;
+        clickEachDialogAt(script, 495, 342);
+        pressBuy(screen);
+        EXPECT_EQ(script.lastFrame, 2);
+    }
+    EXPECT_STREQ(ship->name, "Explorer Mark I");
+    EXPECT_EQ(docked->credits(), 8000.0);
+    {
+        // x 350 lies on both "Yes" (215 to 395) and the message's "Ok" (310 to 490).
+        guigl::DialogScript script;
+        clickEachDialogAt(script, 350, 342);
+        script.at(1, [] { keepShownFrame("dock-buy-question"); });
+        pressBuy(screen);
+    }
+    EXPECT_EQ(docked->game.playerShip(), ship);
+    EXPECT_STREQ(ship->name, "Fighter Mark I");
+    EXPECT_EQ(ship->cargo, dh::GoodsCounts{});
+    EXPECT_EQ(ship->missiles, 0u);
+    EXPECT_EQ(docked->credits(), 1000.0);
+}
+
+TEST_F(DockMenuDrawing, CentredOnAWideWindow)
+{
+    resize(1280, 720);
+    GuiScreen_SpaceStation screen(docked->game);
+    screen.showView(GuiScreen_SpaceStation::kShipyard);
+    const std::vector<unsigned char> frame = draw(screen, "dock-shipyard-1280x720");
+    // Virtual width 1066: the root starts at 533 - 375 = 158, 189.6 pixels at scale 1.2.
+    EXPECT_TRUE(near(pixel(frame, 185, 360), {0, 0, 0}));
+    const Rgb fill = pixel(frame, 194, 360);
+    EXPECT_GT(fill[0], 140);
+    EXPECT_TRUE(near(fill, {fill[0], fill[0], fill[0]}, 2));
+    EXPECT_TRUE(near(pixel(frame, 1090, 360), {0, 0, 0}));
+}
+
+}
