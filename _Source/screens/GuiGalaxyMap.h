@@ -3,6 +3,7 @@
 #include "gui/GuiWidget.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace dh {
 
@@ -51,6 +52,9 @@ public:
     // The map's centre for a window whose client area starts at
     // (clientLeft, clientTop) on the desktop, at GUI scale s.
     ScreenCentre screenCentre(float s, int clientLeft, int clientTop) const;
+    // Calls visit for every star the map draws, with its screen position in
+    // the map's container coordinates, row by row from the top.
+    void forEachVisibleStar(const std::function<void(const StarSystem&, int, int)>& visit) const;
     // One step of a drag: the cursor is at (cursorX, cursorY) on the desktop
     // and was at the anchor after the last step.
     void scrollByCursor(int cursorX, int cursorY);
@@ -80,7 +84,7 @@ private:
     void clickStar();
     void paintGrid() const;
     void paintRangeCircle() const;
-    void paintStars();
+    void paintStars() const;
     void paintHomeButton() const;
 };
 

@@ -90,7 +90,22 @@ void GuiGalaxyMap::paintRangeCircle() const
     texturedSquare(Tex::gradientCircle, cx, cy, radius);
 }
 
-void GuiGalaxyMap::paintStars()
+void GuiGalaxyMap::forEachVisibleStar(const std::function<void(const StarSystem&, int, int)>& visit) const
+{
+    const int left = x - static_cast<int>(scrollX & 63);
+    const int top = y - static_cast<int>(scrollY & 63);
+    StarSystem system;
+    for (int row = -kCell; row < height + kCell; row += kCell) {
+        for (int col = -kCell; col < width + kCell; col += kCell) {
+            getSystem(game->galaxy, (scrollX + static_cast<std::uint32_t>(col)) >> 6,
+                      (scrollY + static_cast<std::uint32_t>(row)) >> 6, system);
+            if (system.hasStar())
+                visit(system, left + col + static_cast<int>(system.offsetX), top + row + static_cast<int>(system.offsetY));
+        }
+    }
+}
+
+void GuiGalaxyMap::paintStars() const
 {
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
@@ -101,30 +116,21 @@ void GuiGalaxyMap::paintStars()
         const float hy = static_cast<float>(screenOffset(hoveredSystem.y, hoveredSystem.offsetY, scrollY) + y);
         texturedSquare(Tex::gradientCircle, hx, hy, kGlowHalfSize);
     }
-    const int left = x - static_cast<int>(scrollX & 63);
-    const int top = y - static_cast<int>(scrollY & 63);
-    StarSystem system;
-    for (int row = -kCell; row < height + kCell; row += kCell) {
-        for (int col = -kCell; col < width + kCell; col += kCell) {
-            getSystem(game->galaxy, (scrollX + static_cast<std::uint32_t>(col)) >> 6,
-                      (scrollY + static_cast<std::uint32_t>(row)) >> 6, system);
-            if (!system.hasStar())
-                continue;
-            const float sx = static_cast<float>(left + col + static_cast<int>(system.offsetX));
-            const float sy = static_cast<float>(top + row + static_cast<int>(system.offsetY));
-            float rgb[3];
-            starColour(system, rgb);
-            glEnable(GL_TEXTURE_2D);
-            glEnable(GL_BLEND);
-            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-            glColor4f(rgb[0], rgb[1], rgb[2], 1.0f);
-            texturedSquare(Tex::star, sx, sy, kStarHalfSize);
-            glDisable(GL_TEXTURE_2D);
-            glDisable(GL_BLEND);
-            const float n = static_cast<float>(system.name.size());
-            drawText(g_fontMain, system.name.c_str(), sx - 4.0f * n, sy + kStarHalfSize, 8.0f, 1.0f, 1.0f, 1.0f);
-        }
-    }
+    forEachVisibleStar([](const StarSystem& system, int starX, int starY) {
+        const float sx = static_cast<float>(starX);
+        const float sy = static_cast<float>(starY);
+        float rgb[3];
+        starColour(system, rgb);
+        glEnable(GL_TEXTURE_2D);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glColor4f(rgb[0], rgb[1], rgb[2], 1.0f);
+        texturedSquare(Tex::star, sx, sy, kStarHalfSize);
+        glDisable(GL_TEXTURE_2D);
+        glDisable(GL_BLEND);
+        const float n = static_cast<float>(system.name.size());
+        drawText(g_fontMain, system.name.c_str(), sx - 4.0f * n, sy + kStarHalfSize, 8.0f, 1.0f, 1.0f, 1.0f);
+    });
 }
 
 void GuiGalaxyMap::paintHomeButton() const

@@ -1,0 +1,150 @@
+#pragma once
+#include "audio/SoundEffects.h"
+#include "flight/Game.h"
+#include "flight/GameObject_Ship.h"
+#include "flight/PlayerHuman.h"
+#include "gui/GuiScreen.h"
+#include "platform/PlatformEvents.h"
+#include "screens/GuiGalaxyMap.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// A new game (which always starts at Viovio) with a galaxy map laid out as the
+// in-game menu lays it out, and a counter of the interface sounds it plays.
+namespace maptest {
+
+// Cells and offsets of stars around the start, as the galaxy tool prints them.
+struct KnownStar {
+    const char* name;
+    std::uint32_t x, y, offsetX, offsetY;
+};
+inline constexpr KnownStar kViovio{"Viovio", 23946579, 23624208, 32, 30};
+inline constexpr KnownStar kCopit{"Copit", 23946580, 23624207, 35, 26};   // 1.49 ly from Viovio
+inline constexpr KnownStar kMided{"Mided", 23946580, 23624206, 36, 32};   // 2.24 ly
+inline constexpr KnownStar kMocom{"Mocom", 23946576, 23624210, 19, 16};   // 3.66 ly
+
+// Short constant tones of different loudness stand in for the three samples;
+// the first frame of the next mix tells how many of each started since the last look.
+class SoundCounter {
+public:
+    struct Counts {
+        int systemOver = 0;
+        int buttonOver = 0;
+        int click = 0;
+    };
+
+    SoundCounter()
+    {
+        dh::initOfflineSoundDevice(kRate);
+        dh::g_soundEnabled = true;
+        system_ = tone(kSystem);
+        over_ = tone(kOver);
+        click_ = tone(kClick);
+        dh::sample::systemOver = system_.get();
+        dh::sample::buttonOver = over_.get();
+        dh::sample::buttonClick = click_.get();
+    }
+    ~SoundCounter()
+    {
+        dh::sample::systemOver = nullptr;
+        dh::sample::buttonOver = nullptr;
+        dh::sample::buttonClick = nullptr;
+        system_.reset();
+        over_.reset();
+        click_.reset();
+        dh::shutdownSoundDevice();
+    }
+    SoundCounter(const SoundCounter&) = delete;
+    SoundCounter& operator=(const SoundCounter&) = delete;
+
+    Counts take()
+    {
+        std::vector<std::int16_t> out(2 * 2 * kFrames);
+        dh::g_soundDevice->render(out.data(), 2 * kFrames);
+        const int mix = out[0];
+        return {mix % kOver, (mix % kClick) / kOver, mix / kClick};
+    }
+
+private:
+    static constexpr std::uint32_t kRate = 22050;
+    static constexpr std::size_t kFrames = 4;
+    static constexpr int kSystem = 1;
+    static constexpr int kOver = 50;
+    static constexpr int kClick = 2500;
+
+    static std::unique_ptr<dh::SoundSample> tone(int amplitude)
+    {
+        auto sample = std::make_unique<dh::SoundSample>();
+        const std::vector<std::int16_t> pcm(kFrames, static_cast<std::int16_t>(amplitude));
+        sample->buffer = dh::SoundBuffer::create(dh::g_soundDevice, {1, kRate, 16}, pcm.data(),
+                                                 pcm.size() * sizeof(std::int16_t));
+        return sample;
+    }
+
+    std::unique_ptr<dh::SoundSample> system_;
+    std::unique_ptr<dh::SoundSample> over_;
+    std::unique_ptr<dh::SoundSample> click_;
+};
+
+class MapTest : public ::testing::Test {
+protected:
+    static constexpr int kMapX = 2;
+    static constexpr int kMapY = 2;
+    static constexpr int kMapWidth = 482;
+    static constexpr int kMapHeight = 316;
+
+    void SetUp() override
+    {
+        dh::platformOverrideClock(&now);
+        game = std::make_unique<dh::Game>("Tester");
+        map = makeMap(true);
+    }
+    void TearDown() override
+    {
+        map.reset();
+        game.reset();
+        dh::platformOverrideClock(nullptr);
+    }
+
+    std::unique_ptr<dh::GuiGalaxyMap> makeMap(bool travelAllowed)
+    {
+        auto made = std::make_unique<dh::GuiGalaxyMap>(game.get(), &owner, travelAllowed);
+        made->x = kMapX;
+        made->y = kMapY;
+        made->width = kMapWidth;
+        made->height = kMapHeight;
+        made->centreOnCurrentSystem();
+        return made;
+    }
+
+    // The pointer position (container coordinates) of a star's centre plus (dx, dy).
+    void pointAt(const KnownStar& star, int dx = 0, int dy = 0)
+    {
+        map->onMouseMove(screenX(star) + dx, screenY(star) + dy);
+        if (dx == 0 && dy == 0) {
+            EXPECT_EQ(map->hoveredSystem.name, star.name);
+        }
+    }
+    int screenX(const KnownStar& star) const
+    {
+        return kMapX + static_cast<int>(star.x * 64 + star.offsetX - map->scrollX);
+    }
+    int screenY(const KnownStar& star) const
+    {
+        return kMapY + static_cast<int>(star.y * 64 + star.offsetY - map->scrollY);
+    }
+
+    dh::GameObject_Ship& ship() { return *game->playerShip(); }
+
+    std::uint32_t now = 50000;
+    SoundCounter sounds;
+    dh::GuiScreen owner;
+    std::unique_ptr<dh::Game> game;
+    std::unique_ptr<dh::GuiGalaxyMap> map;
+};
+
+}
