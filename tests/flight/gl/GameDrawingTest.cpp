@@ -3,6 +3,7 @@
 #include "flight/GameObject_Ship.h"
 #include "flight/PlayerHuman.h"
 #include "flight/World.h"
+#include "galaxy/Galaxy.h"
 #include "gui/Dialogs.h"
 #include "platform/KeyState.h"
 #include "platform/PlatformEvents.h"
@@ -219,4 +220,41 @@ TEST_F(GameDrawing, ConsoleButtonsOpenTheMenuOrRefuse)
     game->onMouseDown(400, 584, 1);
     EXPECT_EQ(menuRuns, 1);
     EXPECT_EQ(game->timeStep, 0.0f);
+}
+
+// The tunnel plays on the real clock and swallows input; the flight then
+// goes on in the new system with the drawing state it had.
+TEST_F(GameDrawing, AJumpPlaysTheTunnelAndFlightGoesOn)
+{
+    dh::platformOverrideClock(nullptr);
+    game->resumeClock();
+    game->running = true;
+    const dh::StarSystem home = game->currentSystem;
+    dh::StarSystem destination;
+    std::uint32_t x = home.x;
+    do {
+        ++x;
+        dh::getSystem(game->galaxy, x, home.y, destination);
+    } while (!destination.hasStar());
+
+    dh::PlatformEvent escape;
+    escape.type = dh::PlatformEvent::Type::KeyDown;
+    escape.key = dh::VK_ESCAPE;
+    dh::platformPostEvent(escape);
+    const std::uint32_t start = dh::platformMilliseconds();
+    game->hyperspaceJump(x, home.y);
+    EXPECT_GE(dh::platformMilliseconds() - start, 1500u);
+    // Had the key been left waiting, the game would hear it now.
+    dh::pumpMessages();
+    EXPECT_EQ(menuRuns, 0);
+    EXPECT_EQ(dh::g_listener, game.get());
+    EXPECT_EQ(game->currentSystem, destination);
+
+    for (int i = 0; i < 10; ++i) {
+        game->onPaint();
+    }
+    const std::vector<std::uint8_t> frame = shownFrame();
+    save(frame, "after_jump");
+    EXPECT_GT(brightness(frame, 300, 560, 500, 600), 40.0);
+    EXPECT_GT(brightness(frame, 0, 0, 800, 500), 2.0);
 }
