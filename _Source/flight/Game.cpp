@@ -70,8 +70,6 @@ Game::~Game()
     stationRef.reset();
     playerShipRef.reset();
     human.reset();
-    galaxy = Galaxy{};
-    currentSystem = StarSystem{};
     deathCamera.reset();
     for (std::uint32_t i = 0; i < aiCount; ++i) {
         aiPilots[i].reset();

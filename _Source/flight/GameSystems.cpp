@@ -120,6 +120,8 @@ void Game::enterSystem(const StarSystem& system, bool spawnShips, bool randomPla
     world->objects.untrackRef(stationRef.get());
     stationRef.reset();
 
+    // The pilot's target belongs to the world about to go.
+    human->target = nullptr;
     world.reset();
     makeWorld(currentSystem);
     pauseWorldSounds();
