@@ -1,0 +1,54 @@
+# Helpers for driving the start-up: the full-screen question (a message box
+# window of its own) and clicks at client coordinates of the game window.
+# Sourced after lib.bash.
+
+# Waits up to $1 seconds for the full-screen question; prints its window id.
+# The box has no name that xdotool's search reads, so the window tree is asked.
+wait_for_question() {
+    local limit="${1:-10}" id=""
+    for _ in $(seq $((limit * 10))); do
+        id=$(xwininfo -root -tree 2>/dev/null | awk '/"Drift Hauler: Fullscreen mode":/ { print $1; exit }')
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        kill -0 "$game_pid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# Answers the question in window $1 with key $2 (Return = Yes, Escape = No).
+answer_question() {
+    xdotool windowfocus "$1"
+    sleep 0.2
+    xdotool key "$2"
+}
+
+# Left click at client pixel ($2, $3) of window $1.
+click_at() {
+    xdotool mousemove --window "$1" "$2" "$3"
+    sleep 0.2
+    xdotool mousedown 1
+    sleep 0.15
+    xdotool mouseup 1
+    sleep 0.3
+}
+
+# Holds a key long enough for a dialog that polls the keyboard to see it.
+press_key() {
+    xdotool keydown "$1"
+    sleep 0.3
+    xdotool keyup "$1"
+    sleep 0.3
+}
+
+# Fails unless the picture $1 has more than $2 of its pixels lit.
+expect_lit() {
+    local lit
+    lit=$(lit_fraction "$1")
+    echo "$1: lit fraction $lit"
+    awk -v f="$lit" -v m="$2" 'BEGIN { exit !(f > m) }' || fail "$1 shows too little (lit fraction $lit)"
+}
+
+# Mean colour of a region WxH+X+Y of picture $1, as "r g b" in 0..255.
+region_colour() {
+    convert "$out_dir/$1.png" -crop "$2" +repage -resize 1x1\! -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
+}
