@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdio>
@@ -120,6 +121,16 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
+constexpr long kNamesOffset = 16;
+
+std::string readName(std::FILE* in)
+{
+    std::array<char, kSaveNameField + 1> field{};
+    const std::size_t got = std::fread(field.data(), 1, kSaveNameField, in);
+    const auto end = std::find(field.begin(), field.begin() + static_cast<std::ptrdiff_t>(got), '\0');
+    return std::string(field.begin(), end);
+}
+
 }
 
 SaveBytes encodeSaveFile(const SaveState& state)
@@ -214,6 +225,21 @@ void writeSaveFile(const std::string& path, const SaveBytes& bytes)
         std::remove(temporary.c_str());
         throw SaveGame::SaveException(kWriteFailed);
     }
+}
+
+bool readSaveFileNames(const std::string& path, std::string& systemName, std::string& commanderName)
+{
+    systemName.clear();
+    commanderName.clear();
+    std::unique_ptr<std::FILE, FileCloser> in(std::fopen(path.c_str(), "rb"));
+    if (!in) {
+        return false;
+    }
+    if (std::fseek(in.get(), kNamesOffset, SEEK_SET) == 0) {
+        systemName = readName(in.get());
+        commanderName = readName(in.get());
+    }
+    return true;
 }
 
 SaveBytes readSaveFile(const std::string& path)

@@ -28,6 +28,11 @@ SaveState decodeSaveFile(std::span<const std::uint8_t> bytes, const Galaxy& gala
 // SaveGame::SaveException.
 void writeSaveFile(const std::string& path, const SaveBytes& bytes);
 
+// The two names a slot list shows, read from the file's name fields without
+// checking anything else; false when the file cannot be opened. Fields cut
+// short by the file's end read as far as it goes.
+bool readSaveFileNames(const std::string& path, std::string& systemName, std::string& commanderName);
+
 // The first SaveGame::kFileSize bytes of the file (fewer when it is shorter).
 // Throws SaveGame::SaveException.
 SaveBytes readSaveFile(const std::string& path);

@@ -1,35 +1,13 @@
 #include "persistence/SaveFolder.h"
 
-#include "persistence/SaveFile.h"
 #include "platform/PlatformFiles.h"
 
-#include <algorithm>
-#include <array>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <system_error>
 
 namespace dh {
-
-namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-constexpr long kNamesOffset = 16;
-
-std::string readName(std::FILE* in)
-{
-    std::array<char, kSaveNameField + 1> field{};
-    const std::size_t got = std::fread(field.data(), 1, kSaveNameField, in);
-    const auto end = std::find(field.begin(), field.begin() + static_cast<std::ptrdiff_t>(got), '\0');
-    return std::string(field.begin(), end);
-}
-
-}
 
 std::string saveFolderPath()
 {
@@ -80,21 +58,6 @@ std::optional<std::tm> saveFileTime(const std::string& path)
         return std::nullopt;
     }
     return utc;
-}
-
-bool readSaveFileNames(const std::string& path, std::string& systemName, std::string& commanderName)
-{
-    systemName.clear();
-    commanderName.clear();
-    std::unique_ptr<std::FILE, FileCloser> in(std::fopen(path.c_str(), "rb"));
-    if (!in) {
-        return false;
-    }
-    if (std::fseek(in.get(), kNamesOffset, SEEK_SET) == 0) {
-        systemName = readName(in.get());
-        commanderName = readName(in.get());
-    }
-    return true;
 }
 
 bool deleteSaveFile(const std::string& path)

@@ -23,11 +23,6 @@ std::string slotFilePath(int slot);
 // The last-write time of a save file in UTC; nothing when there is no such file.
 std::optional<std::tm> saveFileTime(const std::string& path);
 
-// The two names a slot list shows, read from the file's name fields without
-// checking anything else; false when the file cannot be opened. Fields cut
-// short by the file's end read as far as it goes.
-bool readSaveFileNames(const std::string& path, std::string& systemName, std::string& commanderName);
-
 // Removes a save file; false when it could not be removed.
 bool deleteSaveFile(const std::string& path);
 

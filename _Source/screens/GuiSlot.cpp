@@ -1,6 +1,7 @@
 #include "screens/GuiSlot.h"
 
 #include "gui/Dialogs.h"
+#include "persistence/SaveFile.h"
 #include "persistence/SaveFolder.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextDrawing.h"

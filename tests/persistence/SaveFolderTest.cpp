@@ -1,3 +1,4 @@
+#include "persistence/SaveFile.h"
 #include "persistence/SaveSample.h"
 
 #include <gtest/gtest.h>

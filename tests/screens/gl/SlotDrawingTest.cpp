@@ -13,7 +13,7 @@
 #include "gui/GuiPanel.h"
 #include "gui/GuiScreen.h"
 #include "gui/gl/GuiGlSupport.h"
-#include "persistence/SaveFolder.h"
+#include "persistence/SaveFile.h"
 #include "persistence/SaveGame.h"
 #include "platform/PlatformImage.h"
 #include "screens/GuiLoadGame.h"
