@@ -11,8 +11,10 @@
 #include "gui/GuiPanel.h"
 #include "gui/GuiSlider.h"
 #include "gui/UiSpace.h"
+#include "persistence/SaveFolder.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextureList.h"
+#include "screens/GuiLoadGame.h"
 #include "shell/DisplayMode.h"
 #include "shell/GLWindow.h"
 #include "shell/IntroScreen.h"
@@ -158,6 +160,12 @@ void GuiScreen_Startup::buildLoadPanel()
 {
     addHeading(loadPanel, 20, 15, "Load game");
     addRule(loadPanel, 20, 40);
+    for (int slot = 1; slot <= kSaveSlots; ++slot) {
+        auto load = std::make_unique<GuiLoadGame>(slotFilePath(slot), nullptr);
+        load->width = 486;
+        load->height = 75;
+        place(loadPanel, std::move(load), 20, 60 + 80 * (slot - 1));
+    }
 }
 
 void GuiScreen_Startup::buildSettingsPanel()

@@ -3,12 +3,15 @@
 #include "audio/Music.h"
 #include "audio/SoundEffects.h"
 #include "flight/FlightModels.h"
+#include "flight/Game.h"
 #include "flight/World.h"
 #include "platform/PlatformWindow.h"
 #include "rendering/GLFont.h"
 #include "rendering/ModelList.h"
 #include "rendering/SpaceBackground.h"
 #include "rendering/TextureList.h"
+#include "screens/GuiScreen_InGameMenu.h"
+#include "screens/GuiScreen_SpaceStation.h"
 #include "screens/GuiScreen_Startup.h"
 #include "shell/DisplayMode.h"
 #include "shell/GLWindow.h"
@@ -30,9 +33,12 @@ void loadAssets()
 }
 
 // The flight builds its objects from the loaded models and its skies with the
-// window's context, so both are handed over once the assets are in.
+// window's context, so both are handed over once the assets are in, with the
+// screens it opens.
 void connectFlight()
 {
+    g_runStationScreen = runStationScreen;
+    g_runInGameMenu = runInGameMenu;
     g_flightModels = {model(Model::Ship_Explorer), model(Model::Ship_Fighter), model(Model::Missile),
                       model(Model::Spacestation)};
     g_buildBackground = [](const float* sunColour, std::string_view planetTexture) {
@@ -43,6 +49,8 @@ void connectFlight()
 
 void releaseAssets()
 {
+    g_runStationScreen = nullptr;
+    g_runInGameMenu = nullptr;
     g_buildBackground = nullptr;
     g_flightModels = {};
     releaseFonts();
