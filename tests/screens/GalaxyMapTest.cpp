@@ -213,5 +213,26 @@ TEST_F(MapTest, WhileDraggingNoStarIsPointedAt)
     map->dragging = false;
 }
 
+// With no window system the cursor never moves, as when one refuses warps:
+// the drag must then scroll by nothing and let go once the pointer is out.
+TEST_F(MapTest, ADragWhoseCursorWillNotMoveNeitherRunsAwayNorSticks)
+{
+    map->onMouseMove(200, 200);
+    map->onMouseDown(200, 200, 2);
+    ASSERT_TRUE(map->dragging);
+    const std::uint32_t startX = map->scrollX;
+    const std::uint32_t startY = map->scrollY;
+    for (int i = 0; i < 5; ++i)
+        map->onMouseMove(200 + i, 200);
+    EXPECT_EQ(map->scrollX, startX);
+    EXPECT_EQ(map->scrollY, startY);
+    EXPECT_FALSE(map->hoveredSystem.hasStar());
+    map->onMouseLeave();
+    EXPECT_FALSE(map->dragging);
+    map->onMouseDown(200, 200, 2);
+    map->onMouseUp(200, 200, 2);
+    EXPECT_FALSE(map->dragging);
+}
+
 }
 }
