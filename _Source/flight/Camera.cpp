@@ -9,7 +9,7 @@ void turnCameraYaw(Camera& camera, float angle)
     const float c = std::cos(angle);
     const float s = std::sin(angle);
     Matrix3 turn;
-    turn.m = {c, 0.0f, s, 0.0f, 1.0f, 0.0f, -s, 0.0f, c};
+    turn.m = {c, 0.0f, -s, 0.0f, 1.0f, 0.0f, s, 0.0f, c};
     multiply3Right(camera.rotation, turn);
     reorthonormalize(camera.rotation);
 }
@@ -19,7 +19,7 @@ void turnCameraPitch(Camera& camera, float angle)
     const float c = std::cos(angle);
     const float s = std::sin(angle);
     Matrix3 turn;
-    turn.m = {1.0f, 0.0f, 0.0f, 0.0f, c, -s, 0.0f, s, c};
+    turn.m = {1.0f, 0.0f, 0.0f, 0.0f, c, s, 0.0f, -s, c};
     multiply3Right(camera.rotation, turn);
     reorthonormalize(camera.rotation);
 }

@@ -21,7 +21,11 @@ struct Camera {
     Vector3 followedPosition;
 };
 
-// The camera turns multiply on the right, unlike the object turns.
+// The camera turns multiply on the right, unlike the object turns. A positive
+// yaw swings the view from straight ahead (-z) towards +x, a positive pitch
+// from straight ahead towards -y: so a camera placed on an object's left
+// (-x) and yawed by -pi/2 looks back at the object, and one above it (+y)
+// pitched by -pi/2 looks down at it.
 void turnCameraYaw(Camera& camera, float angle);
 void turnCameraPitch(Camera& camera, float angle);
 

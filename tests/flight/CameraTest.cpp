@@ -33,16 +33,42 @@ TEST(Camera, TurnsMultiplyOnTheRight)
 {
     dh::Camera camera;
     dh::turnCameraYaw(camera, kPi / 2.0f);
-    // rotation * Ry from the identity is Ry: rows (0, 0, 1), (0, 1, 0), (-1, 0, 0).
-    expectNear(camera.rotation.row(0), {0.0f, 0.0f, 1.0f}, 1e-6f);
-    expectNear(camera.rotation.row(2), {-1.0f, 0.0f, 0.0f}, 1e-6f);
+    // rotation * Ry from the identity is Ry: rows (0, 0, -1), (0, 1, 0), (1, 0, 0).
+    expectNear(camera.rotation.row(0), {0.0f, 0.0f, -1.0f}, 1e-6f);
+    expectNear(camera.rotation.row(2), {1.0f, 0.0f, 0.0f}, 1e-6f);
 
     // A yaw followed by a pitch: rotation = Ry * Rx, so the pitch acts in the
     // camera's own frame, not the world's.
     dh::turnCameraPitch(camera, kPi / 2.0f);
     expectNear(camera.rotation.row(0), {0.0f, 1.0f, 0.0f}, 1e-6f);
-    expectNear(camera.rotation.row(1), {0.0f, 0.0f, -1.0f}, 1e-6f);
-    expectNear(camera.rotation.row(2), {-1.0f, 0.0f, 0.0f}, 1e-6f);
+    expectNear(camera.rotation.row(1), {0.0f, 0.0f, 1.0f}, 1e-6f);
+    expectNear(camera.rotation.row(2), {1.0f, 0.0f, 0.0f}, 1e-6f);
+}
+
+// Every outside view sits 150 units from the ship on one side and looks back
+// at it, and the camera that circles a wreck keeps looking at the wreck: the
+// eye looks along the negative third row of its rotation.
+TEST(Camera, OutsideViewsAndTheCirclingCameraLookAtTheirObject)
+{
+    const struct {
+        Vector3 position;
+        float yaw;
+        float pitch;
+    } views[] = {{{0, 0, -150}, kPi, 0},         {{0, 0, 150}, 0, 0},         {{-150, 0, 0}, -kPi / 2, 0},
+                 {{150, 0, 0}, kPi / 2, 0},      {{0, 150, 0}, 0, -kPi / 2},  {{0, -150, 0}, 0, kPi / 2}};
+    for (const auto& view : views) {
+        dh::Camera camera;
+        dh::turnCameraYaw(camera, view.yaw);
+        dh::turnCameraPitch(camera, view.pitch);
+        const Vector3 look = camera.rotation.row(2) * -1.0f;
+        expectNear(look, view.position * (-1.0f / 150.0f), 1e-6f);
+    }
+    for (float angle : {0.3f, 1.0f, 2.5f, 4.0f}) {
+        dh::Camera camera;
+        dh::turnCameraYaw(camera, -angle);
+        const Vector3 offset{-800.0f * std::sin(angle), 0.0f, 800.0f * std::cos(angle)};
+        expectNear(camera.rotation.row(2) * -1.0f, offset * (-1.0f / 800.0f), 1e-5f);
+    }
 }
 
 TEST(Camera, FreeCameraViewsFromItsPosition)

@@ -169,8 +169,8 @@ TEST_F(GameTest, TheDeathCameraCirclesWhereTheShipWasLost)
     const dh::Camera& second = game->simulateFrame();
     const dh::Vector3 expected{-800.0f * std::sin(0.1f), 0.0f, 800.0f * std::cos(0.1f)};
     EXPECT_NEAR(distance(second.position, lost + expected), 0.0f, 0.01f);
-    // Turned by -0.1 about its up axis: the third row is (sin 0.1, 0, cos 0.1).
-    EXPECT_NEAR(second.rotation.row(2).x, std::sin(0.1f), 1e-5f);
+    // It looks along its negative third row, straight back at the wreck.
+    EXPECT_NEAR(second.rotation.row(2).x, -std::sin(0.1f), 1e-5f);
     EXPECT_NEAR(second.rotation.row(2).z, std::cos(0.1f), 1e-5f);
     EXPECT_FLOAT_EQ(game->deathCameraAngle, 0.2f);
 }
