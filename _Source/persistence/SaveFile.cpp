@@ -11,7 +11,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace dh {

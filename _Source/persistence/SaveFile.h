@@ -8,8 +8,6 @@
 
 namespace dh {
 
-class Galaxy;
-
 // The bytes of a save file, little-endian fields back to back.
 using SaveBytes = std::vector<std::uint8_t>;
 
