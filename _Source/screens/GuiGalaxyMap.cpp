@@ -35,7 +35,7 @@ GuiGalaxyMap::GuiGalaxyMap(Game* game, GuiScreen* ownerScreen, bool travelAllowe
 GuiGalaxyMap::~GuiGalaxyMap()
 {
     if (dragging)
-        clipCursorToWindow(false);
+        endDrag();
 }
 
 void GuiGalaxyMap::centreOnCurrentSystem()

@@ -31,7 +31,7 @@ public:
     static constexpr const char* kNoFuel = "You must refuel by docking at a spacestation before travelling again.";
 
     GuiGalaxyMap(Game* game, GuiScreen* ownerScreen, bool travelAllowed);
-    // A drag still in progress lets the cursor go.
+    // A drag still in progress (the screen closed by Escape) lets the cursor go.
     ~GuiGalaxyMap() override;
     GuiGalaxyMap(const GuiGalaxyMap&) = delete;
     GuiGalaxyMap& operator=(const GuiGalaxyMap&) = delete;

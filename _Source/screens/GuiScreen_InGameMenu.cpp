@@ -135,14 +135,8 @@ GuiScreen_InGameMenu::GuiScreen_InGameMenu(Game& game)
     showView(MapView);
 }
 
-GuiScreen_InGameMenu::~GuiScreen_InGameMenu()
-{
-    // The buttons still point at the actions until the widget tree goes.
-    for (std::unique_ptr<GuiWidget>& widget : widgets)
-        widget.reset();
-    for (std::unique_ptr<GLWindowEventListener>& action : actions)
-        action.reset();
-}
+// The actions go first, then the widget tree with the screen.
+GuiScreen_InGameMenu::~GuiScreen_InGameMenu() = default;
 
 void GuiScreen_InGameMenu::showView(View view)
 {

@@ -5,7 +5,11 @@
 #include "flight/World.h"
 #include "gui/GuiButton.h"
 #include "gui/GuiPanel.h"
+#include "platform/PlatformWindow.h"
+#include "screens/GuiGalaxyMap.h"
 #include "screens/GuiScreen_InGameMenu.h"
+
+#include <cstdlib>
 
 namespace {
 
@@ -126,6 +130,41 @@ TEST_F(InGameMenuDrawing, EntryPointRunsTheMenuUntilReturn)
     dh::runInGameMenu(*game);
     EXPECT_TRUE(game->running);
     EXPECT_EQ(dh::g_listener, nullptr);
+}
+
+// 1280 x 720: scale 1.2, the virtual window 1066 wide, the root panel at
+// (158, 25) and the map's corner at (396, 95), on screen (475, 114).
+TEST_F(InGameMenuDrawing, WideWindowKeepsTheMenuCentredAndTheViewerInItsBox)
+{
+    resize(1280, 720);
+    dh::GuiScreen_InGameMenu menu(*game);
+    // Copit, 67 right of and 68 above the map's middle.
+    menu.onMouseMove(845, 222);
+    EXPECT_EQ(menu.galaxyMap->hoveredSystem.name, "Copit");
+    menu.onPaint();
+    infogl::saveFrame(infogl::readShownFrame(), "ingame_map_1280x720");
+
+    int clientLeft = 0, clientTop = 0;
+    dh::platformGetClientPosition(clientLeft, clientTop);
+    menu.galaxyMap->onMouseDown(100, 100, 2);
+    int x = 0, y = 0;
+    dh::platformGetCursorScreenPosition(x, y);
+    EXPECT_LE(std::abs(x - (clientLeft + 475 + 289)), 1) << x;
+    EXPECT_LE(std::abs(y - (clientTop + 114 + 189)), 1) << y;
+    menu.galaxyMap->onMouseUp(100, 100, 2);
+    EXPECT_FALSE(menu.galaxyMap->dragging);
+
+    choose(menu, "Commander info");
+    now += 900;
+    menu.onPaint();
+    const auto frame = infogl::readShownFrame();
+    infogl::saveFrame(frame, "ingame_commander_1280x720");
+    // The portrait's box is (158 + 216 + 20 + 8, 25 + 8 + 60 + 8) virtual,
+    // 470 x 372: on screen (482, 121) to (1046, 567). Right of the root
+    // panel (its edge at 1089) the window stays black.
+    EXPECT_GT(countLit(frame, 482, 121, 1046, 567, 30), 8000);
+    EXPECT_EQ(countLit(frame, 1092, 0, 1280, 720, 5), 0);
+    resize(800, 600);
 }
 
 }
