@@ -10,13 +10,16 @@
 #include "gui/GuiLabel.h"
 #include "gui/GuiPanel.h"
 #include "gui/UiSpace.h"
+#include "persistence/SaveFolder.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextureList.h"
 #include "screens/GuiBuyShip_Buy.h"
 #include "screens/GuiBuyShip_Select.h"
 #include "screens/GuiGalaxyMap.h"
+#include "screens/GuiLoadGame.h"
 #include "screens/GuiMarketInfo.h"
 #include "screens/GuiRepair.h"
+#include "screens/GuiSaveGame.h"
 #include "screens/GuiStarInfo.h"
 #include "screens/GuiTrade_Buy.h"
 #include "screens/GuiTrade_Sell.h"
@@ -114,7 +117,7 @@ GuiScreen_SpaceStation::GuiScreen_SpaceStation(Game& game)
     addRule(*contentPanels[kRepairs]);
     addBox(*contentPanels[kRepairs], 20, 60, 486, 464, std::make_unique<GuiRepair>(&game));
     buildShipyardView(game, *contentPanels[kShipyard]);
-    buildSlotViews(*contentPanels[kLoad], *contentPanels[kSave]);
+    buildSlotViews(game, *contentPanels[kLoad], *contentPanels[kSave]);
     addButtons(root);
     clipCursorToWindow(false);
     showView(kTrade);
@@ -192,12 +195,17 @@ void GuiScreen_SpaceStation::buildShipyardView(Game& game, GuiPanel& view)
     addBox(view, 20, 200, 486, 324, std::make_unique<GuiBuyShip_Buy>(&game, &select));
 }
 
-void GuiScreen_SpaceStation::buildSlotViews(GuiPanel& load, GuiPanel& save)
+void GuiScreen_SpaceStation::buildSlotViews(Game& game, GuiPanel& load, GuiPanel& save)
 {
     addTitle(load, "Load game", 20, 15);
     addRule(load);
     addTitle(save, "Save game", 20, 15);
     addRule(save);
+    for (int slot = 1; slot <= kSaveSlots; ++slot) {
+        const int top = 60 + 80 * (slot - 1);
+        add(load, std::make_unique<GuiLoadGame>(slotFilePath(slot), &game), 20, top, 486, 75);
+        add(save, std::make_unique<GuiSaveGame>(slotFilePath(slot), &game), 20, top, 486, 75);
+    }
 }
 
 void GuiScreen_SpaceStation::showView(int view)

@@ -45,7 +45,7 @@ private:
     void buildTradeView(Game& game, GuiPanel& view);
     void buildMapView(Game& game, GuiPanel& view);
     void buildShipyardView(Game& game, GuiPanel& view);
-    void buildSlotViews(GuiPanel& load, GuiPanel& save);
+    void buildSlotViews(Game& game, GuiPanel& load, GuiPanel& save);
 };
 
 // A left-button release that shows one view of the dock menu.

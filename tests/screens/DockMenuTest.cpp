@@ -9,7 +9,10 @@
 #include "platform/KeyState.h"
 #include "screens/DockTestSupport.h"
 #include "screens/GuiBuyShip_Select.h"
+#include "persistence/SaveFolder.h"
 #include "screens/GuiGalaxyMap.h"
+#include "screens/GuiLoadGame.h"
+#include "screens/GuiSaveGame.h"
 #include "screens/GuiScreen_SpaceStation.h"
 
 namespace dh {
@@ -128,6 +131,37 @@ TEST(DockMenu, TheShipyardOffersTheFourClassesInOrder)
     EXPECT_EQ(select->shipClasses[3].cost, 12000.0f);
     EXPECT_EQ(select->selectedIndex, 0);
     EXPECT_EQ(select->shipClasses[0].list, nullptr);
+}
+
+template <typename Slot>
+std::vector<Slot*> slotsOf(GuiPanel& view)
+{
+    std::vector<Slot*> found;
+    for (std::size_t i = kWidgetSlots; i-- > 0;)
+        if (auto* slot = dynamic_cast<Slot*>(view.children[i].get()))
+            found.push_back(slot);
+    return found;
+}
+
+TEST(DockMenu, TheLoadAndSaveViewsHoldTheFiveSlotsInOrder)
+{
+    DockedGame docked;
+    GuiScreen_SpaceStation screen(docked.game);
+    const std::vector<GuiLoadGame*> loads = slotsOf<GuiLoadGame>(*screen.contentPanels[GuiScreen_SpaceStation::kLoad]);
+    const std::vector<GuiSaveGame*> saves = slotsOf<GuiSaveGame>(*screen.contentPanels[GuiScreen_SpaceStation::kSave]);
+    ASSERT_EQ(loads.size(), 5u);
+    ASSERT_EQ(saves.size(), 5u);
+    for (int i = 0; i < 5; ++i) {
+        for (GuiSlot* slot : {static_cast<GuiSlot*>(loads[static_cast<std::size_t>(i)]),
+                              static_cast<GuiSlot*>(saves[static_cast<std::size_t>(i)])}) {
+            EXPECT_EQ(slot->path, slotFilePath(i + 1));
+            EXPECT_EQ(slot->game, &docked.game);
+            EXPECT_EQ(slot->x, 20);
+            EXPECT_EQ(slot->y, 60 + 80 * i);
+            EXPECT_EQ(slot->width, 486);
+            EXPECT_EQ(slot->height, 75);
+        }
+    }
 }
 
 }

@@ -7,6 +7,8 @@
 #include "flight/FlightModels.h"
 #include "flight/Ship_FighterMark1.h"
 #include "gui/gl/GuiGlSupport.h"
+#include "persistence/SaveFolder.h"
+#include "persistence/SaveGame.h"
 #include "platform/PlatformImage.h"
 #include "rendering/ModelList.h"
 #include "screens/DockTestSupport.h"
@@ -83,6 +85,10 @@ constexpr int kRootX = 25, kRootY = 25, kViewX = 241, kViewY = 33;
 
 TEST_F(DockMenuDrawing, EveryViewAt800x600)
 {
+    // Slot 2 holds this game; the others are empty.
+    for (int slot = 1; slot <= dh::kSaveSlots; ++slot)
+        std::filesystem::remove(dh::slotFilePath(slot));
+    ASSERT_TRUE(dh::SaveGame::trySave(dh::slotFilePath(2).c_str(), &docked->game).succeeded);
     GuiScreen_SpaceStation screen(docked->game);
     // The pointer over the third row of the buy table.
     screen.onMouseMove(kViewX + 20 + 100, kViewY + 80 + 30 + 12 * 2 + 4);
