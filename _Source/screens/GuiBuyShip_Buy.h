@@ -5,6 +5,8 @@
 #include "screens/DockButtons.h"
 #include "screens/GuiMeshViewer.h"
 
+#include <array>
+
 namespace dh {
 
 class Game;

@@ -1,4 +1,5 @@
 #pragma once
+#include "galaxy/StarSystem.h"
 #include "gui/GuiHRule.h"
 #include "gui/GuiWidget.h"
 
@@ -15,7 +16,7 @@ class GuiTrade_Sell : public GuiWidget {
 public:
     // The goods listed, in goods-table order, and how many there are.
     struct Listing {
-        std::array<std::size_t, 8> goods{};
+        std::array<std::size_t, kGoodsCount> goods{};
         int count = 0;
     };
 

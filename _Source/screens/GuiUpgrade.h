@@ -5,9 +5,13 @@
 #include "screens/DockButtons.h"
 #include "screens/GuiMeshViewer.h"
 
+#include <array>
+#include <cstdint>
+
 namespace dh {
 
 class Game;
+class Mesh;
 
 // Missiles and EMP bombs bought and sold back at full price, one per click.
 class GuiUpgrade : public GuiWidget {

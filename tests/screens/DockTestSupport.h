@@ -3,6 +3,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <stdexcept>
+#include <string>
+#include <system_error>
 #include <vector>
 
 #include "audio/SoundEffects.h"
@@ -15,11 +18,21 @@
 // folder, and a counter of the trade, row and repair sounds.
 namespace docktest {
 
+// Set once for the whole program and removed when it ends; the commander's own
+// folder is never touched.
 inline void privateSaveFolder()
 {
-    const std::filesystem::path base = std::filesystem::temp_directory_path() / "dh-dock-tests";
-    std::filesystem::create_directories(base);
-    setenv("XDG_DATA_HOME", base.c_str(), 1);
+    static std::string folder;
+    if (!folder.empty())
+        return;
+    folder = (std::filesystem::temp_directory_path() / "dh-dock-test-XXXXXX").string();
+    if (mkdtemp(folder.data()) == nullptr)
+        throw std::runtime_error("no temporary folder");
+    setenv("XDG_DATA_HOME", folder.c_str(), 1);
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    });
 }
 
 struct DockedGame {
