@@ -193,6 +193,24 @@ TEST_F(DockMenuDrawing, AShipIsBoughtOnlyOnceTheQuestionIsAnsweredYes)
     EXPECT_EQ(docked->credits(), 1000.0);
 }
 
+TEST_F(DockMenuDrawing, TheDockingRunsTheMenuUntilLaunchOrEscape)
+{
+    using Type = dh::PlatformEvent::Type;
+    dh::GLWindowEventListener flight;
+    dh::g_listener = &flight;
+    // "Launch ship", clicked in the window.
+    const int launchY = kRootY + 495 + 17;
+    guigl::post(Type::MouseMove, kRootX + 100, launchY);
+    guigl::post(Type::MouseDown, kRootX + 100, launchY);
+    guigl::post(Type::MouseUp, kRootX + 100, launchY);
+    dh::runStationScreen(docked->game);
+    EXPECT_EQ(dh::g_listener, &flight);
+    guigl::post(Type::KeyDown, 0, 0, dh::VK_ESCAPE);
+    dh::runStationScreen(docked->game);
+    EXPECT_EQ(dh::g_listener, &flight);
+    EXPECT_TRUE(dh::isWindowOpen());
+}
+
 TEST_F(DockMenuDrawing, CentredOnAWideWindow)
 {
     resize(1280, 720);
