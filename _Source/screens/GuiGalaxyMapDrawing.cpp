@@ -100,7 +100,8 @@ void GuiGalaxyMap::forEachVisibleStar(const std::function<void(const StarSystem&
             getSystem(game->galaxy, (scrollX + static_cast<std::uint32_t>(col)) >> 6,
                       (scrollY + static_cast<std::uint32_t>(row)) >> 6, system);
             if (system.hasStar())
-                visit(system, left + col + static_cast<int>(system.offsetX), top + row + static_cast<int>(system.offsetY));
+                visit(system, left + col + static_cast<int>(system.offsetX),
+                      top + row + static_cast<int>(system.offsetY));
         }
     }
 }

@@ -53,7 +53,8 @@ std::array<std::string, 4> GuiPlayerInfo::commanderLines() const
     const PlayerHuman& human = *game->human;
     char line[4][512];
     std::snprintf(line[0], sizeof line[0], "Name:     %1s", human.commanderName.c_str());
-    std::snprintf(line[1], sizeof line[1], "Credits:  Cr %1.2f", static_cast<double>(static_cast<float>(human.credits)));
+    const float credits = static_cast<float>(human.credits);
+    std::snprintf(line[1], sizeof line[1], "Credits:  Cr %1.2f", static_cast<double>(credits));
     std::snprintf(line[2], sizeof line[2], "Kills:    %1i", static_cast<int>(human.kills));
     std::snprintf(line[3], sizeof line[3], "Rank:     %1s", rankName(human.kills));
     return {line[0], line[1], line[2], line[3]};
@@ -82,9 +83,10 @@ void GuiPlayerInfo::onPaint()
     rule.height = 4;
     rule.onPaint();
     const std::array<std::string, 4> lines = commanderLines();
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        drawText(g_fontMain, lines[i].c_str(), static_cast<float>(x + 8), static_cast<float>(y + 404 + 12 * static_cast<int>(i)),
-                 8.0f, 1.0f, 1.0f, 1.0f);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const float lineY = static_cast<float>(y + 404 + 12 * static_cast<int>(i));
+        drawText(g_fontMain, lines[i].c_str(), static_cast<float>(x + 8), lineY, 8.0f, 1.0f, 1.0f, 1.0f);
+    }
     glPopAttrib();
 }
 
