@@ -205,14 +205,6 @@ TEST_F(MapTest, AStarUnderTheHomeButtonCannotBePointedAt)
     EXPECT_EQ(map->hoveredSystem.name, "Copit");
 }
 
-TEST_F(MapTest, WhileDraggingNoStarIsPointedAt)
-{
-    map->dragging = true;
-    map->updateHover(screenX(kCopit), screenY(kCopit));
-    EXPECT_FALSE(map->hoveredSystem.hasStar());
-    map->dragging = false;
-}
-
 // With no window system the cursor never moves, as when one refuses warps:
 // the drag must then scroll by nothing and let go once the pointer is out.
 TEST_F(MapTest, ADragWhoseCursorWillNotMoveNeitherRunsAwayNorSticks)

@@ -84,10 +84,6 @@ TEST_F(MapTest, CommanderLinesOfAKnownCommander)
     lines = info.commanderLines();
     EXPECT_EQ(lines[1], "Credits:  Cr 16777216.00");
     EXPECT_EQ(lines[3], "Rank:     Lethal");
-    EXPECT_FLOAT_EQ(info.modelView.distance, 1.25f);
-    EXPECT_FLOAT_EQ(info.modelView.angleX, -0.3f);
-    EXPECT_FALSE(info.modelView.spinX);
-    EXPECT_TRUE(info.modelView.spinY);
 }
 
 TEST_F(MapTest, MarketInfoBuysHereAndSellsElsewhere)
@@ -118,17 +114,6 @@ TEST(InfoPanels, SupplyBarsFillAtTwoHundredUnits)
     EXPECT_EQ(GuiMarketInfo::supplyBarWidth(UINT_MAX), 100);
     EXPECT_FLOAT_EQ(GuiMarketInfo::supplyFill(250), 1.0f);
     EXPECT_FLOAT_EQ(GuiMarketInfo::supplyFill(40), 0.2f);
-}
-
-TEST_F(MapTest, CargoViewerLooksAtTheCrateFromAbove)
-{
-    GuiCargoInfo cargo(game.get());
-    EXPECT_FLOAT_EQ(cargo.modelView.angleX, 0.5f);
-    EXPECT_FALSE(cargo.modelView.spinX);
-    GuiShipInfo shipInfo(game.get());
-    EXPECT_TRUE(shipInfo.modelView.spinX);
-    EXPECT_TRUE(shipInfo.modelView.spinY);
-    EXPECT_FLOAT_EQ(shipInfo.modelView.distance, 1.0f);
 }
 
 }

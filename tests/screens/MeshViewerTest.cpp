@@ -53,15 +53,5 @@ TEST(MeshViewer, TheClockMayWrap)
     EXPECT_FLOAT_EQ(viewer.angleX, 0.0f);
 }
 
-TEST(MeshViewer, WithoutAMeshPaintingDoesNothing)
-{
-    Clock clock(500);
-    GuiMeshViewer viewer;
-    clock.now = 1500;
-    viewer.onPaint();
-    EXPECT_EQ(viewer.lastClock, 500u);
-    EXPECT_FLOAT_EQ(viewer.angleY, 0.0f);
-}
-
 }
 }
