@@ -1,0 +1,192 @@
+#include "platform/PlatformEvents.h"
+#include "platform/PlatformImage.h"
+#include "rendering/GLFont.h"
+#include "shell/GLWindow.h"
+#include "shell/IntroScreen.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The intro's frames drawn in the real window, and the whole intro skipped by
+// a key or ended by closing the window.
+namespace {
+
+using dh::IntroScreen;
+
+class Intro : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // A test that closed the window left fonts of a context that is gone.
+        if (!dh::isWindowOpen()) {
+            dh::releaseFonts();
+            dh::createGLWindow();
+        }
+        ASSERT_TRUE(dh::isWindowOpen());
+        if (!dh::g_fontBig)
+            dh::loadFonts();
+        dh::g_listener = nullptr;
+        dh::setClientSize(800, 600);
+        dh::pumpMessages();
+    }
+    void TearDown() override { dh::g_listener = nullptr; }
+
+    // The frame just swapped, top row first, RGB; also written as a picture.
+    static std::vector<std::uint8_t> shown(const std::string& name)
+    {
+        const int w = dh::clientWidth();
+        const int h = dh::clientHeight();
+        std::vector<std::uint8_t> bottomUp(static_cast<std::size_t>(w) * h * 4);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
+        std::vector<std::uint8_t> frame(bottomUp.size());
+        const std::size_t row = static_cast<std::size_t>(w) * 4;
+        for (int y = 0; y < h; ++y)
+            std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>((h - 1 - y) * row), row,
+                        frame.begin() + static_cast<std::ptrdiff_t>(y * row));
+        for (std::size_t i = 3; i < frame.size(); i += 4)
+            frame[i] = 255;
+        const std::filesystem::path folder = std::filesystem::path(DH_BUILD_DIR) / "test-output" / "shell";
+        std::filesystem::create_directories(folder);
+        dh::savePng(folder / (name + ".png"), w, h, frame);
+        return frame;
+    }
+
+    static const std::uint8_t* at(const std::vector<std::uint8_t>& frame, int x, int y)
+    {
+        return &frame[(static_cast<std::size_t>(y) * dh::clientWidth() + x) * 4];
+    }
+
+    // The brightest red channel in the rectangle [x0, x1) x [y0, y1).
+    static int peakRed(const std::vector<std::uint8_t>& frame, int x0, int y0, int x1, int y1)
+    {
+        int peak = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                peak = std::max(peak, static_cast<int>(at(frame, x, y)[0]));
+        return peak;
+    }
+
+    struct Yellow {
+        int count = 0;
+        double meanY = 0.0;
+    };
+    // The story's yellow pixels: red and green bright, blue dark.
+    static Yellow yellow(const std::vector<std::uint8_t>& frame)
+    {
+        Yellow found;
+        double sumY = 0.0;
+        for (int y = 0; y < dh::clientHeight(); ++y)
+            for (int x = 0; x < dh::clientWidth(); ++x) {
+                const std::uint8_t* p = at(frame, x, y);
+                if (p[0] > 120 && p[1] > 120 && p[2] < 60) {
+                    ++found.count;
+                    sumY += y;
+                }
+            }
+        found.meanY = found.count > 0 ? sumY / found.count : 0.0;
+        return found;
+    }
+};
+
+struct Catcher : dh::GLWindowEventListener {};
+
+TEST_F(Intro, TitleGrowsOutOfTheSameStarsAndFades)
+{
+    IntroScreen intro;
+    intro.drawTitleFrame(5.0f);
+    const auto start = shown("intro_title_start");
+    intro.drawTitleFrame(2.5f);
+    const auto full = shown("intro_title_full");
+    intro.drawTitleFrame(1.25f);
+    const auto fading = shown("intro_title_fading");
+
+    // "Drift Hauler" at size 32 spans 384 x 32 pixels around the centre. Where
+    // the full-size title is solid white over empty sky, the title of size 0
+    // shows nothing and the half-faded one mid grey.
+    int glyph = 0;
+    for (int y = 284; y < 316; ++y)
+        for (int x = 208; x < 592; ++x) {
+            if (at(full, x, y)[0] != 255 || at(start, x, y)[0] != 0)
+                continue;
+            ++glyph;
+            ASSERT_NEAR(at(fading, x, y)[0], 128, 2) << x << ", " << y;
+            ASSERT_EQ(at(fading, x, y)[0], at(fading, x, y)[2]) << x << ", " << y;
+        }
+    EXPECT_GT(glyph, 2000);
+
+    // The star field above the title is the same in every frame, and it has stars.
+    int stars = 0;
+    for (int y = 0; y < 250; ++y)
+        for (int x = 0; x < 800; ++x) {
+            ASSERT_EQ(at(start, x, y)[0], at(full, x, y)[0]) << x << ", " << y;
+            ASSERT_EQ(at(start, x, y)[0], at(fading, x, y)[0]) << x << ", " << y;
+            stars += at(start, x, y)[0] > 0 ? 1 : 0;
+        }
+    // About 1024 x 250 / 600 stars fall into these rows, some of them black.
+    EXPECT_GT(stars, 250);
+    EXPECT_LT(stars, 600);
+}
+
+TEST_F(Intro, StoryCrawlsUpwardsInYellow)
+{
+    IntroScreen intro;
+    // The text starts just below the window's bottom edge and rises into it.
+    intro.drawCrawlFrame(60.0f);
+    EXPECT_EQ(yellow(shown("intro_crawl_start")).count, 0);
+    intro.drawCrawlFrame(50.0f);
+    const Yellow first = yellow(shown("intro_crawl_10s"));
+    intro.drawCrawlFrame(40.0f);
+    const Yellow later = yellow(shown("intro_crawl_20s"));
+    EXPECT_GT(first.count, 2000);
+    EXPECT_GT(first.meanY, 400.0);
+    // Ten seconds on, 150 units further along, the text has risen and more
+    // lines have come in.
+    EXPECT_GT(later.count, first.count);
+    EXPECT_LT(later.meanY, first.meanY - 20.0);
+}
+
+TEST_F(Intro, AKeySkipsEverythingButTheFadeAndTheListenerComesBack)
+{
+    Catcher menu;
+    dh::g_listener = &menu;
+    dh::PlatformEvent key;
+    key.type = dh::PlatformEvent::Type::KeyDown;
+    key.key = 32;
+    dh::platformPostEvent(key);
+    const auto begin = std::chrono::steady_clock::now();
+    dh::playIntro();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    std::printf("skipped intro took %.2f s\n", seconds);
+    EXPECT_EQ(dh::g_listener, &menu);
+    EXPECT_TRUE(dh::isWindowOpen());
+    // The one-second fade still runs; the 65 seconds of title and crawl do not.
+    EXPECT_GE(seconds, 0.9);
+    EXPECT_LT(seconds, 10.0);
+    // The fade ends on black.
+    const auto frame = shown("intro_after_skip");
+    EXPECT_LT(peakRed(frame, 0, 0, 800, 600), 40);
+}
+
+TEST_F(Intro, ClosingTheWindowEndsTheIntroWithoutTheFade)
+{
+    Catcher menu;
+    dh::g_listener = &menu;
+    dh::PlatformEvent close;
+    close.type = dh::PlatformEvent::Type::Close;
+    dh::platformPostEvent(close);
+    const auto begin = std::chrono::steady_clock::now();
+    dh::playIntro();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    EXPECT_FALSE(dh::isWindowOpen());
+    EXPECT_EQ(dh::g_listener, &menu);
+    EXPECT_LT(seconds, 0.9);
+}
+
+}
