@@ -13,7 +13,6 @@
 #include "screens/GuiScreen_InGameMenu.h"
 #include "screens/GuiScreen_SpaceStation.h"
 #include "screens/GuiScreen_Startup.h"
-#include "shell/DisplayMode.h"
 #include "shell/GLWindow.h"
 
 #include <GL/gl.h>
@@ -67,12 +66,6 @@ void runStartMenu()
     menu->run();
 }
 
-}
-
-void chooseFullscreenMode()
-{
-    const ScreenSize size = fullscreenChoice(hasDisplayMode);
-    setDisplayMode(size.width, size.height, true);
 }
 
 int runDriftHauler()

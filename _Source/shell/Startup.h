@@ -1,9 +1,13 @@
 #pragma once
+#include "shell/DisplayMode.h"
+
 #include <array>
 #include <functional>
 
 // The program from start to end: the window, the full-screen question, the
-// shared assets, the start menu as the main loop, and the teardown.
+// shared assets, the start menu as the main loop, and the teardown. The choice
+// of full-screen size lives here in the header so that it can be used without
+// the start menu and everything it brings.
 namespace dh {
 
 struct ScreenSize {
@@ -31,7 +35,11 @@ inline constexpr const char* kFullscreenCaption = "Drift Hauler: Fullscreen mode
 inline constexpr const char* kFullscreenQuestion = "Run the game in fullscreen mode?";
 
 // Switches to the first full-screen size the display offers.
-void chooseFullscreenMode();
+inline void chooseFullscreenMode()
+{
+    const ScreenSize size = fullscreenChoice(hasDisplayMode);
+    setDisplayMode(size.width, size.height, true);
+}
 
 // Runs the whole program and returns its exit code.
 int runDriftHauler();
