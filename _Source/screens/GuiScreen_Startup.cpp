@@ -83,6 +83,14 @@ void addImage(GuiPanel* panel, int x, int y, int width, int height, GLTexture* t
     place(panel, std::move(image), x, y);
 }
 
+// A close request taken by the pump after a mode change destroys the window
+// and, with it, the screen's widgets; only a live menu is re-centred.
+void recentre(GuiScreen_Startup* screen)
+{
+    if (isWindowOpen())
+        screen->centreRootPanel();
+}
+
 constexpr const char* kResolutionCaptions[8] = {
     "800x600 windowed",     "800x600 fullscreen",  "1024x768 fullscreen",  "1280x1024 fullscreen",
     "1600x1200 fullscreen", "1440x900 fullscreen", "1680x1050 fullscreen", "1920x1080 fullscreen",
@@ -287,7 +295,7 @@ void GuiScreen_Startup::EventResolutionWindowed::onMouseUp(int, int, int button)
         return;
     setDisplayMode(800, 600, false);
     pumpMessages();
-    screen->centreRootPanel();
+    recentre(screen);
 }
 
 void GuiScreen_Startup::EventResolutionFullscreen::onMouseUp(int, int, int button)
@@ -299,7 +307,7 @@ void GuiScreen_Startup::EventResolutionFullscreen::onMouseUp(int, int, int butto
     else
         showMessage("Unable to change display mode", "Requested display mode is not supported.");
     pumpMessages();
-    screen->centreRootPanel();
+    recentre(screen);
 }
 
 void GuiScreen_Startup::EventGammaChange::onMouseMove(int, int)
