@@ -19,6 +19,8 @@
 #include "shell/GLWindow.h"
 #include "shell/IntroScreen.h"
 
+#include <array>
+#include <memory>
 #include <string>
 
 namespace dh {
@@ -91,7 +93,7 @@ void recentre(GuiScreen_Startup* screen)
         screen->centreRootPanel();
 }
 
-constexpr const char* kResolutionCaptions[8] = {
+constexpr std::array<const char*, 8> kResolutionCaptions{
     "800x600 windowed",     "800x600 fullscreen",  "1024x768 fullscreen",  "1280x1024 fullscreen",
     "1600x1200 fullscreen", "1440x900 fullscreen", "1680x1050 fullscreen", "1920x1080 fullscreen",
 };
