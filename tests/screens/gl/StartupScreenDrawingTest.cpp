@@ -30,16 +30,29 @@ namespace {
 
 using dh::GuiScreen_Startup;
 
+// A folder of the test's own, removed when the program ends.
+struct PrivateFolder {
+    PrivateFolder()
+    {
+        std::string name = (std::filesystem::temp_directory_path() / "dh-startup-screen-XXXXXX").string();
+        if (mkdtemp(name.data()))
+            path = name;
+    }
+    ~PrivateFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::string path;
+};
+
 class StartupScreen : public ::testing::Test {
 protected:
     void SetUp() override
     {
         // The load view reads the save folder; it must not be the developer's own.
-        static const std::string dataHome = [] {
-            std::string folder = (std::filesystem::temp_directory_path() / "dh-startup-screen-XXXXXX").string();
-            return std::string(mkdtemp(folder.data()));
-        }();
-        setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+        static const PrivateFolder dataHome;
+        setenv("XDG_DATA_HOME", dataHome.path.c_str(), 1);
         if (!dh::isWindowOpen()) {
             dh::releaseFonts();
             dh::releaseTextures();
