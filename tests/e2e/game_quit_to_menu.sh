@@ -7,42 +7,49 @@ set -u
 . "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/startup_helpers.bash"
 
+# The title picture in the main menu's view, on the 1280 x 1024 screen.
+title_picture() { region_colour "$1" 400x300+700+400; }
+menu_shown() { is_lit "$1" 0.2; }
+flight_shown() { is_lit "$1" 0.05; }
+dialog_shown() {
+    local r g b
+    read -r r g b <<<"$(region_colour "$1" 150x10+380+530)"
+    [ "$r" -gt 170 ] && [ "$g" -gt 170 ] && [ "$b" -gt 170 ]
+}
+title_view_again() { [ "$(title_picture "$1")" = "$title_before" ]; }
+
 start_game
 window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "no game window appeared"
 question=$(wait_for_question 15) || fail "the full-screen question did not appear"
 answer_question "$question" Escape
-sleep 2
+wait_for_picture game_menu_before menu_shown || fail "no main menu"
+sleep 1
 screenshot game_menu_before
-title_before=$(region_colour game_menu_before 400x300+700+400)
+title_before=$(title_picture game_menu_before)
 
 # "New Game", a name, and a key as soon as the intro starts.
 click_at "$window" 133 122
-sleep 1
+wait_for_picture game_name_entry dialog_shown || fail "no name entry dialog"
 xdotool windowfocus "$window"
 xdotool type --delay 120 "Rook 7"
 press_key Return
 sleep 1
 xdotool key space
-sleep 5
-screenshot game_flight
-expect_lit game_flight 0.05
+wait_for_picture game_flight flight_shown 15 || fail "the flight did not start"
+sleep 1
 
 # Escape opens the in-game menu after a short fade.
 xdotool key Escape
-sleep 2
-screenshot game_in_game_menu
-expect_lit game_in_game_menu 0.2
+wait_for_picture game_in_game_menu menu_shown || fail "no in-game menu"
+sleep 1
 
 # "Quit game" at (18, 495) in its root panel at (25, 25), then "Yes".
 click_at "$window" 133 537
-sleep 1
-screenshot game_confirm_quit
+wait_for_picture game_confirm_quit dialog_shown || fail "no confirmation"
 click_at "$window" 305 342
-sleep 2
-screenshot game_menu_after
-title_after=$(region_colour game_menu_after 400x300+700+400)
-echo "title picture before the game: $title_before, after: $title_after"
-[ "$title_before" = "$title_after" ] || fail "the main menu did not come back to its title view"
+wait_for_picture game_menu_after title_view_again ||
+    fail "the main menu did not come back to its title view ($(title_picture game_menu_after) against $title_before)"
+echo "title picture before the game and after: $title_before"
 
 click_at "$window" 133 537
 wait_for_exit 5 || fail "the game did not end within 5 seconds of Quit Program"

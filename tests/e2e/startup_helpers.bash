@@ -52,3 +52,21 @@ expect_lit() {
 region_colour() {
     convert "$out_dir/$1.png" -crop "$2" +repage -resize 1x1\! -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
 }
+
+# Takes screenshot $1 until the check $2 (a command) passes, for up to $3
+# seconds (default 10), so that a slow machine only makes the test slower.
+wait_for_picture() {
+    local name="$1" check="$2" limit="${3:-10}"
+    for _ in $(seq $((limit * 2))); do
+        screenshot "$name"
+        $check "$name" && return 0
+        kill -0 "$game_pid" 2>/dev/null || return 1
+        sleep 0.5
+    done
+    return 1
+}
+
+# Whether more than $2 of picture $1's pixels are lit.
+is_lit() {
+    awk -v f="$(lit_fraction "$1")" -v m="$2" 'BEGIN { exit !(f > m) }'
+}

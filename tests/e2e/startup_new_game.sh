@@ -6,56 +6,57 @@ set -u
 . "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/startup_helpers.bash"
 
+# Checks on screenshots of the 1280 x 1024 screen, the window centred on it.
+menu_shown() { is_lit "$1" 0.2; }
+name_entry_shown() {
+    local r g b
+    read -r r g b <<<"$(region_colour "$1" 150x10+380+530)"
+    [ "$r" -gt 170 ] && [ "$g" -gt 170 ] && [ "$b" -gt 170 ]
+}
+title_shown() {
+    local r g b
+    read -r r g b <<<"$(region_colour "$1" 300x40+490+492)"
+    [ "$r" -gt 20 ] && [ "$r" = "$b" ]
+}
+story_shown() {
+    local r g b
+    read -r r g b <<<"$(region_colour "$1" 600x250+340+550)"
+    [ "$r" -gt $((b + 5)) ] && [ "$g" -gt $((b + 5)) ]
+}
+flight_shown() { is_lit "$1" 0.05; }
+
 start_game
 window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "no game window appeared"
 question=$(wait_for_question 15) || fail "the full-screen question did not appear"
 screenshot startup_question
 answer_question "$question" Escape
-sleep 2
 
-# No keeps the 800 x 600 client area centred on the 1280 x 1024 screen.
+wait_for_picture startup_menu menu_shown || fail "no main menu"
+# No keeps the 800 x 600 client area centred on the screen.
 geometry=$(xdotool getwindowgeometry "$window")
 echo "$geometry"
 echo "$geometry" | grep -q "Geometry: 800x600" || fail "client area is not 800 x 600"
 echo "$geometry" | grep -q "Position: 240,212" || fail "window is not centred"
-screenshot startup_menu
-expect_lit startup_menu 0.2
 
 # "New Game" at (18, 80) in the root panel, which sits at (25, 25).
 click_at "$window" 133 122
-sleep 1
-screenshot startup_name_entry
-body=$(region_colour startup_name_entry 150x10+380+530)
-echo "name entry body: $body"
-read -r r g b <<<"$body"
-[ "$r" -gt 170 ] && [ "$g" -gt 170 ] && [ "$b" -gt 170 ] || fail "no name entry dialog (body $body)"
+wait_for_picture startup_name_entry name_entry_shown || fail "no name entry dialog"
 
 xdotool windowfocus "$window"
 xdotool type --delay 120 "Ada Vance"
 press_key Return
 
-# The title card: about 2 s in, the title is growing in the middle of the stars.
-sleep 2
-screenshot startup_intro_title
-title=$(region_colour startup_intro_title 300x40+490+492)
-echo "title region: $title"
-read -r r g b <<<"$title"
-[ "$r" -gt 20 ] || fail "no title in the middle of the intro (region $title)"
-expect_lit startup_intro_title 0.0005
-
-# The crawl: yellow text in the lower half of the window.
-sleep 6
-screenshot startup_intro_crawl
-crawl=$(region_colour startup_intro_crawl 600x250+340+550)
-echo "crawl region: $crawl"
-read -r r g b <<<"$crawl"
-[ "$r" -gt $((b + 5)) ] && [ "$g" -gt $((b + 5)) ] || fail "no yellow story text (region $crawl)"
+# The title card grows in the middle of the stars, white on black; then the
+# story crawls in yellow from the bottom.
+wait_for_picture startup_intro_title title_shown 8 || fail "no title in the middle of the intro"
+echo "title region: $(region_colour startup_intro_title 300x40+490+492)"
+wait_for_picture startup_intro_crawl story_shown 20 || fail "no yellow story text"
+echo "crawl region: $(region_colour startup_intro_crawl 600x250+340+550)"
 
 # One key skips the rest; the fade and the loading frame follow, then the flight.
 xdotool key space
-sleep 6
-screenshot startup_flight
-expect_lit startup_flight 0.05
+wait_for_picture startup_flight flight_shown 15 || fail "the flight did not start"
+echo "flight lit fraction: $(lit_fraction startup_flight)"
 
 close_window "$window"
 wait_for_exit 5 || fail "the game did not end within 5 seconds of closing its window"

@@ -11,12 +11,19 @@ set -u
 crop() { echo "$1x$2+$((240 + $3))+$((212 + $4))"; }
 # Moves the pointer below the views, so that nothing is hovered.
 rest_pointer() { xdotool mousemove --window "$window" 500 571; sleep 0.5; }
+menu_shown() { is_lit "$1" 0.2; }
+message_shown() {
+    local r g b
+    read -r r g b <<<"$(region_colour "$1" "$(crop 150 10 120 300)")"
+    [ "$r" -gt 170 ] && [ "$g" -gt 170 ] && [ "$b" -gt 170 ]
+}
 
 start_game
 window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "no game window appeared"
 question=$(wait_for_question 15) || fail "the full-screen question did not appear"
 answer_question "$question" Escape
-sleep 2
+wait_for_picture startup_menu menu_shown || fail "no main menu"
+sleep 1
 
 # "Settings" at (18, 455) in the root panel at (25, 25).
 click_at "$window" 133 497
@@ -37,12 +44,7 @@ echo "sound caption: before $before, after $after"
 # 1920 x 1080 does not exist on this display: the refusal comes up and the
 # window stays as it was.
 click_at "$window" 351 410
-sleep 1
-screenshot startup_mode_refused
-body=$(region_colour startup_mode_refused "$(crop 150 10 120 300)")
-echo "message body: $body"
-read -r r g b <<<"$body"
-[ "$r" -gt 170 ] && [ "$g" -gt 170 ] && [ "$b" -gt 170 ] || fail "no refusal message (body $body)"
+wait_for_picture startup_mode_refused message_shown || fail "no refusal message"
 xdotool windowfocus "$window"
 press_key Return
 sleep 1
