@@ -8,6 +8,7 @@
 
 #include "audio/Music.h"
 #include "audio/SoundEffects.h"
+#include "platform/MusicPlayer.h"
 #include "screens/GuiScreen_Startup.h"
 
 namespace dh {
@@ -74,6 +75,31 @@ TEST_F(StartupSoundSwitch, TurningSoundOffSilencesWhatPlaysAndKeepsItQuiet)
     EXPECT_EQ(loudness(), 0);
     playSound(tone_.get());
     EXPECT_GT(loudness(), 1000);
+}
+
+TEST(StartupSettings, MusicSwitchedOffStopsTheSongAndOnAgainStartsNothing)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    g_musicEnabled = true;
+    initMusic();
+    if (!g_musicReady)
+        GTEST_SKIP() << "no audio output or no General MIDI soundfont";
+    playMusicFile("mus\\intro\\intro.mid");
+    if (currentMusicFile().empty()) {
+        shutdownMusic();
+        GTEST_SKIP() << "the generated intro song is missing; build the assets";
+    }
+    EXPECT_TRUE(isMusicPlaying());
+    GuiScreen_Startup::switchMusic();
+    EXPECT_FALSE(isMusicPlaying());
+    EXPECT_TRUE(currentMusicFile().empty());
+    GuiScreen_Startup::switchMusic();
+    EXPECT_FALSE(isMusicPlaying());
+    // The next song request plays again.
+    playMusicFile("mus\\intro\\intro.mid");
+    EXPECT_TRUE(isMusicPlaying());
+    shutdownMusic();
+    g_musicEnabled = true;
 }
 
 TEST(StartupSettings, MusicSwitchTurnsTheSettingOverEachTime)
