@@ -1,6 +1,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -16,11 +17,15 @@
 #include "gui/GuiButton.h"
 #include "gui/GuiPanel.h"
 #include "gui/GuiSlider.h"
+#include "flight/Game.h"
+#include "persistence/SaveFolder.h"
+#include "persistence/SaveGame.h"
 #include "platform/KeyState.h"
 #include "platform/PlatformEvents.h"
 #include "platform/PlatformImage.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextureList.h"
+#include "screens/GuiLoadGame.h"
 #include "screens/GuiScreen_Startup.h"
 #include "shell/GLWindow.h"
 
@@ -233,6 +238,37 @@ TEST_F(StartupScreen, ButtonsSwitchBetweenTheThreeViewsOnLeftReleasesOnly)
         EXPECT_GT(meanBrightness(load, 270, 100 + 80 * i, 500, 160 + 80 * i), 300) << "slot " << i + 1;
     screen->showTitleView();
     expectView(screen->titlePanel);
+}
+
+TEST_F(StartupScreen, LoadViewHoldsTheFiveSaveSlotsWithoutARunningGame)
+{
+    dh::ensureSaveFolder();
+    const std::string second = dh::slotFilePath(2);
+    {
+        dh::Game saved("Jameson");
+        ASSERT_TRUE(dh::SaveGame::trySave(second.c_str(), &saved).succeeded);
+    }
+    std::vector<const dh::GuiLoadGame*> slots;
+    for (const auto& child : screen->loadPanel->children)
+        if (const auto* slot = dynamic_cast<const dh::GuiLoadGame*>(child.get()))
+            slots.push_back(slot);
+    ASSERT_EQ(slots.size(), 5u);
+    std::sort(slots.begin(), slots.end(), [](auto* a, auto* b) { return a->y < b->y; });
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(slots[i]->path, dh::slotFilePath(i + 1));
+        EXPECT_EQ(slots[i]->game, nullptr);
+        EXPECT_EQ(slots[i]->x, 20);
+        EXPECT_EQ(slots[i]->y, 60 + 80 * i);
+        EXPECT_EQ(slots[i]->width, 486);
+        EXPECT_EQ(slots[i]->height, 75);
+    }
+    click(kMenuX, kLoadY);
+    screen->onMouseMove(500, 571);
+    paint("startup_load_one_saved");
+    EXPECT_FALSE(slots[0]->exists);
+    EXPECT_TRUE(slots[1]->exists);
+    EXPECT_EQ(slots[1]->commanderName, "Jameson");
+    std::filesystem::remove(second);
 }
 
 TEST_F(StartupScreen, SoundAndMusicSwitchesTurnOverAndRenameThemselves)
