@@ -17,7 +17,9 @@
 
 #include <GL/gl.h>
 
+#include <array>
 #include <memory>
+#include <string_view>
 
 namespace dh {
 
