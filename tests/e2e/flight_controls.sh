@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The game starts straight into flight: throttle up with Enter, turn with A
-# and W, fire with Space, look through the eight views, then close the window.
-# Screenshots go to test-output/e2e for looking at.
+# A new game from the main menu, the intro skipped, then flight: throttle up
+# with Enter, turn with A and W, fire with Space, look through the eight views,
+# then close the window. Screenshots go to test-output/e2e for looking at.
 set -u
 . "$(dirname "$0")/lib.bash"
+. "$(dirname "$0")/startup_helpers.bash"
 
 hold() {
     xdotool keydown "$1"
@@ -18,9 +19,19 @@ brightness() {
 
 start_game
 window=$(wait_for_window "Drift Hauler: Version 1.04" 30) || fail "no game window appeared"
-xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+question=$(wait_for_question 15) || fail "the full-screen question did not appear"
+answer_question "$question" Escape
+wait_for_picture flight_menu "is_lit flight_menu 0.2" || fail "no main menu"
+click_at "$window" 133 122
+sleep 1
+xdotool windowfocus "$window"
+xdotool type --delay 80 "Test Pilot"
+press_key Return
+sleep 1
+xdotool key space
+wait_for_picture flight_start "is_lit flight_start 0.05" 15 || fail "the flight did not start"
 xdotool mousemove --window "$window" 400 200
-sleep 4
+sleep 2
 
 # The window's client area sits at the screen's centre.
 eval "$(xdotool getwindowgeometry --shell "$window")"
