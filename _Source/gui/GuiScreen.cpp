@@ -35,10 +35,26 @@ void GuiScreen::onMouseMove(int px, int py)
     dispatchMouseMove(widgets, x, y);
 }
 
+class GuiScreen::Dispatch {
+public:
+    explicit Dispatch(GuiScreen& screen) : screen_(screen) { ++screen_.dispatching_; }
+    ~Dispatch()
+    {
+        if (--screen_.dispatching_ == 0 && screen_.releasePending_)
+            screen_.releaseWidgets();
+    }
+    Dispatch(const Dispatch&) = delete;
+    Dispatch& operator=(const Dispatch&) = delete;
+
+private:
+    GuiScreen& screen_;
+};
+
 void GuiScreen::onMouseDown(int px, int py, int button)
 {
     int x = 0, y = 0;
     toVirtual(px, py, uiScale(), x, y);
+    const Dispatch dispatch(*this);
     if (GuiWidget* widget = hitWidget(widgets, x, y))
         widget->onMouseDown(x, y, button);
 }
@@ -47,6 +63,7 @@ void GuiScreen::onMouseUp(int px, int py, int button)
 {
     int x = 0, y = 0;
     toVirtual(px, py, uiScale(), x, y);
+    const Dispatch dispatch(*this);
     if (GuiWidget* widget = hitWidget(widgets, x, y))
         widget->onMouseUp(x, y, button);
 }
@@ -64,6 +81,15 @@ void GuiScreen::onClose()
 
 void GuiScreen::onDestroy()
 {
+    if (dispatching_ > 0)
+        releasePending_ = true;
+    else
+        releaseWidgets();
+}
+
+void GuiScreen::releaseWidgets()
+{
+    releasePending_ = false;
     for (std::unique_ptr<GuiWidget>& widget : widgets)
         widget.reset();
 }

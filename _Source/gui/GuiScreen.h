@@ -31,6 +31,14 @@ public:
     void onClose() override;
     void onDestroy() override;
     void onPaint() override;
+
+private:
+    // A widget's action may run a nested loop in which the window is closed;
+    // the widgets it belongs to are then released once it has returned.
+    class Dispatch;
+    void releaseWidgets();
+    int dispatching_ = 0;
+    bool releasePending_ = false;
 };
 
 }

@@ -106,6 +106,36 @@ TEST(GuiScreen, EscapeEndsTheScreenAndDestroyEmptiesIt)
     EXPECT_TRUE(screen.widgets[127]);
 }
 
+// A button's action can run a loop of its own in which the window is closed
+// with this screen as the listener: the button must outlive its own handler.
+TEST(GuiScreen, WindowClosedInsideAWidgetsHandlerReleasesItAfterwards)
+{
+    struct ClosingWidget : GuiWidget {
+        GuiScreen* screen = nullptr;
+        bool* handlerDone = nullptr;
+        bool* destroyedAfterHandler = nullptr;
+        ~ClosingWidget() override { *destroyedAfterHandler = *handlerDone; }
+        void onMouseUp(int, int, int) override
+        {
+            screen->onDestroy();
+            *handlerDone = true;
+        }
+    };
+    bool handlerDone = false;
+    bool destroyedAfterHandler = false;
+    GuiScreen screen;
+    auto widget = std::make_unique<ClosingWidget>();
+    widget->width = widget->height = 100;
+    widget->screen = &screen;
+    widget->handlerDone = &handlerDone;
+    widget->destroyedAfterHandler = &destroyedAfterHandler;
+    screen.addWidget(std::move(widget));
+
+    screen.onMouseUp(10, 10, 1);
+    EXPECT_TRUE(destroyedAfterHandler);
+    EXPECT_FALSE(screen.widgets[127]);
+}
+
 TEST(GuiScreen, RunWithoutAWindowReturnsAndRestoresTheListener)
 {
     GLWindowEventListener previous;
