@@ -24,7 +24,8 @@ protected:
     {
         initOfflineSoundDevice(22050);
         for (SoundSample** effect : {&sample::shipEngine, &sample::laser, &sample::laserHit, &sample::rocketFire,
-                                     &sample::rocketEngine, &sample::explosion}) {
+                                     &sample::rocketEngine, &sample::explosion, &sample::collision1,
+                                     &sample::collision2}) {
             auto tone = std::make_unique<SoundSample>();
             const std::vector<std::uint8_t> bytes = audiotest::pcm16(std::vector<std::int16_t>(2205, 8000));
             tone->buffer = SoundBuffer::create(g_soundDevice, {1, 22050, 16}, bytes.data(), bytes.size());
@@ -37,7 +38,8 @@ protected:
     {
         t.reset();
         for (SoundSample** effect : {&sample::shipEngine, &sample::laser, &sample::laserHit, &sample::rocketFire,
-                                     &sample::rocketEngine, &sample::explosion}) {
+                                     &sample::rocketEngine, &sample::explosion, &sample::collision1,
+                                     &sample::collision2}) {
             *effect = nullptr;
         }
         tones.clear();
@@ -119,4 +121,22 @@ TEST_F(WorldSound, AMissileFiresAndRoarsThenFallsSilentWhenItExplodes)
     EXPECT_EQ(sounds().count, before + 2) << "the fire and the explosion remain";
     explosion->update(0.1f);
     EXPECT_EQ(sounds().count, before + 2) << "the explosion sounds once";
+}
+
+TEST_F(WorldSound, AHardCollisionSoundsInTheWorldOfTheShips)
+{
+    auto* a = t->add(new Ship_ExplorerMark1(0.0f, 0.0f));
+    auto* b = t->add(new Ship_ExplorerMark1(0.0f, 90.0f));
+    a->velocity = {0.0f, 0.0f, 400.0f};
+    a->targetSpeed = 400.0f;
+    b->velocity = {0.0f, 0.0f, -400.0f};
+    b->targetSpeed = 400.0f;
+    b->orientation.m = {-1.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, -1.0f};
+    const std::uint32_t engines = sounds().count;
+    t->objects().stepPhysics(1.0f / 64.0f);
+    ASSERT_GT(sounds().count, engines);
+    const SoundSet::Entry& bang = sounds().entries[engines];
+    EXPECT_FALSE(bang.looping);
+    EXPECT_EQ(bang.range, 32000.0f);
+    EXPECT_LT(a->shield, 200.0f);
 }
