@@ -105,14 +105,17 @@ void GameObject_SpaceStation::flashLights()
 
 void GameObject_SpaceStation::dockPlayer(FlightHooks& game)
 {
+    // A ship destroyed in the rest of the frame after it reached the bay does not dock.
+    GameObject_Ship* docking = playerShipOf(game);
+    if (docking == nullptr) {
+        return;
+    }
     playSound(sample::dock);
     if (isWindowOpen()) {
         fadeScreenToBlack(0.5f);
     }
-    if (GameObject_Ship* ship = playerShipOf(game)) {
-        if (SoundSet* sounds = worldSounds(*ship)) {
-            pauseSounds(*sounds);
-        }
+    if (SoundSet* sounds = worldSounds(*docking)) {
+        pauseSounds(*sounds);
     }
     if (game.runStationScreen) {
         game.runStationScreen();

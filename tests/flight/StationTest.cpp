@@ -127,11 +127,20 @@ TEST(SpaceStation, DockingRelaunchesWhicheverShipThePlayerHasAfterTheScreen)
 {
     test::TestWorld t;
     test::RecordingGame game;
+    Ship_ExplorerMark1 flown(0.0f, 0.0f);
     Ship_ExplorerMark1 bought(0.0f, 0.0f);
     bought.hyperspaceFuel = false;
-    game.ship = nullptr;
+    game.ship = &flown;
     game.hooks.runStationScreen = [&] { game.ship = &bought; };
     GameObject_SpaceStation::dockPlayer(game.hooks);
     EXPECT_TRUE(bought.hyperspaceFuel);
     EXPECT_EQ(bought.position, (Vector3{0.0f, 0.0f, 4000.0f}));
+}
+
+TEST(SpaceStation, AShipLostBeforeTheFrameEndsDoesNotDock)
+{
+    test::RecordingGame game;
+    GameObject_SpaceStation::dockPlayer(game.hooks);
+    EXPECT_EQ(game.stationScreens, 0);
+    EXPECT_EQ(game.clockResumes, 0);
 }
