@@ -67,7 +67,7 @@ TEST(Dogfight, SixtySecondsOfCombatStayFiniteAndEveryLostShipExplodesOnce)
     player->setEmpBombs(16);
     game.ship = player;
     test::TrackedRef playerRef(objects, player);
-    PlayerHuman human("Jameson", &playerRef.ref, &game.hooks);
+    PlayerHuman human("Halvard", &playerRef.ref, &game.hooks);
 
     std::vector<ComputerShip> computers;
     const Vector3 starts[3] = {{3000.0f, 0.0f, 6000.0f}, {-3000.0f, 0.0f, 6000.0f}, {0.0f, 0.0f, 9000.0f}};

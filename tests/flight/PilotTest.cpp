@@ -27,7 +27,7 @@ struct Cockpit {
         ship = t.add(new Ship_ExplorerMark1(0.0f, 0.0f));
         shipRef = std::make_unique<test::TrackedRef>(t.objects(), ship);
         game.ship = ship;
-        human = std::make_unique<PlayerHuman>("Jameson", &shipRef->ref, &game.hooks);
+        human = std::make_unique<PlayerHuman>("Halvard", &shipRef->ref, &game.hooks);
     }
     ~Cockpit() { clearInjectedKeys(); }
 
@@ -56,7 +56,7 @@ TEST(HumanPilot, ThrottleChangesTargetSpeedBy1500PerSecondWithinZeroAndTopSpeed)
 {
     Cockpit c;
     EXPECT_EQ(c.human->credits, 500.0);
-    EXPECT_EQ(c.human->commanderName, "Jameson");
+    EXPECT_EQ(c.human->commanderName, "Halvard");
     hold(VK_RETURN);
     c.fly(60, 1.0f / 60.0f);
     EXPECT_NEAR(c.ship->targetSpeed, 1500.0f, 0.1f);
@@ -166,7 +166,7 @@ TEST(HumanPilot, KeysHeldWhenThePilotIsBuiltDoNotActAtOnce)
     Cockpit c;
     c.ship->setEmpBombs(1);
     hold(VK_DELETE);
-    c.human = std::make_unique<PlayerHuman>("Jameson", &c.shipRef->ref, &c.game.hooks);
+    c.human = std::make_unique<PlayerHuman>("Halvard", &c.shipRef->ref, &c.game.hooks);
     c.fly(3);
     EXPECT_EQ(c.ship->empBombs, 1u);
     hold(VK_DELETE, false);

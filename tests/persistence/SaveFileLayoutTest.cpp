@@ -23,7 +23,7 @@ dh::StarSystem cell(const char* name, std::uint32_t x, std::uint32_t y, dh::Good
 dh::SaveState sampleState()
 {
     dh::SaveState state;
-    state.commanderName = "Jameson";
+    state.commanderName = "Halvard";
     state.credits = 1234.5;
     state.kills = 37;
     state.shipClass = 3;
@@ -51,7 +51,7 @@ TEST(SaveFileLayout, EveryFieldLandsAtItsOffset)
 TEST(SaveFileLayout, AHandMadeFileReadsBackWithItsSystemsRegenerated)
 {
     const dh::SaveState state = dh::decodeSaveFile(sampleFile(), dh::Galaxy{});
-    EXPECT_EQ(state.commanderName, "Jameson");
+    EXPECT_EQ(state.commanderName, "Halvard");
     EXPECT_EQ(state.credits, 1234.5);
     EXPECT_EQ(state.kills, 37u);
     EXPECT_EQ(state.shipClass, 3);
@@ -100,7 +100,7 @@ TEST(SaveFileLayout, NamesAreCutToTheirFieldAndExtraBytesAreIgnored)
 
     Bytes longer = sampleFile();
     longer.insert(longer.end(), 100, 0xAB);
-    EXPECT_EQ(dh::decodeSaveFile(longer, dh::Galaxy{}).commanderName, "Jameson");
+    EXPECT_EQ(dh::decodeSaveFile(longer, dh::Galaxy{}).commanderName, "Halvard");
 }
 
 TEST(SaveFileLayout, ClassCodesMapToTheFourShips)

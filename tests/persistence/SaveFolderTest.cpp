@@ -79,7 +79,7 @@ TEST(SaveFolder, SlotNamesAreReadFromAnyFileWithoutChecks)
     writeBytes(path, file);
     EXPECT_TRUE(dh::readSaveFileNames(path, system, commander));
     EXPECT_EQ(system, "Viovio");
-    EXPECT_EQ(commander, "Jameson");
+    EXPECT_EQ(commander, "Halvard");
 
     // Fields filled to the brim, and a file that ends inside the second one.
     Bytes full(16 + 255 + 100, 'a');

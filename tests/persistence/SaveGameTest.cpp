@@ -118,14 +118,14 @@ TEST_F(SaveGameTest, APlayedGameComesBackFromEverySlot)
 TEST_F(SaveGameTest, LoadingIntoARunningGameReplacesItsState)
 {
     const std::string path = dh::slotFilePath(2);
-    const std::unique_ptr<dh::Game> played = playedGame("Jameson");
+    const std::unique_ptr<dh::Game> played = playedGame("Halvard");
     ASSERT_TRUE(dh::SaveGame::trySave(path.c_str(), played.get()).succeeded);
 
     dh::Game other("Someone else");
     other.human->credits = 5.0;
     other.human->kills = 900;
     ASSERT_TRUE(dh::SaveGame::tryLoad(path.c_str(), &other).succeeded);
-    expectPlayedState(other, "Jameson");
+    expectPlayedState(other, "Halvard");
     EXPECT_EQ(savedBytes(other), savedBytes(*played));
 }
 
@@ -149,7 +149,7 @@ TEST_F(SaveGameTest, MagazinesAreClampedToTheLoadedClass)
 
 TEST_F(SaveGameTest, ARefusedFileChangesNothingInTheGame)
 {
-    const std::unique_ptr<dh::Game> game = playedGame("Jameson");
+    const std::unique_ptr<dh::Game> game = playedGame("Halvard");
     const Bytes before = savedBytes(*game);
     const dh::GameObject_Ship* ship = game->playerShip();
     const dh::World* world = game->world.get();
@@ -198,7 +198,7 @@ TEST_F(SaveGameTest, ARefusedFileChangesNothingInTheGame)
 
 TEST_F(SaveGameTest, NothingHappensWithoutAPathOrAGame)
 {
-    dh::Game game("Jameson");
+    dh::Game game("Halvard");
     const dh::SaveGame::Outcome noPath = dh::SaveGame::trySave(nullptr, &game);
     EXPECT_EQ(noPath.title, nullptr);
     EXPECT_EQ(dh::SaveGame::trySave(dh::slotFilePath(1).c_str(), nullptr).title, nullptr);
@@ -216,7 +216,7 @@ TEST_F(SaveGameTest, ASaveThatCannotStartLeavesThePreviousOneAlone)
 
     // The temporary file beside the slot cannot be created.
     std::filesystem::create_directory(path + ".tmp");
-    const std::unique_ptr<dh::Game> played = playedGame("Jameson");
+    const std::unique_ptr<dh::Game> played = playedGame("Halvard");
     const dh::SaveGame::Outcome outcome = dh::SaveGame::trySave(path.c_str(), played.get());
     EXPECT_FALSE(outcome.succeeded);
     EXPECT_STREQ(outcome.title, "Error saving game");
@@ -234,7 +234,7 @@ TEST_F(SaveGameTest, ADiskFullInTheMiddleOfASaveLeavesThePreviousOneAlone)
     dh::Game old("Oldtimer");
     ASSERT_TRUE(dh::SaveGame::trySave(path.c_str(), &old).succeeded);
     const Bytes previous = fileBytes(path);
-    const std::unique_ptr<dh::Game> played = playedGame("Jameson");
+    const std::unique_ptr<dh::Game> played = playedGame("Halvard");
 
     // Files may grow to 1000 bytes only: the write stops part way through.
     rlimit saved{};

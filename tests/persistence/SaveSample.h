@@ -1,7 +1,7 @@
 #pragma once
 #include "persistence/SaveTestSupport.h"
 
-// A valid save file made by hand: Jameson in Viovio flying a Fighter Mark II,
+// A valid save file made by hand: Halvard in Viovio flying a Fighter Mark II,
 // with two remembered systems.
 namespace savetest {
 
@@ -19,7 +19,7 @@ inline Bytes sampleFile()
     put32(b, 8, 0xFC12A566u);
     put32(b, 12, 0xDD134512u);
     putText(b, 16, "Viovio");
-    putText(b, 271, "Jameson");
+    putText(b, 271, "Halvard");
     put64(b, 526, 0x40934A0000000000u);  // 1234.5
     put32(b, 534, 37);
     put32(b, 538, 3);

@@ -68,7 +68,7 @@ TEST(SlotDate, NamesSuffixesAndTimesAsTheSlotsShowThem)
 
 TEST_F(SlotTest, ASavedSlotShowsItsDateCommanderAndSystem)
 {
-    dh::Game game("Jameson");
+    dh::Game game("Halvard");
     ASSERT_TRUE(dh::SaveGame::trySave(slotPath(1).c_str(), &game).succeeded);
     slottest::setWriteTime(slotPath(1), sys_days{2027y / January / 11}, 9, 5);
     dh::GuiLoadGame slot(slotPath(1), nullptr);
@@ -79,7 +79,7 @@ TEST_F(SlotTest, ASavedSlotShowsItsDateCommanderAndSystem)
     EXPECT_EQ(slot.month, "January");
     EXPECT_EQ(slot.year, "2027");
     EXPECT_EQ(slot.time, "9:05");
-    EXPECT_EQ(slot.commanderName, "Jameson");
+    EXPECT_EQ(slot.commanderName, "Halvard");
     EXPECT_EQ(slot.systemName, "Viovio");
 
     slottest::setWriteTime(slotPath(1), sys_days{2026y / December / 5}, 17, 5);
@@ -111,7 +111,7 @@ TEST_F(SlotTest, AnyFileIsListedWithTheBytesOfItsNameFields)
 
 TEST_F(SlotTest, SavingIntoAnEmptySlotNeedsAPressAndReleaseOnSave)
 {
-    dh::Game game("Jameson");
+    dh::Game game("Halvard");
     dh::GuiSaveGame slot(slotPath(3), &game);
     place(slot);
 
@@ -128,7 +128,7 @@ TEST_F(SlotTest, SavingIntoAnEmptySlotNeedsAPressAndReleaseOnSave)
     EXPECT_FALSE(slot.actionButton.pressed);
     slot.refresh();
     EXPECT_TRUE(slot.exists);
-    EXPECT_EQ(slot.commanderName, "Jameson");
+    EXPECT_EQ(slot.commanderName, "Halvard");
 }
 
 TEST_F(SlotTest, OverwritingAndDeletingWaitForAYes)
@@ -157,7 +157,7 @@ TEST_F(SlotTest, OverwritingAndDeletingWaitForAYes)
 
 TEST_F(SlotTest, LoadingFromTheDockReplacesTheRunningGame)
 {
-    dh::Game saved("Jameson");
+    dh::Game saved("Halvard");
     saved.human->credits = 4321.0;
     ASSERT_TRUE(dh::SaveGame::trySave(slotPath(5).c_str(), &saved).succeeded);
 
@@ -172,7 +172,7 @@ TEST_F(SlotTest, LoadingFromTheDockReplacesTheRunningGame)
     place(slot);
     slot.refresh();
     click(slot, kActionX, kActionY);
-    EXPECT_EQ(running.human->commanderName, "Jameson");
+    EXPECT_EQ(running.human->commanderName, "Halvard");
     EXPECT_EQ(running.human->credits, 4321.0);
 }
 
@@ -188,7 +188,7 @@ TEST_F(SlotTest, TheMainMenuSlotPlaysAGameOnlyFromAGoodFile)
     slot.refresh();
     click(slot, kActionX, kActionY);
 
-    dh::Game saved("Jameson");
+    dh::Game saved("Halvard");
     ASSERT_TRUE(dh::SaveGame::trySave(slotPath(2).c_str(), &saved).succeeded);
     slot.refresh();
     click(slot, kActionX, kActionY);

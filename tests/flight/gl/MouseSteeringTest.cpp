@@ -38,7 +38,7 @@ TEST(MouseSteering, TheRightButtonSteersByThePointersOffsetAndPutsThePointerBack
     auto* ship = t.add(new Ship_ExplorerMark1(0.0f, 0.0f));
     test::TrackedRef ref(t.objects(), ship);
     test::RecordingGame game;
-    PlayerHuman human("Jameson", &ref.ref, &game.hooks);
+    PlayerHuman human("Halvard", &ref.ref, &game.hooks);
 
     const int startX = clientCentreX() - 150;
     const int startY = clientCentreY() + 100;

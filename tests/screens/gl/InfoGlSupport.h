@@ -53,7 +53,7 @@ protected:
         dh::g_listener = nullptr;
         dh::clearInjectedKeys();
         resize(800, 600);
-        game = std::make_unique<dh::Game>("Jameson");
+        game = std::make_unique<dh::Game>("Halvard");
     }
     void TearDown() override
     {

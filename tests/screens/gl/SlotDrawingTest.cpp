@@ -153,10 +153,10 @@ protected:
 
 TEST_F(SlotDrawing, SavedAndEmptySlotsAt800x600)
 {
-    saveAs("Jameson", 1, sys_days{2026y / December / 5}, 17, 5);
+    saveAs("Halvard", 1, sys_days{2026y / December / 5}, 17, 5);
     saveAs("Commander Quillon Marsh", 3, sys_days{2027y / January / 11}, 9, 5);
     saveAs("Ada", 4, sys_days{2026y / March / 22}, 23, 59);
-    dh::Game game("Jameson");
+    dh::Game game("Halvard");
     SlotView view(true, &game);
     // The pointer rests on slot 3's "Save".
     view.screen.onMouseMove(kButtonX, actionY(2));
@@ -186,7 +186,7 @@ TEST_F(SlotDrawing, SavedAndEmptySlotsAt800x600)
 
 TEST_F(SlotDrawing, DeletingAsksFirstAndTheSlotShowsEmptyAfterwards)
 {
-    saveAs("Jameson", 2, sys_days{2026y / December / 5}, 17, 5);
+    saveAs("Halvard", 2, sys_days{2026y / December / 5}, 17, 5);
     SlotView view(false, nullptr);
     view.screen.onPaint();
     {
@@ -213,7 +213,7 @@ TEST_F(SlotDrawing, DeletingAsksFirstAndTheSlotShowsEmptyAfterwards)
 TEST_F(SlotDrawing, OverwritingASaveTakesAYesAndReportsSuccess)
 {
     saveAs("Oldtimer", 5, sys_days{2026y / December / 5}, 17, 5);
-    dh::Game game("Jameson");
+    dh::Game game("Halvard");
     SlotView view(true, &game);
     view.screen.onPaint();
     {
@@ -226,7 +226,7 @@ TEST_F(SlotDrawing, OverwritingASaveTakesAYesAndReportsSuccess)
     }
     std::string system, commander;
     ASSERT_TRUE(dh::readSaveFileNames(slotPath(5), system, commander));
-    EXPECT_EQ(commander, "Jameson");
+    EXPECT_EQ(commander, "Halvard");
 }
 
 TEST_F(SlotDrawing, ARefusedLoadIsReportedOverBlackAndChangesNothing)
@@ -235,7 +235,7 @@ TEST_F(SlotDrawing, ARefusedLoadIsReportedOverBlackAndChangesNothing)
         std::ofstream out(slotPath(1), std::ios::binary);
         out << "A letter home, not a saved game.";
     }
-    dh::Game game("Jameson");
+    dh::Game game("Halvard");
     game.human->credits = 777.0;
     SlotView view(false, &game);
     view.screen.onPaint();
@@ -246,6 +246,6 @@ TEST_F(SlotDrawing, ARefusedLoadIsReportedOverBlackAndChangesNothing)
         click(view.screen, kButtonX, actionY(0));
         EXPECT_EQ(script.lastFrame, 2);
     }
-    EXPECT_EQ(game.human->commanderName, "Jameson");
+    EXPECT_EQ(game.human->commanderName, "Halvard");
     EXPECT_EQ(game.human->credits, 777.0);
 }

@@ -245,7 +245,7 @@ TEST_F(StartupScreen, LoadViewHoldsTheFiveSaveSlotsWithoutARunningGame)
     dh::ensureSaveFolder();
     const std::string second = dh::slotFilePath(2);
     {
-        dh::Game saved("Jameson");
+        dh::Game saved("Halvard");
         ASSERT_TRUE(dh::SaveGame::trySave(second.c_str(), &saved).succeeded);
     }
     std::vector<const dh::GuiLoadGame*> slots;
@@ -267,7 +267,7 @@ TEST_F(StartupScreen, LoadViewHoldsTheFiveSaveSlotsWithoutARunningGame)
     paint("startup_load_one_saved");
     EXPECT_FALSE(slots[0]->exists);
     EXPECT_TRUE(slots[1]->exists);
-    EXPECT_EQ(slots[1]->commanderName, "Jameson");
+    EXPECT_EQ(slots[1]->commanderName, "Halvard");
     std::filesystem::remove(second);
 }
 
