@@ -13,13 +13,7 @@ namespace flighttest {
 
 // What happened to a test object; kept outside it so it survives the object.
 struct Events {
-    int collisions = 0;
-    int damaged = 0;
-    int sounds = 0;
-    int added = 0;
-    int removed = 0;
-    int destroyed = 0;
-    int updates = 0;
+    int collisions = 0, damaged = 0, sounds = 0, added = 0, removed = 0, destroyed = 0, updates = 0;
 };
 
 template <typename Base>
@@ -79,25 +73,22 @@ public:
 
 using TestStatic = Recorder<dh::StaticGameObject>;
 
-// An axis-aligned cube centred on the origin with the given half size,
-// triangles facing outwards.
-inline std::unique_ptr<dh::Mesh> makeBox(float half)
-{
-    auto mesh = std::make_unique<dh::Mesh>();
-    mesh->makeFallbackCube();
-    std::vector<float> positions = mesh->positions;
-    for (float& p : positions) {
-        p *= half / 256.0f;
-    }
-    mesh->setTriangles(std::move(positions), mesh->texCoords);
-    return mesh;
-}
-
 inline std::unique_ptr<dh::Mesh> makeTriangles(std::vector<float> positions)
 {
     auto mesh = std::make_unique<dh::Mesh>();
     mesh->setTriangles(std::move(positions), {});
     return mesh;
+}
+
+// An axis-aligned cube centred on the origin, triangles facing outwards.
+inline std::unique_ptr<dh::Mesh> makeBox(float half)
+{
+    dh::Mesh cube;
+    cube.makeFallbackCube();
+    for (float& p : cube.positions) {
+        p *= half / 256.0f;
+    }
+    return makeTriangles(cube.positions);
 }
 
 }

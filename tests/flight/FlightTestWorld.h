@@ -26,14 +26,12 @@ inline void makeBox(Mesh& mesh, Vector3 half)
     mesh.setTriangles(std::move(positions), mesh.texCoords);
 }
 
-// A world of one system with box models standing in for the ship, missile
-// and station models.
+// A world of one system with boxes standing in for the ship, missile and station models.
 struct TestWorld {
-    static constexpr float kStar[3] = {1.0f, 0.9f, 0.8f};
-    static constexpr float kAmbient[3] = {0.2f, 0.3f, 0.4f};
-
     explicit TestWorld(std::uint32_t driverLights = 8)
     {
+        static constexpr float kStar[3] = {1.0f, 0.9f, 0.8f};
+        static constexpr float kAmbient[3] = {0.2f, 0.3f, 0.4f};
         makeBox(shipMesh, {20.0f, 10.0f, 50.0f});
         makeBox(missileMesh, {2.0f, 2.0f, 8.0f});
         makeBox(stationMesh, {256.0f, 256.0f, 256.0f});
@@ -65,9 +63,7 @@ struct TestWorld {
         return n;
     }
 
-    Mesh shipMesh;
-    Mesh missileMesh;
-    Mesh stationMesh;
+    Mesh shipMesh, missileMesh, stationMesh;
     std::unique_ptr<World> world;
 };
 
@@ -100,10 +96,7 @@ struct RecordingGame {
 
     FlightHooks hooks;
     GameObject_Ship* ship = nullptr;
-    int hostileClears = 0;
-    int dockRequests = 0;
-    int stationScreens = 0;
-    int clockResumes = 0;
+    int hostileClears = 0, dockRequests = 0, stationScreens = 0, clockResumes = 0;
     std::vector<std::pair<std::string, std::string>> messages;
 };
 

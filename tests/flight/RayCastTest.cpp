@@ -36,33 +36,22 @@ TEST(RayCast, HitsTheNearestTriangleOfTheNearestObject)
 {
     const auto box = flighttest::makeBox(100.0f);
     dh::ObjectList list;
-    // The far box is listed first, as a static; the near one is a mover.
     auto* far = place<TestStatic>(list, box.get(), {0.0f, 0.0f, 2000.0f});
     auto* near = place<TestMover>(list, box.get(), {0.0f, 0.0f, 1000.0f});
-    auto* shapeless = place<TestMover>(list, nullptr, {0.0f, 0.0f, 500.0f});
+    place<TestMover>(list, nullptr, {0.0f, 0.0f, 500.0f});
     const Vector3 from{10.0f, -20.0f, 0.0f};
     const Vector3 ahead{0.0f, 0.0f, 1.0f};
-
     Vector3 hit;
     EXPECT_EQ(list.rayCast(from, ahead, nullptr, hit), near);
-    // The face towards the ray, not the far face of the same box.
     expectNear(hit, {10.0f, -20.0f, 900.0f});
-
     EXPECT_EQ(list.rayCast(from, ahead, near, hit), far);
     expectNear(hit, {10.0f, -20.0f, 1900.0f});
-
     near->collidable = false;
     EXPECT_EQ(list.rayCast(from, ahead, nullptr, hit), far);
     near->collidable = true;
-
-    // From inside a box its own faces all face away: the ray leaves it unhit.
+    // From inside a box all its faces face away; nothing behind the start is hit.
     EXPECT_EQ(list.rayCast({0.0f, 0.0f, 1000.0f}, ahead, nullptr, hit), far);
-
-    // Nothing behind the start is hit, and a ray past everything hits nothing.
     EXPECT_EQ(list.rayCast({0.0f, 0.0f, 3000.0f}, ahead, nullptr, hit), nullptr);
-    EXPECT_EQ(list.rayCast(from, {1.0f, 0.0f, 0.0f}, nullptr, hit), nullptr);
-    EXPECT_EQ(list.rayCast(from, ahead, nullptr, hit), near);
-    EXPECT_EQ(shapeless->list, &list);
 }
 
 TEST(RayCast, WorksInTheObjectsTurnedFrame)
@@ -72,32 +61,25 @@ TEST(RayCast, WorksInTheObjectsTurnedFrame)
     obj.position = {50.0f, 0.0f, 1000.0f};
     dh::yaw(obj, std::numbers::pi_v<float> / 4.0f);
     Vector3 hit;
-    // Turned by 45 degrees about the vertical, the box shows a vertical edge
-    // 100 * sqrt(2) in front of its centre.
+    // Turned by 45 degrees the box shows a vertical edge 100 * sqrt(2) in front of its centre.
     ASSERT_TRUE(dh::rayHitsObject({50.0f, 30.0f, 0.0f}, {0.0f, 0.0f, 1.0f}, obj, hit));
     expectNear(hit, {50.0f, 30.0f, 1000.0f - 100.0f * std::sqrt(2.0f)}, 1e-2f);
-
-    // Just beside the bounding sphere: no hit.
-    EXPECT_FALSE(dh::rayHitsObject({50.0f + 175.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f}, obj, hit));
+    EXPECT_FALSE(dh::rayHitsObject({225.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f}, obj, hit));
 }
 
 TEST(RayCast, MissesABackFacingTriangleFromBehind)
 {
-    // One triangle in the plane z = 500, facing +z.
     const auto sheet = flighttest::makeTriangles({-50, -50, 0, 50, -50, 0, 0, 50, 0});
-    ASSERT_EQ(sheet->faceNormal(0), (Vector3{0.0f, 0.0f, 1.0f}));
     TestStatic obj(nullptr, sheet.get());
     obj.position = {0.0f, 0.0f, 500.0f};
     Vector3 hit;
     EXPECT_FALSE(dh::rayHitsObject({0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f}, obj, hit));
     ASSERT_TRUE(dh::rayHitsObject({0.0f, 0.0f, 1000.0f}, {0.0f, 0.0f, -1.0f}, obj, hit));
     expectNear(hit, {0.0f, 0.0f, 500.0f});
-    // An edge counts as part of the triangle; a ray along the plane never hits.
+    // An edge counts; a ray along the plane or of no direction never hits.
     EXPECT_TRUE(dh::rayHitsObject({0.0f, -50.0f, 1000.0f}, {0.0f, 0.0f, -1.0f}, obj, hit));
     EXPECT_FALSE(dh::rayHitsObject({0.0f, -200.0f, 500.0f}, {0.0f, 1.0f, 0.0f}, obj, hit));
     EXPECT_FALSE(dh::rayHitsObject({0.0f, 0.0f, 1000.0f}, {}, obj, hit));
-
-    // A triangle with two equal corners has no face to hit.
     const auto flat = flighttest::makeTriangles({-50, -50, 0, -50, -50, 0, 0, 50, 0});
     obj.mesh = flat.get();
     EXPECT_FALSE(dh::rayHitsObject({0.0f, 0.0f, 1000.0f}, {0.0f, 0.0f, -1.0f}, obj, hit));
@@ -107,26 +89,14 @@ TEST(PickTarget, ChoosesTheObjectNearestTheNoseAndNothingBehind)
 {
     dh::ObjectList list;
     auto* chooser = place<TestMover>(list, nullptr, {});
-    EXPECT_EQ(list.pickTarget(chooser), nullptr);
-
     auto* behind = place<TestMover>(list, nullptr, {0.0f, 0.0f, -10.0f});
     place<TestMover>(list, nullptr, {10.0f, 0.0f, 0.0f});
-    EXPECT_EQ(list.pickTarget(chooser), nullptr);
-
+    EXPECT_EQ(list.pickTarget(chooser), nullptr) << "only behind and abeam";
     place<TestMover>(list, nullptr, {100.0f, 0.0f, 1000.0f});
-    auto* farButAligned = place<TestStatic>(list, nullptr, {0.0f, 10.0f, 5000.0f});
-    EXPECT_EQ(list.pickTarget(chooser), farButAligned);
-
-    auto* hidden = place<TestMover>(list, nullptr, {0.0f, 0.0f, 50.0f});
-    hidden->targetable = false;
-    EXPECT_EQ(list.pickTarget(chooser), farButAligned);
-
-    // Equal directions: the first one found (statics before movers) stays.
+    auto* aligned = place<TestStatic>(list, nullptr, {0.0f, 10.0f, 5000.0f});
+    place<TestMover>(list, nullptr, {0.0f, 0.0f, 50.0f})->targetable = false;
     place<TestMover>(list, nullptr, {0.0f, 10.0f, 5000.0f});
-    EXPECT_EQ(list.pickTarget(chooser), farButAligned);
-
-    // Turned round, the chooser sees only what was behind it.
+    EXPECT_EQ(list.pickTarget(chooser), aligned) << "far but aligned; the first of equals stays";
     dh::yaw(*chooser, std::numbers::pi_v<float>);
     EXPECT_EQ(list.pickTarget(chooser), behind);
-    EXPECT_EQ(list.pickTarget(nullptr), nullptr);
 }
