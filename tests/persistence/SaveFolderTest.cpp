@@ -1,5 +1,5 @@
 #include "persistence/SaveFile.h"
-#include "persistence/SaveSample.h"
+#include "persistence/SaveTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -9,16 +9,10 @@
 namespace {
 
 using namespace savetest;
-using namespace std::chrono;
-
-void setWriteTime(const std::string& path, sys_days day, hours hour, minutes minute)
-{
-    std::filesystem::last_write_time(path, file_clock::from_sys(time_point_cast<system_clock::duration>(day + hour + minute)));
-}
 
 }
 
-TEST(SaveFolder, SlotsAreFiveFilesInTheCommandersFolder)
+TEST(SaveFolder, FiveSlotFilesInTheCommandersFolderWhichIsMadeAgainWhenMissing)
 {
     const std::string folder = testSaveFolder();
     EXPECT_EQ(folder, std::string(std::getenv("XDG_DATA_HOME")) + "/Quillon Marsh/Drift Hauler");
@@ -26,26 +20,24 @@ TEST(SaveFolder, SlotsAreFiveFilesInTheCommandersFolder)
         EXPECT_EQ(dh::slotFilePath(slot), folder + "/save" + std::to_string(slot) + ".sav");
     EXPECT_EQ(dh::slotFilePath(0), "");
     EXPECT_EQ(dh::slotFilePath(6), "");
-}
 
-TEST(SaveFolder, AMissingFolderIsMadeAgain)
-{
-    std::filesystem::remove_all(std::filesystem::path(testSaveFolder()).parent_path());
+    std::filesystem::remove_all(std::filesystem::path(folder).parent_path());
     dh::ensureSaveFolder();
-    EXPECT_TRUE(std::filesystem::is_directory(testSaveFolder()));
     dh::ensureSaveFolder();
-    EXPECT_TRUE(std::filesystem::is_directory(testSaveFolder()));
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
 }
 
 TEST(SaveFolder, SlotFilesTellTheirWriteTimeInUtcAndCanBeDeleted)
 {
+    using namespace std::chrono;
     clearSaveFolder();
     const std::string path = dh::slotFilePath(2);
     EXPECT_FALSE(dh::saveFileTime(path));
     EXPECT_FALSE(dh::deleteSaveFile(path));
 
     writeBytes(path, sampleFile());
-    setWriteTime(path, sys_days{2026y / December / 5}, hours{17}, minutes{5});
+    const sys_days day{2026y / December / 5};
+    std::filesystem::last_write_time(path, file_clock::from_sys(time_point_cast<system_clock::duration>(day + 17h + 5min)));
     const std::optional<std::tm> written = dh::saveFileTime(path);
     ASSERT_TRUE(written);
     EXPECT_EQ(written->tm_year + 1900, 2026);
@@ -58,8 +50,6 @@ TEST(SaveFolder, SlotFilesTellTheirWriteTimeInUtcAndCanBeDeleted)
     EXPECT_TRUE(dh::deleteSaveFile(path));
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_FALSE(dh::saveFileTime(path));
-
-    // A folder where a slot file should be is no save.
     std::filesystem::create_directory(path);
     EXPECT_FALSE(dh::saveFileTime(path));
 }
@@ -70,27 +60,23 @@ TEST(SaveFolder, SlotNamesAreReadFromAnyFileWithoutChecks)
     const std::string path = dh::slotFilePath(1);
     std::string system = "stale";
     std::string commander = "stale";
-    EXPECT_FALSE(dh::readSaveFileNames(path, system, commander));
-    EXPECT_EQ(system, "");
-    EXPECT_EQ(commander, "");
+    const auto expectNames = [&](bool found, const std::string& s, const std::string& c) {
+        EXPECT_EQ(dh::readSaveFileNames(path, system, commander), found);
+        EXPECT_EQ(system, s);
+        EXPECT_EQ(commander, c);
+    };
+    expectNames(false, "", "");
 
     Bytes file = sampleFile();
     file[0] = 'X';
     writeBytes(path, file);
-    EXPECT_TRUE(dh::readSaveFileNames(path, system, commander));
-    EXPECT_EQ(system, "Viovio");
-    EXPECT_EQ(commander, "Halvard");
+    expectNames(true, "Viovio", "Halvard");
 
     // Fields filled to the brim, and a file that ends inside the second one.
     Bytes full(16 + 255 + 100, 'a');
     std::fill(full.begin() + 16 + 255, full.end(), 'b');
     writeBytes(path, full);
-    EXPECT_TRUE(dh::readSaveFileNames(path, system, commander));
-    EXPECT_EQ(system, std::string(255, 'a'));
-    EXPECT_EQ(commander, std::string(100, 'b'));
-
+    expectNames(true, std::string(255, 'a'), std::string(100, 'b'));
     writeBytes(path, Bytes(10, 'z'));
-    EXPECT_TRUE(dh::readSaveFileNames(path, system, commander));
-    EXPECT_EQ(system, "");
-    EXPECT_EQ(commander, "");
+    expectNames(true, "", "");
 }

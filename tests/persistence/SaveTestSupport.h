@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <stdexcept>
 #include <string>
@@ -13,14 +14,12 @@
 
 #include "persistence/SaveFolder.h"
 
-// A private save folder for the test program, and byte-level file helpers.
 namespace savetest {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Points the per-user data folder at a fresh temporary folder, once per
-// program and before anything asks for the save folder.
-// The folder is removed when the program ends.
+// A fresh temporary per-user data folder, set before anything asks for the
+// save folder and removed when the program ends.
 inline const std::string& testSaveFolder()
 {
     static std::string base;
@@ -38,7 +37,6 @@ inline const std::string& testSaveFolder()
     return folder;
 }
 
-// Every slot file and left-over temporary file removed.
 inline void clearSaveFolder()
 {
     std::filesystem::remove_all(testSaveFolder());
@@ -57,22 +55,37 @@ inline void writeBytes(const std::string& path, const Bytes& bytes)
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-// Little-endian pokes at a byte offset, as a hex editor would make them.
-inline void put32(Bytes& bytes, std::size_t at, std::uint32_t value)
+// Little-endian words from a byte offset on, as a hex editor would make them.
+inline void put32(Bytes& bytes, std::size_t at, std::initializer_list<std::uint32_t> words)
 {
-    for (int i = 0; i < 4; ++i)
-        bytes.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
-inline void put64(Bytes& bytes, std::size_t at, std::uint64_t value)
-{
-    put32(bytes, at, static_cast<std::uint32_t>(value));
-    put32(bytes, at + 4, static_cast<std::uint32_t>(value >> 32));
+    for (std::uint32_t word : words)
+        for (int i = 0; i < 4; ++i)
+            bytes.at(at++) = static_cast<std::uint8_t>(word >> (8 * i));
 }
 
 inline void putText(Bytes& bytes, std::size_t at, const char* text)
 {
     std::memcpy(bytes.data() + at, text, std::strlen(text));
+}
+
+constexpr std::uint32_t kViovioX = 23946579u, kViovioY = 23624208u;
+constexpr std::uint32_t kCroatX = 23946578u, kCroatY = 23624205u;
+constexpr std::uint32_t kMidedX = 23946580u, kMidedY = 23624206u;
+constexpr std::uint32_t kEmptyX = 23946576u, kEmptyY = 23624205u;  // no star
+
+// Halvard in Viovio flying a Fighter Mark II, with Croat and Mided remembered.
+inline Bytes sampleFile()
+{
+    Bytes b(5746, 0);
+    put32(b, 0, {0x24F01212u, 0x21474412u, 0xFC12A566u, 0xDD134512u});
+    putText(b, 16, "Viovio");
+    putText(b, 271, "Halvard");
+    // Credits 1234.5 (a double), kills, class, shield 150.25f, missiles, EMP bombs, cargo.
+    put32(b, 526, {0, 0x40934A00u, 37, 3, 0x43164000u, 3, 11, 1, 2, 3, 4, 5, 0, 6, 4});
+    put32(b, 586, {kCroatX, kCroatY, 90, 91, 92, 93, 94, 95, 96, 97});
+    put32(b, 626, {kMidedX, kMidedY, 1, 2, 3, 4, 5, 6, 7, 8});
+    put32(b, 5706, {kViovioX, kViovioY, 150, 185, 83, 72, 107, 45, 23, 200});
+    return b;
 }
 
 }
