@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -17,42 +16,29 @@ dh::GoodsCounts stockAt(std::uint32_t level)
 
 }
 
-TEST(Market, GoodsTable)
+TEST(Market, GoodsPricesFollowTheStock)
 {
-    const char* names[] = {"Foodstuffs", "Medicines", "Minerals", "Computers",
-                           "Robots",     "Weaponry",  "Nanites",  "Jewellery"};
+    const char* names[] = {"Foodstuffs", "Medicines", "Minerals", "Computers", "Robots", "Weaponry", "Nanites", "Jewellery"};
     const float prices[] = {25, 50, 75, 100, 125, 150, 200, 300};
     for (std::size_t i = 0; i < dh::kGoodsCount; ++i) {
+        SCOPED_TRACE(names[i]);
         EXPECT_EQ(dh::kGoods[i].name, names[i]);
         EXPECT_EQ(dh::kGoods[i].basePrice, prices[i]);
-    }
-}
-
-TEST(Market, PricesFollowTheStock)
-{
-    for (std::size_t i = 0; i < dh::kGoodsCount; ++i) {
-        SCOPED_TRACE(dh::kGoods[i].name);
-        const double b = dh::kGoods[i].basePrice;
-        EXPECT_EQ(dh::buyPrice(stockAt(100), i), static_cast<float>(b));
+        const double b = prices[i];
+        EXPECT_EQ(dh::buyPrice(stockAt(100), i), prices[i]);
         EXPECT_NEAR(dh::buyPrice(stockAt(0), i), 1.15 * b, 1e-6 * b);
         EXPECT_NEAR(dh::buyPrice(stockAt(99), i), 1.0015 * b, 1e-6 * b);
         EXPECT_NEAR(dh::buyPrice(stockAt(101), i), b / std::pow(1.01, 0.15), 1e-6 * b);
         EXPECT_NEAR(dh::buyPrice(stockAt(200), i), b * 0.90125, 1e-4 * b);
         EXPECT_NEAR(dh::sellPrice(stockAt(100), i), 0.97 * b, 1e-6 * b);
         // Scarce goods are dearer, plentiful ones cheaper, all the way up.
-        for (std::uint32_t s = 1; s <= 400; ++s) {
-            EXPECT_LT(dh::buyPrice(stockAt(s), i), dh::buyPrice(stockAt(s - 1), i)) << "stock " << s;
-        }
+        for (std::uint32_t s = 1; s <= 400; ++s)
+            ASSERT_LT(dh::buyPrice(stockAt(s), i), dh::buyPrice(stockAt(s - 1), i)) << "stock " << s;
     }
     EXPECT_EQ(dh::buyPrice(stockAt(100), 8), -1.0f);
     EXPECT_EQ(dh::buyPrice(stockAt(100), 1000), -1.0f);
-}
-
-TEST(Market, CargoBaseValue)
-{
     EXPECT_EQ(dh::cargoBaseValue(dh::GoodsCounts{}), 0.0);
-    const dh::GoodsCounts cargo = {2, 0, 0, 1, 0, 0, 0, 3};
-    EXPECT_EQ(dh::cargoBaseValue(cargo), 2 * 25.0 + 100.0 + 3 * 300.0);
+    EXPECT_EQ(dh::cargoBaseValue(dh::GoodsCounts{2, 0, 0, 1, 0, 0, 0, 3}), 2 * 25.0 + 100.0 + 3 * 300.0);
 }
 
 TEST(Market, BuyRefusalsComeInOrderAndChangeNothing)
@@ -61,22 +47,21 @@ TEST(Market, BuyRefusalsComeInOrderAndChangeNothing)
     stock[3] = 0;
     dh::GoodsCounts cargo = {5, 5, 0, 0, 0, 0, 0, 0};
     double credits = 50.0;
-    const auto unchanged = [&] {
+    // Goods 3 is out of stock, too dear and there is no room; goods 4 too dear and no room.
+    const struct {
+        std::size_t item;
+        const char* refusal;
+    } cases[] = {{3, "Item is out of stock"},
+                 {4, "You do not have sufficient credits"},
+                 {0, "You do not have any more room on board"},
+                 {8, "Item is out of stock"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(dh::buyOne(stock, credits, cargo, 10, c.item), c.refusal) << c.item;
         EXPECT_EQ(stock[3], 0u);
         EXPECT_EQ(stock[4], 100u);
         EXPECT_EQ(cargo, (dh::GoodsCounts{5, 5, 0, 0, 0, 0, 0, 0}));
         EXPECT_EQ(credits, 50.0);
-    };
-    // Out of stock, too dear and no room: the stock is named first.
-    EXPECT_EQ(dh::buyOne(stock, credits, cargo, 10, 3), "Item is out of stock");
-    unchanged();
-    // Too dear and no room: the credits come next.
-    EXPECT_EQ(dh::buyOne(stock, credits, cargo, 10, 4), "You do not have sufficient credits");
-    unchanged();
-    EXPECT_EQ(dh::buyOne(stock, credits, cargo, 10, 0), "You do not have any more room on board");
-    unchanged();
-    EXPECT_EQ(dh::buyOne(stock, credits, cargo, 10, 8), "Item is out of stock");
-    unchanged();
+    }
     EXPECT_EQ(dh::kCannotBuyCaption, "Cannot buy item");
 }
 
@@ -89,12 +74,10 @@ TEST(Market, BuyWithExactCreditsIntoTheLastFreeUnit)
     EXPECT_EQ(credits, 0.0);
     EXPECT_EQ(stock[3], 99u);
     EXPECT_EQ(cargo[3], 1u);
-
     credits = 1000.0;
     EXPECT_EQ(dh::buyOne(stock, credits, cargo, 10, 3), "You do not have any more room on board");
     EXPECT_EQ(dh::buyOne(stock, credits, cargo, 11, 3), "");
     EXPECT_EQ(cargo[3], 2u);
-    EXPECT_EQ(stock[3], 98u);
 
     // A price that is not a round number: exactly enough buys, a hair less does not.
     stock[5] = 37;
@@ -110,25 +93,19 @@ TEST(Market, BuyWithExactCreditsIntoTheLastFreeUnit)
 TEST(Market, SellingBackLosesThreePercentAndTheStockEffect)
 {
     dh::GoodsCounts stock = stockAt(100);
-    dh::GoodsCounts cargo{};
+    dh::GoodsCounts cargo = {0, 1, 0, 0, 0, 0, 0, 0};
     double credits = 1000.0;
+    // Nothing to sell changes nothing.
+    EXPECT_FALSE(dh::sellOne(stock, credits, cargo, 0));
+    EXPECT_FALSE(dh::sellOne(stock, credits, cargo, 8));
+    EXPECT_EQ(credits, 1000.0);
+    EXPECT_EQ(stock, stockAt(100));
+
     ASSERT_EQ(dh::buyOne(stock, credits, cargo, 10, 3), "");
     EXPECT_EQ(credits, 900.0);
     ASSERT_TRUE(dh::sellOne(stock, credits, cargo, 3));
     // Sold at the price of stock 99 (100 x 1.0015), less 3 %.
     EXPECT_NEAR(credits, 900.0 + 100.0 * 1.0015 * 0.97, 1e-4);
-    EXPECT_EQ(stock, stockAt(100));
-    EXPECT_EQ(cargo, dh::GoodsCounts{});
-}
-
-TEST(Market, NothingToSellChangesNothing)
-{
-    dh::GoodsCounts stock = stockAt(100);
-    dh::GoodsCounts cargo = {0, 1, 0, 0, 0, 0, 0, 0};
-    double credits = 10.0;
-    EXPECT_FALSE(dh::sellOne(stock, credits, cargo, 0));
-    EXPECT_FALSE(dh::sellOne(stock, credits, cargo, 8));
-    EXPECT_EQ(credits, 10.0);
     EXPECT_EQ(stock, stockAt(100));
     EXPECT_EQ(cargo, (dh::GoodsCounts{0, 1, 0, 0, 0, 0, 0, 0}));
 }

@@ -4,8 +4,9 @@
 A second, independent implementation of the galaxy generator in plain Python:
 double-precision steps with the state rounded to single precision through
 struct packing. It prints the start system and the 7 x 7 block of cells around
-it as C++ initialisers; paste them into GalaxyGoldenTest.cpp when the golden
-values must be regenerated (they never should: saved games depend on them).
+it as C++ initialisers, the block's empty cells left out; paste them into
+GalaxyGoldenTest.cpp when the golden values must be regenerated (they never
+should: saved games depend on them).
 """
 import struct
 
@@ -105,8 +106,6 @@ def self_check():
 
 
 def cpp(x, y, system):
-    if system is None:
-        return f"    {{{x}u, {y}u, \"\", 0u, 0u, 0u, 0u, 0u, 0u, {{}}}},"
     stock = ", ".join(f"{s}u" for s in system["stock"])
     return (f"    {{{x}u, {y}u, \"{system['name']}\", 0x{system['sceneSeed']:08X}u, "
             f"0x{system['starType']:08X}u, 0x{system['planetType']:08X}u, "
@@ -118,14 +117,15 @@ def main():
     start = start_system()
     print("// start system")
     print(cpp(start["x"], start["y"], start))
-    print("// the 7 x 7 block of cells around it, row by row")
+    print("// the stars of the 7 x 7 block of cells around it, row by row")
     for dy in range(-3, 4):
         for dx in range(-3, 4):
             x = (start["x"] + dx) & 0xFFFFFFFF
             y = (start["y"] + dy) & 0xFFFFFFFF
-            print(cpp(x, y, system_at(x, y)))
-    print("// cell (0, 0)")
-    print(cpp(0, 0, system_at(0, 0)))
+            system = system_at(x, y)
+            if system is not None:
+                print(cpp(x, y, system))
+    assert system_at(0, 0) is None
 
 
 if __name__ == "__main__":
