@@ -2,9 +2,9 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <iterator>
+#include <optional>
+#include <utility>
+#include <vector>
 #include <thread>
 
 #include "audio/AudioTestFiles.h"
@@ -15,34 +15,32 @@
 namespace dh {
 namespace {
 
-// Sets environment variables for one test and restores them afterwards.
+// Environment variables set for one test and restored afterwards.
 class ScopedEnvironment {
 public:
     void set(const char* name, const std::string& value)
     {
         const char* old = std::getenv(name);
-        saved_.push_back({name, old != nullptr, old ? old : ""});
+        saved_.push_back({name, old ? std::optional<std::string>(old) : std::nullopt});
         setenv(name, value.c_str(), 1);
     }
     ~ScopedEnvironment()
     {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            if (it->existed) {
-                setenv(it->name, it->value.c_str(), 1);
-            } else {
-                unsetenv(it->name);
-            }
-        }
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it)
+            it->second ? setenv(it->first, it->second->c_str(), 1) : unsetenv(it->first);
     }
 
 private:
-    struct Saved {
-        const char* name;
-        bool existed;
-        std::string value;
-    };
-    std::vector<Saved> saved_;
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
 };
+
+std::unique_ptr<SoundSample> toneSample(const std::vector<std::int16_t>& samples)
+{
+    auto sample = std::make_unique<SoundSample>();
+    const std::vector<std::uint8_t> bytes = audiotest::pcm16(samples);
+    sample->buffer = SoundBuffer::create(g_soundDevice, {1, 22050, 16}, bytes.data(), bytes.size());
+    return sample;
+}
 
 TEST(AudioDevice, WithoutAnOutputEverythingIsSilentAndHarmless)
 {
@@ -83,9 +81,7 @@ TEST(AudioDevice, NoSoundFontLeavesMusicOffButEffectsOn)
     ASSERT_NE(g_soundDevice, nullptr);
     shutdownMusic();
     // The output stays open for the effects.
-    auto sample = std::make_unique<SoundSample>();
-    const std::vector<std::uint8_t> bytes = audiotest::pcm16(std::vector<std::int16_t>(2000, 1000));
-    sample->buffer = SoundBuffer::create(g_soundDevice, {1, 22050, 16}, bytes.data(), bytes.size());
+    auto sample = toneSample(std::vector<std::int16_t>(2000, 1000));
     playSound(sample.get());
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     playSound(sample.get());
@@ -104,23 +100,16 @@ TEST(AudioDevice, EffectsReachTheOutput)
         initSoundDevice();
         ASSERT_NE(g_soundDevice, nullptr);
         // Half a second of 1000 Hz at 22050 Hz.
-        auto tone = std::make_unique<SoundSample>();
-        const std::vector<std::uint8_t> bytes = audiotest::pcm16(audiotest::sine(1000.0, 22050, 11025));
-        tone->buffer = SoundBuffer::create(g_soundDevice, {1, 22050, 16}, bytes.data(), bytes.size());
+        auto tone = toneSample(audiotest::sine(1000.0, 22050, 11025));
         playSound(tone.get());
-        for (int wait = 0; wait < 200 && std::filesystem::file_size(raw) < 4u * 44100u; ++wait) {
+        for (int wait = 0; wait < 200 && std::filesystem::file_size(raw) < 4u * 44100u; ++wait)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
         shutdownSoundDevice();
     }
-    std::ifstream in(raw, std::ios::binary);
-    const std::vector<char> data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::vector<std::int16_t> stereo(data.size() / 2);
-    std::memcpy(stereo.data(), data.data(), 2 * stereo.size());
+    const std::vector<std::int16_t> stereo = audiotest::rawSamples(raw);
     std::size_t first = 0;
-    while (first < stereo.size() / 2 && stereo[2 * first] == 0) {
+    while (first < stereo.size() / 2 && stereo[2 * first] == 0)
         ++first;
-    }
     const std::size_t end = audiotest::soundingFrames(stereo);
     ASSERT_GT(end, first);
     EXPECT_NEAR(static_cast<double>(end - first), 22050.0, 2.0);

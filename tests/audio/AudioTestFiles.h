@@ -1,13 +1,15 @@
 #pragma once
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
-// Files the audio tests write for themselves under the build tree's
-// test-output folder, which is also where the game's asset paths resolve.
+// Files the audio tests write under the build tree's test-output folder,
+// where the game's asset paths also resolve.
 namespace audiotest {
 
 inline std::filesystem::path outputFolder(const std::string& name)
@@ -17,7 +19,7 @@ inline std::filesystem::path outputFolder(const std::string& name)
     return folder;
 }
 
-// The asset path ("test-output//audio//<name>//<file>") of a file in outputFolder(name).
+// The asset path of a file in outputFolder(name).
 inline std::string assetName(const std::string& name, const std::string& file)
 {
     return "test-output//audio//" + name + "//" + file;
@@ -35,53 +37,42 @@ inline void putU32(std::vector<std::uint8_t>& out, std::uint32_t value)
     putU16(out, value >> 16);
 }
 
-inline void putTag(std::vector<std::uint8_t>& out, const char* tag)
-{
-    out.insert(out.end(), tag, tag + 4);
-}
-
-struct WavSpec {
-    const char* riff = "RIFF";
-    const char* wave = "WAVE";
-    const char* fmt = "fmt ";
-    unsigned formatTag = 1;
-    unsigned channels = 1;
+// The fields of a WAV file, to be bent out of shape one at a time.
+struct WavLayout {
+    std::string riff = "RIFF", wave = "WAVE", fmt = "fmt ";
+    unsigned formatTag = 1, channels = 1;
     std::uint32_t rate = 22050;
-    unsigned bits = 16;
-    unsigned extraFormatBytes = 0;
+    unsigned bits = 16, extraFormatBytes = 0;
     std::vector<std::uint8_t> chunksBeforeData;
     bool writeData = true;
     std::int64_t dataSizeField = -1;  // -1: the real size
     std::vector<std::uint8_t> data;
 };
 
-inline std::vector<std::uint8_t> wavBytes(const WavSpec& spec)
+inline std::vector<std::uint8_t> wavBytes(const WavLayout& layout)
 {
-    std::vector<std::uint8_t> out;
-    putTag(out, spec.riff);
+    std::vector<std::uint8_t> out(layout.riff.begin(), layout.riff.end());
     putU32(out, 0);
-    putTag(out, spec.wave);
-    putTag(out, spec.fmt);
-    putU32(out, 16 + spec.extraFormatBytes);
-    putU16(out, spec.formatTag);
-    putU16(out, spec.channels);
-    putU32(out, spec.rate);
-    const unsigned block = spec.channels * spec.bits / 8;
-    putU32(out, spec.rate * block);
+    out.insert(out.end(), layout.wave.begin(), layout.wave.end());
+    out.insert(out.end(), layout.fmt.begin(), layout.fmt.end());
+    putU32(out, 16 + layout.extraFormatBytes);
+    putU16(out, layout.formatTag);
+    putU16(out, layout.channels);
+    putU32(out, layout.rate);
+    const unsigned block = layout.channels * layout.bits / 8;
+    putU32(out, layout.rate * block);
     putU16(out, block);
-    putU16(out, spec.bits);
-    out.insert(out.end(), spec.extraFormatBytes, 0);
-    out.insert(out.end(), spec.chunksBeforeData.begin(), spec.chunksBeforeData.end());
-    if (spec.writeData) {
-        putTag(out, "data");
-        putU32(out, spec.dataSizeField < 0 ? static_cast<std::uint32_t>(spec.data.size())
-                                           : static_cast<std::uint32_t>(spec.dataSizeField));
-        out.insert(out.end(), spec.data.begin(), spec.data.end());
+    putU16(out, layout.bits);
+    out.insert(out.end(), layout.extraFormatBytes, 0);
+    out.insert(out.end(), layout.chunksBeforeData.begin(), layout.chunksBeforeData.end());
+    if (layout.writeData) {
+        out.insert(out.end(), {'d', 'a', 't', 'a'});
+        putU32(out, static_cast<std::uint32_t>(layout.dataSizeField < 0 ? static_cast<std::int64_t>(layout.data.size())
+                                                                        : layout.dataSizeField));
+        out.insert(out.end(), layout.data.begin(), layout.data.end());
     }
-    const auto riffSize = static_cast<std::uint32_t>(out.size() - 8);
-    for (int i = 0; i < 4; ++i) {
-        out[4 + i] = static_cast<std::uint8_t>(riffSize >> (8 * i));
-    }
+    for (int i = 0; i < 4; ++i)
+        out[4 + i] = static_cast<std::uint8_t>((out.size() - 8) >> (8 * i));
     return out;
 }
 
@@ -94,24 +85,30 @@ inline void writeFile(const std::filesystem::path& path, const std::vector<std::
 inline std::vector<std::uint8_t> pcm16(const std::vector<std::int16_t>& samples)
 {
     std::vector<std::uint8_t> out;
-    for (std::int16_t s : samples) {
+    for (std::int16_t s : samples)
         putU16(out, static_cast<std::uint16_t>(s));
-    }
     return out;
 }
 
-// A sine of the given frequency, amplitude and phase at a sample rate.
-inline std::vector<std::int16_t> sine(double frequency, std::uint32_t rate, std::size_t frames,
-                                      double amplitude = 16000.0, double phase = 0.3)
+inline std::vector<std::int16_t> sine(double frequency, std::uint32_t rate, std::size_t frames)
 {
     std::vector<std::int16_t> out(frames);
-    for (std::size_t i = 0; i < frames; ++i) {
-        out[i] = static_cast<std::int16_t>(std::lround(amplitude * std::sin(phase + 2.0 * M_PI * frequency * i / rate)));
-    }
+    for (std::size_t i = 0; i < frames; ++i)
+        out[i] = static_cast<std::int16_t>(std::lround(16000.0 * std::sin(0.3 + 2.0 * M_PI * frequency * i / rate)));
     return out;
 }
 
-// A one-track MIDI file: a few notes on a piano, then the end of the track.
+// Raw 16-bit samples as SDL's disk audio driver writes them.
+inline std::vector<std::int16_t> rawSamples(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<std::int16_t> samples(bytes.size() / 2);
+    std::memcpy(samples.data(), bytes.data(), 2 * samples.size());
+    return samples;
+}
+
+// A one-track MIDI file: four piano notes, then the end of the track.
 inline std::vector<std::uint8_t> midiBytes(int firstNote)
 {
     std::vector<std::uint8_t> track;
@@ -121,9 +118,8 @@ inline std::vector<std::uint8_t> midiBytes(int firstNote)
     }
     track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
     std::vector<std::uint8_t> out = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0, 'M', 'T', 'r', 'k'};
-    const auto size = static_cast<std::uint32_t>(track.size());
-    out.insert(out.end(), {static_cast<std::uint8_t>(size >> 24), static_cast<std::uint8_t>(size >> 16),
-                           static_cast<std::uint8_t>(size >> 8), static_cast<std::uint8_t>(size)});
+    putU32(out, 0);
+    out.back() = static_cast<std::uint8_t>(track.size());
     out.insert(out.end(), track.begin(), track.end());
     return out;
 }
@@ -132,21 +128,17 @@ inline std::vector<std::uint8_t> midiBytes(int firstNote)
 inline int zeroCrossings(const std::vector<std::int16_t>& stereo, std::size_t begin, std::size_t end, int channel)
 {
     int crossings = 0;
-    for (std::size_t i = begin + 1; i < end; ++i) {
-        if ((stereo[2 * (i - 1) + channel] < 0) != (stereo[2 * i + channel] < 0)) {
-            ++crossings;
-        }
-    }
+    for (std::size_t i = begin + 1; i < end; ++i)
+        crossings += (stereo[2 * (i - 1) + channel] < 0) != (stereo[2 * i + channel] < 0);
     return crossings;
 }
 
-// One past the last frame with any non-zero sample.
+// One past the last stereo frame with any non-zero sample.
 inline std::size_t soundingFrames(const std::vector<std::int16_t>& stereo)
 {
     std::size_t frames = stereo.size() / 2;
-    while (frames > 0 && stereo[2 * frames - 1] == 0 && stereo[2 * frames - 2] == 0) {
+    while (frames > 0 && stereo[2 * frames - 1] == 0 && stereo[2 * frames - 2] == 0)
         --frames;
-    }
     return frames;
 }
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <numeric>
 #include <set>
 #include <thread>
 
@@ -28,6 +30,14 @@ std::string writeMusicFolder()
     return "test-output//audio//" + name;
 }
 
+std::vector<std::uint32_t> playCounts()
+{
+    std::vector<std::uint32_t> counts;
+    for (const MusicTrack& track : playlist())
+        counts.push_back(track.playCount);
+    return counts;
+}
+
 class MusicTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -36,9 +46,8 @@ protected:
         folder = writeMusicFolder();
         g_musicEnabled = true;
         initMusic();
-        if (!g_musicReady) {
+        if (!g_musicReady)
             GTEST_SKIP() << "no audio output or no General MIDI soundfont";
-        }
         buildPlaylist(folder);
     }
     void TearDown() override
@@ -47,37 +56,17 @@ protected:
         g_musicEnabled = true;
     }
 
-    std::uint32_t playCount(const std::string& name)
-    {
-        for (const MusicTrack& track : playlist()) {
-            if (track.fileName == name) {
-                return track.playCount;
-            }
-        }
-        ADD_FAILURE() << "no track " << name;
-        return 0;
-    }
-
     std::string folder;
 };
 
-TEST_F(MusicTest, PlaylistHoldsTheTracksButNotTheIntro)
+TEST_F(MusicTest, EveryTrackButTheIntroPlaysOnceBeforeAnyPlaysTwice)
 {
     ASSERT_EQ(playlist().size(), 3u);
     EXPECT_EQ(playlist()[0].fileName, "alpha.mid");
     EXPECT_EQ(playlist()[1].fileName, "beta.mid");
     EXPECT_EQ(playlist()[2].fileName, "gamma.MID");
-    for (const MusicTrack& track : playlist()) {
-        EXPECT_EQ(track.playCount, 0u);
-    }
-    buildPlaylist("test-output//audio//no-such-folder");
-    EXPECT_TRUE(playlist().empty());
-    playNextTrack();
-    EXPECT_TRUE(currentMusicFile().empty());
-}
+    EXPECT_EQ(playCounts(), (std::vector<std::uint32_t>{0, 0, 0}));
 
-TEST_F(MusicTest, EveryTrackPlaysOnceBeforeAnyPlaysTwice)
-{
     std::set<std::string> heard;
     for (int jump = 0; jump < 3; ++jump) {
         playNextTrack();
@@ -85,11 +74,15 @@ TEST_F(MusicTest, EveryTrackPlaysOnceBeforeAnyPlaysTwice)
         heard.insert(currentMusicFile());
     }
     EXPECT_EQ(heard.size(), 3u);
-    for (const MusicTrack& track : playlist()) {
-        EXPECT_EQ(track.playCount, 1u);
-    }
+    EXPECT_EQ(playCounts(), (std::vector<std::uint32_t>{1, 1, 1}));
     playNextTrack();
-    EXPECT_EQ(playCount("alpha.mid") + playCount("beta.mid") + playCount("gamma.MID"), 4u);
+    const std::vector<std::uint32_t> counts = playCounts();
+    EXPECT_EQ(std::count(counts.begin(), counts.end(), 2u), 1);
+
+    buildPlaylist("test-output//audio//no-such-folder");
+    EXPECT_TRUE(playlist().empty());
+    playNextTrack();
+    EXPECT_TRUE(currentMusicFile().empty());
 }
 
 TEST_F(MusicTest, TiesAreBrokenByTheSharedGenerator)
@@ -97,11 +90,10 @@ TEST_F(MusicTest, TiesAreBrokenByTheSharedGenerator)
     g_randomSeed = 0x1234567u;
     const std::uint32_t draw = random();
     const char* names[] = {"alpha.mid", "beta.mid", "gamma.MID"};
-    const std::string expected = names[draw % 3];
     g_randomSeed = 0x1234567u;
     playNextTrack();
-    EXPECT_EQ(currentMusicFile(), folder + "\\" + expected);
-    EXPECT_EQ(playCount(expected), 1u);
+    EXPECT_EQ(currentMusicFile(), folder + "\\" + names[draw % 3]);
+    EXPECT_EQ(playlist()[draw % 3].playCount, 1u);
 }
 
 TEST_F(MusicTest, MusicSwitchedOffCountsNothing)
@@ -114,7 +106,8 @@ TEST_F(MusicTest, MusicSwitchedOffCountsNothing)
     playNextTrack();
     playMusicFile(folder + "\\alpha.mid");
     EXPECT_TRUE(currentMusicFile().empty());
-    EXPECT_EQ(playCount("alpha.mid") + playCount("beta.mid") + playCount("gamma.MID"), 1u);
+    const std::vector<std::uint32_t> counts = playCounts();
+    EXPECT_EQ(std::accumulate(counts.begin(), counts.end(), 0u), 1u);
     g_musicEnabled = true;
     EXPECT_FALSE(isMusicPlaying());
 }
@@ -122,14 +115,12 @@ TEST_F(MusicTest, MusicSwitchedOffCountsNothing)
 TEST_F(MusicTest, IntroAndGeneratedTracksPlayForASecond)
 {
     std::vector<std::string> tracks = {folder + "\\intro\\intro.mid"};
-    const std::filesystem::path generated = std::filesystem::path(DH_BUILD_DIR) / "mus";
-    if (std::filesystem::exists(generated / "intro" / "intro.mid")) {
+    if (std::filesystem::exists(std::filesystem::path(DH_BUILD_DIR) / "mus" / "intro" / "intro.mid")) {
         tracks.push_back("mus\\intro\\intro.mid");
         buildPlaylist();
         EXPECT_FALSE(playlist().empty());
-        for (const MusicTrack& track : playlist()) {
+        for (const MusicTrack& track : playlist())
             tracks.push_back("mus\\" + track.fileName);
-        }
     }
     for (const std::string& track : tracks) {
         playMusicFile(track);
@@ -148,9 +139,8 @@ TEST(MusicOff, WithoutThePlayerNothingHappens)
     ASSERT_FALSE(g_musicReady);
     buildPlaylist(writeMusicFolder());
     playNextTrack();
-    for (const MusicTrack& track : playlist()) {
-        EXPECT_EQ(track.playCount, 0u);
-    }
+    const std::vector<std::uint32_t> counts = playCounts();
+    EXPECT_EQ(std::count(counts.begin(), counts.end(), 0u), static_cast<std::ptrdiff_t>(counts.size()));
     playMusicFile("mus\\intro\\intro.mid");
     EXPECT_TRUE(currentMusicFile().empty());
     shutdownMusic();

@@ -11,12 +11,10 @@
 namespace dh {
 namespace {
 
-using audiotest::pcm16;
-
-std::unique_ptr<SoundBuffer> monoBuffer(const std::shared_ptr<SoundMixer>& mixer,
-                                        const std::vector<std::int16_t>& samples, std::uint32_t rate)
+std::unique_ptr<SoundBuffer> monoBuffer(const std::shared_ptr<SoundMixer>& mixer, const std::vector<std::int16_t>& samples,
+                                        std::uint32_t rate)
 {
-    const std::vector<std::uint8_t> bytes = pcm16(samples);
+    const std::vector<std::uint8_t> bytes = audiotest::pcm16(samples);
     return SoundBuffer::create(mixer, {1, rate, 16}, bytes.data(), bytes.size());
 }
 
@@ -32,12 +30,11 @@ TEST(SoundMixer, VolumeAndPanFollowTheDecibelRules)
     auto mixer = std::make_shared<SoundMixer>(44100);
     auto buffer = monoBuffer(mixer, std::vector<std::int16_t>(1000, 10000), 44100);
     ASSERT_TRUE(buffer);
-    struct Case {
+    // Each side at 10000 x 10^(hundredths / 2000).
+    const struct {
         int volume, pan;
         double left, right;
-    };
-    // Expected levels: 10000 x 10^(hundredths / 2000) on each side.
-    const Case cases[] = {
+    } cases[] = {
         {0, 0, 10000, 10000},
         {-600, 0, 10000 * std::pow(10.0, -0.3), 10000 * std::pow(10.0, -0.3)},
         {0, 10000, 0.1, 10000},
@@ -46,7 +43,7 @@ TEST(SoundMixer, VolumeAndPanFollowTheDecibelRules)
         {-10000, 0, 0.1, 0.1},
         {500, 20000, 0.1, 10000},  // clamped to 0 dB and fully right
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         buffer->setVolume(c.volume);
         buffer->setPan(c.pan);
         buffer->play(true);
@@ -57,23 +54,21 @@ TEST(SoundMixer, VolumeAndPanFollowTheDecibelRules)
     }
 }
 
-TEST(SoundMixer, DecodesEightBitAndStereoSources)
+TEST(SoundMixer, DecodesEightBitAndStereoSourcesAndRefusesOthers)
 {
     auto mixer = std::make_shared<SoundMixer>(8000);
     const std::uint8_t eight[] = {255, 0, 128, 192};
     auto unsignedMono = SoundBuffer::create(mixer, {1, 8000, 8}, eight, sizeof eight);
     ASSERT_TRUE(unsignedMono);
     unsignedMono->play(false);
-    auto out = render(*mixer, 5);
-    const std::int16_t expectedMono[] = {127 * 256, 127 * 256, -128 * 256, -128 * 256, 0, 0, 64 * 256, 64 * 256, 0, 0};
-    EXPECT_EQ(out, std::vector<std::int16_t>(std::begin(expectedMono), std::end(expectedMono)));
+    EXPECT_EQ(render(*mixer, 5), (std::vector<std::int16_t>{127 * 256, 127 * 256, -128 * 256, -128 * 256, 0, 0, 64 * 256,
+                                                            64 * 256, 0, 0}));
 
-    const std::vector<std::uint8_t> stereo = pcm16({1000, -2000, 3000, -4000});
+    const std::vector<std::uint8_t> stereo = audiotest::pcm16({1000, -2000, 3000, -4000});
     auto stereoBuffer = SoundBuffer::create(mixer, {2, 8000, 16}, stereo.data(), stereo.size());
     ASSERT_TRUE(stereoBuffer);
     stereoBuffer->play(false);
-    out = render(*mixer, 3);
-    EXPECT_EQ(out, (std::vector<std::int16_t>{1000, -2000, 3000, -4000, 0, 0}));
+    EXPECT_EQ(render(*mixer, 3), (std::vector<std::int16_t>{1000, -2000, 3000, -4000, 0, 0}));
 
     EXPECT_FALSE(SoundBuffer::create(mixer, {3, 8000, 16}, stereo.data(), stereo.size()));
     EXPECT_FALSE(SoundBuffer::create(mixer, {1, 8000, 24}, stereo.data(), stereo.size()));
@@ -81,7 +76,7 @@ TEST(SoundMixer, DecodesEightBitAndStereoSources)
     EXPECT_FALSE(SoundBuffer::create(mixer, {2, 8000, 16}, stereo.data(), 3));
 }
 
-TEST(SoundMixer, OneShotStopsAtItsEndAndDuplicatesShareSettings)
+TEST(SoundMixer, DuplicatesShareSettingsPlayOnceAndRunOutOfVoicesCleanly)
 {
     auto mixer = std::make_shared<SoundMixer>(44100);
     auto original = monoBuffer(mixer, std::vector<std::int16_t>(300, 5000), 44100);
@@ -91,7 +86,6 @@ TEST(SoundMixer, OneShotStopsAtItsEndAndDuplicatesShareSettings)
     ASSERT_TRUE(copy);
     EXPECT_EQ(copy->volume(), -2000);
     EXPECT_EQ(copy->pan(), 2000);
-    EXPECT_EQ(copy->frequency(), 44100u);
     EXPECT_FALSE(copy->isPlaying());
 
     copy->setVolume(0);
@@ -104,12 +98,17 @@ TEST(SoundMixer, OneShotStopsAtItsEndAndDuplicatesShareSettings)
     EXPECT_FALSE(copy->isPlaying());
     EXPECT_EQ(original->volume(), -2000);
 
-    copy->setFrequency(50);
-    EXPECT_EQ(copy->frequency(), 100u);
-    copy->setFrequency(300000);
-    EXPECT_EQ(copy->frequency(), 200000u);
-    copy->setFrequency(0);
-    EXPECT_EQ(copy->frequency(), 44100u);
+    for (const auto& [asked, got] : {std::pair{50u, 100u}, {300000u, 200000u}, {0u, 44100u}}) {
+        copy->setFrequency(asked);
+        EXPECT_EQ(copy->frequency(), got) << asked;
+    }
+
+    std::vector<std::unique_ptr<SoundBuffer>> copies;
+    while (auto another = original->duplicate())
+        copies.push_back(std::move(another));
+    EXPECT_EQ(copies.size(), SoundMixer::kVoices - 2);
+    copies.pop_back();
+    EXPECT_TRUE(original->duplicate());
 }
 
 TEST(SoundMixer, LoopingBufferLoopsSeamlessly)
@@ -120,13 +119,12 @@ TEST(SoundMixer, LoopingBufferLoopsSeamlessly)
     auto buffer = monoBuffer(mixer, cycle, 44100);
     buffer->play(true);
     const auto out = render(*mixer, 4000);
-    for (std::size_t i = 0; i < 4000; ++i) {
+    for (std::size_t i = 0; i < 4000; ++i)
         ASSERT_EQ(out[2 * i], cycle[i % 400]) << i;
-    }
     EXPECT_TRUE(buffer->isPlaying());
 
-    // At half speed every output frame between two sample frames is their
-    // mean, and across the loop point that is the last and the first frame.
+    // At half speed every other output frame is the mean of two sample frames,
+    // across the loop point of the last and the first.
     buffer->stop();
     auto slow = monoBuffer(mixer, cycle, 22050);
     slow->play(true);
@@ -146,30 +144,16 @@ TEST(SoundMixer, SumsVoicesAndSaturates)
     auto second = loud->duplicate();
     loud->play(false);
     quiet->play(false);
-    auto out = render(*mixer, 1);
-    EXPECT_EQ(out[0], 29000);
+    EXPECT_EQ(render(*mixer, 1)[0], 29000);
     second->play(false);
-    out = render(*mixer, 1);
-    EXPECT_EQ(out[0], 32767);
+    EXPECT_EQ(render(*mixer, 1)[0], 32767);
 
+    // Mixed into music already in the output.
     std::vector<std::int16_t> music = {-32000, -32000};
     loud->stop();
     quiet->stop();
     mixer->mixInto(music.data(), 1);
     EXPECT_EQ(music[0], -2000);
-}
-
-TEST(SoundMixer, DuplicationFailsCleanlyWhenEveryVoiceIsTaken)
-{
-    auto mixer = std::make_shared<SoundMixer>(44100);
-    auto original = monoBuffer(mixer, {1, 2, 3}, 44100);
-    std::vector<std::unique_ptr<SoundBuffer>> copies;
-    while (auto copy = original->duplicate()) {
-        copies.push_back(std::move(copy));
-    }
-    EXPECT_EQ(copies.size(), SoundMixer::kVoices - 1);
-    copies.pop_back();
-    EXPECT_TRUE(original->duplicate());
 }
 
 }

@@ -36,114 +36,98 @@ protected:
         g_soundEnabled = true;
     }
 
-    std::vector<std::int16_t> render(std::size_t frames)
+    static std::vector<std::int16_t> render(std::size_t frames)
     {
         std::vector<std::int16_t> out(2 * frames);
         g_soundDevice->render(out.data(), frames);
         return out;
     }
 
-    SoundSet::Entry& entry(std::uint32_t handle)
+    SoundBuffer& buffer(std::uint32_t handle)
     {
-        for (std::uint32_t i = 0; i < set->count; ++i) {
-            if (set->entries[i].handle == handle) {
-                return set->entries[i];
-            }
-        }
+        for (std::uint32_t i = 0; i < set->count; ++i)
+            if (set->entries[i].handle == handle)
+                return *set->entries[i].buffer;
         ADD_FAILURE() << "no entry " << handle;
-        return set->entries[0];
+        return *set->entries[0].buffer;
+    }
+
+    // A tone at (x, y, z) with the given range and pitch.
+    std::uint32_t at(float x, float y, float z, float range = 96000, float pitch = 1, bool loop = true)
+    {
+        return playSoundAt(*set, tone.get(), x, y, z, range, pitch, loop);
     }
 
     std::unique_ptr<SoundSample> tone;
     std::unique_ptr<SoundSet> set;
 };
 
-TEST_F(SoundSetTest, VolumeFallsWithDistanceAndPanFollowsTheRightAxis)
+TEST_F(SoundSetTest, VolumeFallsWithDistanceAndPanFollowsTheListenersRight)
 {
-    const std::uint32_t centre = playSoundAt(*set, tone.get(), 0, 0, 0, 1000, 1, true);
-    EXPECT_EQ(entry(centre).buffer->volume(), 0);
-    EXPECT_EQ(entry(centre).buffer->pan(), 0);
+    const std::uint32_t centre = at(0, 0, 0, 1000);
+    EXPECT_EQ(buffer(centre).volume(), 0);
+    EXPECT_EQ(buffer(centre).pan(), 0);
     auto out = render(4);
     EXPECT_EQ(out[4], 10000);
     EXPECT_EQ(out[5], 10000);
     stopSound(*set, centre);
 
-    const std::uint32_t atRange = playSoundAt(*set, tone.get(), 0, 3000, 0, 3000, 1, true);
-    EXPECT_EQ(entry(atRange).buffer->volume(), -10000);
-    out = render(64);
-    EXPECT_EQ(audiotest::soundingFrames(out), 0u);
+    const std::uint32_t atRange = at(0, 3000, 0, 3000);
+    EXPECT_EQ(buffer(atRange).volume(), -10000);
+    EXPECT_EQ(audiotest::soundingFrames(render(64)), 0u);
     setSoundPosition(*set, atRange, 0, 1500, 0);
     updateSounds(*set);
-    EXPECT_EQ(entry(atRange).buffer->volume(), -5000);
+    EXPECT_EQ(buffer(atRange).volume(), -5000);
     stopSound(*set, atRange);
 
-    const std::uint32_t right = playSoundAt(*set, tone.get(), 2000, 0, 0, 96000, 1, false);
-    EXPECT_EQ(entry(right).buffer->pan(), 10000);
-    const std::uint32_t near = playSoundAt(*set, tone.get(), 500, 0, 0, 96000, 1, false);
-    EXPECT_EQ(entry(near).buffer->pan(), 5000);
-    const std::uint32_t left = playSoundAt(*set, tone.get(), -250, 0, 0, 96000, 1, false);
-    EXPECT_EQ(entry(left).buffer->pan(), -2500);
-}
+    EXPECT_EQ(buffer(at(2000, 0, 0)).pan(), 10000);
+    EXPECT_EQ(buffer(at(500, 0, 0)).pan(), 5000);
+    EXPECT_EQ(buffer(at(-250, 0, 0)).pan(), -2500);
 
-TEST_F(SoundSetTest, ListenerMovesAndTurnsWithTheCamera)
-{
-    // A camera at (100, 0, 0) whose right axis is world -z: its view rotation
-    // has the rows right (0, 0, -1), up (0, 1, 0) and (1, 0, 0); the listener
-    // holds the negated eye point and the transpose.
+    // A camera at (100, 0, 0) whose right is world -z: the listener holds the
+    // negated eye point and the transposed view rotation.
     Matrix3 view;
     view.m = {0, 0, -1, 0, 1, 0, 1, 0, 0};
     setSoundListener(*set, Vector3{100, 0, 0}, view);
     EXPECT_EQ(set->listenerPosition, (std::array<float, 3>{-100, 0, 0}));
     EXPECT_EQ(set->listenerRotation, (std::array<float, 9>{0, 0, 1, 0, 1, 0, -1, 0, 0}));
-    const std::uint32_t handle = playSoundAt(*set, tone.get(), 100, 0, -2000, 4000, 1, true);
-    EXPECT_EQ(entry(handle).buffer->pan(), 10000);
-    EXPECT_EQ(entry(handle).buffer->volume(), -5000);
-
-    setSoundPosition(*set, handle, 100, 0, 2000);
-    EXPECT_EQ(entry(handle).buffer->pan(), 10000);  // not before the next update
+    const std::uint32_t turned = at(100, 0, -2000, 4000);
+    EXPECT_EQ(buffer(turned).pan(), 10000);
+    EXPECT_EQ(buffer(turned).volume(), -5000);
+    setSoundPosition(*set, turned, 100, 0, 2000);
+    EXPECT_EQ(buffer(turned).pan(), 10000);  // not before the next update
     updateSounds(*set);
-    EXPECT_EQ(entry(handle).buffer->pan(), -10000);
-
-    // Straight ahead or behind is centred.
-    setSoundPosition(*set, handle, 1100, 0, 0);
+    EXPECT_EQ(buffer(turned).pan(), -10000);
+    setSoundPosition(*set, turned, 1100, 0, 0);  // straight ahead
     updateSounds(*set);
-    EXPECT_EQ(entry(handle).buffer->pan(), 0);
-    EXPECT_EQ(entry(handle).buffer->volume(), -2500);
+    EXPECT_EQ(buffer(turned).pan(), 0);
+    EXPECT_EQ(buffer(turned).volume(), -2500);
 }
 
-TEST_F(SoundSetTest, PitchMapsOntoFrequency)
+TEST_F(SoundSetTest, PitchMapsOntoFrequencyAndTheRenderedSoundAgrees)
 {
     // pitch < 1: f p + (1 - p) 100; otherwise (2 - p) f + (p - 1) 200000.
-    struct Case {
-        float pitch;
-        std::uint32_t frequency;
-    };
-    for (const Case c : {Case{0.5f, 11075}, Case{1.5f, 111025}, Case{1.0f, 22050}, Case{0.0f, 100},
-                         Case{2.0f, 200000}, Case{-1.0f, 100}, Case{7.0f, 200000}, Case{0.25f, 5587}}) {
-        const std::uint32_t handle = playSoundAt(*set, tone.get(), 0, 0, 0, 100, c.pitch, true);
-        EXPECT_EQ(entry(handle).buffer->frequency(), c.frequency) << c.pitch;
+    for (const auto& [pitch, frequency] : {std::pair{0.5f, 11075u}, {1.5f, 111025u}, {1.0f, 22050u}, {0.0f, 100u},
+                                           {2.0f, 200000u}, {-1.0f, 100u}, {7.0f, 200000u}, {0.25f, 5587u}}) {
+        const std::uint32_t handle = at(0, 0, 0, 100, pitch);
+        EXPECT_EQ(buffer(handle).frequency(), frequency) << pitch;
         stopSound(*set, handle);
     }
     // A new pitch starts again from the sample's own rate.
-    const std::uint32_t handle = playSoundAt(*set, tone.get(), 0, 0, 0, 100, 1.5f, true);
+    const std::uint32_t handle = at(0, 0, 0, 100, 1.5f);
     setSoundPitch(*set, handle, 0.5f);
-    EXPECT_EQ(entry(handle).buffer->frequency(), 11075u);
+    EXPECT_EQ(buffer(handle).frequency(), 11075u);
     setSoundPitch(*set, handle, 1.5f);
-    EXPECT_EQ(entry(handle).buffer->frequency(), 111025u);
-}
+    EXPECT_EQ(buffer(handle).frequency(), 111025u);
+    stopSound(*set, handle);
 
-TEST_F(SoundSetTest, RenderedLengthAndPitchFollowTheFrequency)
-{
-    // Half a second of a 1000 Hz sine at 22050 Hz.
+    // Half a second of 1000 Hz at 22050 Hz, counted in the 44100 Hz output.
     const auto sine = makeSample(audiotest::sine(1000.0, 22050, 11025), 22050);
-    for (const float pitch : {0.5f, 1.5f}) {
-        const double frequency = pitch < 1.0f ? 11075.0 : 111025.0;
-        const std::uint32_t handle = playSoundAt(*set, sine.get(), 0, 0, 0, 100, pitch, false);
-        ASSERT_NE(handle, 0u);
+    for (const auto& [pitch, frequency] : {std::pair{0.5f, 11075.0}, {1.5f, 111025.0}}) {
+        ASSERT_NE(playSoundAt(*set, sine.get(), 0, 0, 0, 100, pitch, false), 0u);
         const auto out = render(60000);
-        const double expectedFrames = 11025.0 / frequency * 44100.0;
         const std::size_t frames = audiotest::soundingFrames(out);
-        EXPECT_NEAR(static_cast<double>(frames), expectedFrames, 2.0) << pitch;
+        EXPECT_NEAR(static_cast<double>(frames), 11025.0 / frequency * 44100.0, 2.0) << pitch;
         const double heard = audiotest::zeroCrossings(out, 0, frames, 0) / 2.0 / (frames / 44100.0);
         EXPECT_NEAR(heard, 1000.0 * frequency / 22050.0, 1000.0 * frequency / 22050.0 * 0.01) << pitch;
         updateSounds(*set);
@@ -155,12 +139,11 @@ TEST_F(SoundSetTest, FullSetRefusesAndHandlesWrapToOne)
 {
     g_nextSoundHandle = 1;
     std::set<std::uint32_t> handles;
-    for (std::uint32_t i = 0; i < SoundSet::kCapacity; ++i) {
-        handles.insert(playSoundAt(*set, tone.get(), 0, 0, 0, 100, 1, true));
-    }
+    for (std::uint32_t i = 0; i < SoundSet::kCapacity; ++i)
+        handles.insert(at(0, 0, 0, 100));
     EXPECT_EQ(handles.size(), 512u);
     EXPECT_EQ(handles.count(0), 0u);
-    EXPECT_EQ(playSoundAt(*set, tone.get(), 0, 0, 0, 100, 1, true), 0u);
+    EXPECT_EQ(at(0, 0, 0, 100), 0u);
     EXPECT_EQ(set->count, 512u);
     clearSoundSet(*set);
     EXPECT_EQ(set->count, 0u);
@@ -170,22 +153,22 @@ TEST_F(SoundSetTest, FullSetRefusesAndHandlesWrapToOne)
     SoundSet other(g_soundDevice);
     EXPECT_EQ(playSoundAt(other, tone.get(), 0, 0, 0, 100, 1, false), 513u);
     g_nextSoundHandle = 0xFFFFFFFFu;
-    EXPECT_EQ(playSoundAt(*set, tone.get(), 0, 0, 0, 100, 1, false), 0xFFFFFFFFu);
+    EXPECT_EQ(at(0, 0, 0, 100, 1, false), 0xFFFFFFFFu);
     EXPECT_EQ(playSoundAt(other, tone.get(), 0, 0, 0, 100, 1, false), 1u);
 
-    EXPECT_EQ(playSoundAt(*set, nullptr, 0, 0, 0, 100, 1, false), 0u);
     SoundSample silent;
+    EXPECT_EQ(playSoundAt(*set, nullptr, 0, 0, 0, 100, 1, false), 0u);
     EXPECT_EQ(playSoundAt(*set, &silent, 0, 0, 0, 100, 1, false), 0u);
     SoundSet deviceless(nullptr);
     EXPECT_EQ(playSoundAt(deviceless, tone.get(), 0, 0, 0, 100, 1, false), 0u);
 }
 
-TEST_F(SoundSetTest, StopAndUpdateKeepTheEntriesPacked)
+TEST_F(SoundSetTest, StopUpdatePauseAndResumeKeepTheEntriesPacked)
 {
     const auto shortBeep = makeSample(std::vector<std::int16_t>(100, 3000), 44100);
-    const std::uint32_t a = playSoundAt(*set, tone.get(), 0, 0, 0, 100, 1, true);
+    const std::uint32_t a = at(0, 0, 0, 100);
     const std::uint32_t b = playSoundAt(*set, shortBeep.get(), 0, 0, 0, 100, 1, false);
-    const std::uint32_t c = playSoundAt(*set, tone.get(), 0, 0, 0, 100, 1, true);
+    const std::uint32_t c = at(0, 0, 0, 100);
     stopSound(*set, 0);
     stopSound(*set, 12345);
     EXPECT_EQ(set->count, 3u);
@@ -193,69 +176,31 @@ TEST_F(SoundSetTest, StopAndUpdateKeepTheEntriesPacked)
     ASSERT_EQ(set->count, 2u);
     EXPECT_EQ(set->entries[0].handle, c);
     EXPECT_EQ(set->entries[1].handle, b);
-
     render(200);  // the beep ends
     updateSounds(*set);
     ASSERT_EQ(set->count, 1u);
     EXPECT_EQ(set->entries[0].handle, c);
     setSoundPosition(*set, b, 1, 2, 3);  // gone: nothing happens
     setSoundPitch(*set, b, 2);
-    EXPECT_EQ(set->entries[0].buffer->frequency(), 22050u);
-}
+    EXPECT_EQ(buffer(c).frequency(), 22050u);
 
-TEST_F(SoundSetTest, PausingAndResumingKeepsTheEntries)
-{
-    const std::uint32_t engine = playSoundAt(*set, tone.get(), 0, 0, 0, 100, 1, true);
     pauseSounds(*set);
     EXPECT_TRUE(set->paused);
-    const std::uint32_t late = playSoundAt(*set, tone.get(), 10, 0, 0, 100, 1, true);
+    const std::uint32_t late = at(10, 0, 0, 100);
     EXPECT_NE(late, 0u);
     EXPECT_EQ(audiotest::soundingFrames(render(256)), 0u);
     updateSounds(*set);
     EXPECT_EQ(set->count, 2u);
-
     resumeSounds(*set);
     EXPECT_FALSE(set->paused);
     updateSounds(*set);
     ASSERT_EQ(set->count, 2u);
-    EXPECT_TRUE(entry(engine).buffer->isPlaying());
-    EXPECT_TRUE(entry(late).buffer->isPlaying());
+    EXPECT_TRUE(buffer(c).isPlaying());
+    EXPECT_TRUE(buffer(late).isPlaying());
     EXPECT_GT(audiotest::soundingFrames(render(256)), 0u);
 }
 
-TEST_F(SoundSetTest, SoundSwitchedOffSilencesOnlyInterfaceSounds)
-{
-    const auto click = makeSample(std::vector<std::int16_t>(4000, 8000), 44100);
-    playSound(click.get());
-    EXPECT_EQ(render(1)[0], 8000);
-    stopAllSounds();
-    EXPECT_EQ(audiotest::soundingFrames(render(16)), 0u);
-
-    g_soundEnabled = false;
-    playSound(click.get());
-    EXPECT_EQ(audiotest::soundingFrames(render(16)), 0u);
-    playSoundAt(*set, click.get(), 0, 0, 0, 100, 1, false);
-    EXPECT_EQ(render(1)[0], 8000);
-
-    playSound(nullptr);
-    SoundSample silent;
-    playSound(&silent);
-}
-
-TEST_F(SoundSetTest, SamplesAreFoundByTheirFileNames)
-{
-    const std::filesystem::path folder = std::filesystem::path(DH_BUILD_DIR) / "snd";
-    loadSoundList();
-    EXPECT_EQ(findSample("snd//collision2.wav"), sample::collision2);
-    EXPECT_EQ(findSample("snd\\dock.wav"), sample::dock);
-    EXPECT_EQ(findSample("snd//nothing.wav"), nullptr);
-    ASSERT_NE(sample::collision2, nullptr);
-    EXPECT_EQ(sample::collision2->buffer != nullptr, std::filesystem::exists(folder / "collision2.wav"));
-    releaseSoundList();
-    EXPECT_EQ(findSample("snd//collision2.wav"), nullptr);
-}
-
-TEST_F(SoundSetTest, InterfaceSoundsOverlapAndFinish)
+TEST_F(SoundSetTest, InterfaceSoundsOverlapFinishAndFallSilentWithSoundOff)
 {
     const auto click = makeSample(std::vector<std::int16_t>(100, 1000), 44100);
     playSound(click.get());
@@ -263,14 +208,37 @@ TEST_F(SoundSetTest, InterfaceSoundsOverlapAndFinish)
     auto out = render(150);
     EXPECT_EQ(out[0], 2000);
     EXPECT_EQ(audiotest::soundingFrames(out), 100u);
-    // The finished copies are released at the next start; the pool has room
-    // for far more plays than it has voices.
+    // Finished copies are released at the next start: far more plays than voices.
     for (std::size_t i = 0; i < 2 * SoundMixer::kVoices; ++i) {
         playSound(click.get());
         render(100);
     }
     playSound(click.get());
     EXPECT_EQ(render(1)[0], 1000);
+    stopAllSounds();
+    EXPECT_EQ(audiotest::soundingFrames(render(16)), 0u);
+
+    g_soundEnabled = false;
+    playSound(click.get());
+    EXPECT_EQ(audiotest::soundingFrames(render(16)), 0u);
+    playSoundAt(*set, click.get(), 0, 0, 0, 100, 1, false);
+    EXPECT_EQ(render(1)[0], 1000);
+    playSound(nullptr);
+    SoundSample silent;
+    playSound(&silent);
+}
+
+TEST_F(SoundSetTest, SamplesAreFoundByTheirFileNames)
+{
+    loadSoundList();
+    EXPECT_EQ(findSample("snd//collision2.wav"), sample::collision2);
+    EXPECT_EQ(findSample("snd\\dock.wav"), sample::dock);
+    EXPECT_EQ(findSample("snd//nothing.wav"), nullptr);
+    ASSERT_NE(sample::collision2, nullptr);
+    EXPECT_EQ(sample::collision2->buffer != nullptr,
+              std::filesystem::exists(std::filesystem::path(DH_BUILD_DIR) / "snd" / "collision2.wav"));
+    releaseSoundList();
+    EXPECT_EQ(findSample("snd//collision2.wav"), nullptr);
 }
 
 }

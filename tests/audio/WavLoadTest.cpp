@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "audio/AudioTestFiles.h"
@@ -10,171 +11,116 @@
 namespace dh {
 namespace {
 
-using audiotest::WavSpec;
+using audiotest::WavLayout;
 
 class WavLoad : public ::testing::Test {
 protected:
     void SetUp() override { initOfflineSoundDevice(22050); }
     void TearDown() override { shutdownSoundDevice(); }
 
-    // Each test writes into a folder of its own, so tests may run at once.
-    static std::string folder()
-    {
-        return std::string("wav-") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    }
+    // A folder of each test's own, so tests may run at once.
+    static std::string folder() { return std::string("wav-") + ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
-    std::unique_ptr<SoundSample> load(const std::string& name, const WavSpec& spec)
+    std::unique_ptr<SoundSample> load(const std::string& name, const WavLayout& layout)
     {
-        audiotest::writeFile(audiotest::outputFolder(folder()) / name, audiotest::wavBytes(spec));
+        audiotest::writeFile(audiotest::outputFolder(folder()) / name, audiotest::wavBytes(layout));
         return loadWav(audiotest::assetName(folder(), name));
     }
 
-    // What the sample sounds like played once at its own rate.
-    std::vector<std::int16_t> leftChannel(const SoundSample& sample, std::size_t frames)
+    // The left channel of the sample played once at its own rate.
+    static std::vector<std::int16_t> played(const SoundSample& sample, std::size_t frames)
     {
         auto voice = sample.buffer->duplicate();
         voice->play(false);
         std::vector<std::int16_t> out(2 * frames);
         g_soundDevice->render(out.data(), frames);
         std::vector<std::int16_t> left;
-        for (std::size_t i = 0; i < frames; ++i) {
+        for (std::size_t i = 0; i < frames; ++i)
             left.push_back(out[2 * i]);
-        }
         return left;
     }
 };
 
-WavSpec validSpec()
+WavLayout valid()
 {
-    WavSpec spec;
-    spec.data = audiotest::pcm16({100, 200, 300, 400});
-    return spec;
+    WavLayout layout;
+    layout.data = audiotest::pcm16({100, 200, 300, 400});
+    return layout;
 }
 
-TEST_F(WavLoad, AcceptsPcmAndSkipsOtherChunks)
+template <typename Change>
+WavLayout bent(Change change)
 {
-    auto plain = load("plain.wav", validSpec());
-    ASSERT_TRUE(plain->buffer);
-    EXPECT_EQ(plain->buffer->frequency(), 22050u);
-    EXPECT_EQ(leftChannel(*plain, 5), (std::vector<std::int16_t>{100, 200, 300, 400, 0}));
+    WavLayout layout = valid();
+    change(layout);
+    return layout;
+}
 
-    WavSpec listFirst = validSpec();
-    listFirst.chunksBeforeData = {'L', 'I', 'S', 'T', 6, 0, 0, 0, 'I', 'N', 'F', 'O', 'x', 'y'};
-    auto withList = load("list.wav", listFirst);
-    ASSERT_TRUE(withList->buffer);
-    EXPECT_EQ(leftChannel(*withList, 5), (std::vector<std::int16_t>{100, 200, 300, 400, 0}));
+TEST_F(WavLoad, AcceptsPcmSkipsOtherChunksAndTrimsBadData)
+{
+    const std::pair<const char*, WavLayout> cases[] = {
+        {"plain", valid()},
+        {"LIST first", bent([](WavLayout& l) { l.chunksBeforeData = {'L', 'I', 'S', 'T', 6, 0, 0, 0, 'I', 'N', 'F', 'O', 'x', 'y'}; })},
+        {"odd chunk and its pad byte", bent([](WavLayout& l) { l.chunksBeforeData = {'n', 'o', 't', 'e', 3, 0, 0, 0, 'a', 'b', 'c', 0}; })},
+        {"data size past the end", bent([](WavLayout& l) { l.dataSizeField = 1000; })},
+        {"part of a frame", bent([](WavLayout& l) { l.data.push_back(0x7F); })},
+    };
+    for (const auto& [what, layout] : cases) {
+        const auto sample = load("good.wav", layout);
+        ASSERT_TRUE(sample->buffer) << what;
+        EXPECT_EQ(sample->buffer->frequency(), 22050u);
+        EXPECT_EQ(played(*sample, 5), (std::vector<std::int16_t>{100, 200, 300, 400, 0})) << what;
+    }
+    EXPECT_EQ(load("extra.wav", bent([](WavLayout& l) { l.extraFormatBytes = 2; l.rate = 11025; }))->buffer->frequency(), 11025u);
 
-    // An odd-sized chunk is followed by a pad byte.
-    WavSpec odd = validSpec();
-    odd.chunksBeforeData = {'n', 'o', 't', 'e', 3, 0, 0, 0, 'a', 'b', 'c', 0};
-    auto withOdd = load("odd.wav", odd);
-    ASSERT_TRUE(withOdd->buffer);
-    EXPECT_EQ(leftChannel(*withOdd, 5), (std::vector<std::int16_t>{100, 200, 300, 400, 0}));
-
-    WavSpec extended = validSpec();
-    extended.extraFormatBytes = 2;
-    extended.rate = 11025;
-    auto withExtra = load("extra.wav", extended);
-    ASSERT_TRUE(withExtra->buffer);
-    EXPECT_EQ(withExtra->buffer->frequency(), 11025u);
-
-    WavSpec eightStereo;
+    WavLayout eightStereo;
     eightStereo.channels = 2;
     eightStereo.bits = 8;
     eightStereo.data = {128, 255, 0, 128};
-    auto stereo = load("stereo8.wav", eightStereo);
+    const auto stereo = load("stereo8.wav", eightStereo);
     ASSERT_TRUE(stereo->buffer);
-    EXPECT_EQ(leftChannel(*stereo, 3), (std::vector<std::int16_t>{0, -32768, 0}));
+    EXPECT_EQ(played(*stereo, 3), (std::vector<std::int16_t>{0, -32768, 0}));
 }
 
-TEST_F(WavLoad, RejectsWrongHeaders)
+TEST_F(WavLoad, RejectsWrongHeadersAndMissingData)
 {
-    auto rejected = [&](const char* name, WavSpec spec) { EXPECT_FALSE(load(name, spec)->buffer) << name; };
-    WavSpec spec = validSpec();
-    spec.riff = "RIFX";
-    rejected("riff.wav", spec);
-    spec = validSpec();
-    spec.wave = "AVI ";
-    rejected("wave.wav", spec);
-    spec = validSpec();
-    spec.fmt = "fmt_";
-    rejected("fmt.wav", spec);
-    spec = validSpec();
-    spec.formatTag = 3;
-    spec.bits = 32;
-    rejected("float.wav", spec);
-    spec = validSpec();
-    spec.channels = 3;
-    spec.data = audiotest::pcm16({1, 2, 3});
-    rejected("three.wav", spec);
-    spec = validSpec();
-    spec.rate = 0;
-    rejected("rate.wav", spec);
-    spec = validSpec();
-    spec.bits = 24;
-    rejected("bits24.wav", spec);
+    const std::pair<const char*, WavLayout> cases[] = {
+        {"RIFX", bent([](WavLayout& l) { l.riff = "RIFX"; })},
+        {"AVI", bent([](WavLayout& l) { l.wave = "AVI "; })},
+        {"fmt_", bent([](WavLayout& l) { l.fmt = "fmt_"; })},
+        {"float format 3", bent([](WavLayout& l) { l.formatTag = 3; l.bits = 32; })},
+        {"three channels", bent([](WavLayout& l) { l.channels = 3; l.data = audiotest::pcm16({1, 2, 3}); })},
+        {"rate 0", bent([](WavLayout& l) { l.rate = 0; })},
+        {"24 bits", bent([](WavLayout& l) { l.bits = 24; })},
+        {"empty data", bent([](WavLayout& l) { l.data.clear(); })},
+        {"no data chunk", bent([](WavLayout& l) { l.writeData = false; })},
+        {"a chunk past the end", bent([](WavLayout& l) { l.chunksBeforeData = {'L', 'I', 'S', 'T', 0xF0, 0xFF, 0xFF, 0xFF}; })},
+        {"less than a frame", bent([](WavLayout& l) { l.data = {0x10}; })},
+    };
+    for (const auto& [what, layout] : cases)
+        EXPECT_FALSE(load("bad.wav", layout)->buffer) << what;
 
     audiotest::writeFile(audiotest::outputFolder(folder()) / "short.wav", {'R', 'I', 'F', 'F', 0, 0});
     EXPECT_FALSE(loadWav(audiotest::assetName(folder(), "short.wav"))->buffer);
-}
-
-TEST_F(WavLoad, RejectsOrTrimsBadData)
-{
-    WavSpec empty = validSpec();
-    empty.data.clear();
-    EXPECT_FALSE(load("empty.wav", empty)->buffer);
-
-    WavSpec noData = validSpec();
-    noData.writeData = false;
-    EXPECT_FALSE(load("nodata.wav", noData)->buffer);
-
-    // A chunk claiming more bytes than the file holds leaves no data chunk.
-    WavSpec hugeChunk = validSpec();
-    hugeChunk.chunksBeforeData = {'L', 'I', 'S', 'T', 0xF0, 0xFF, 0xFF, 0xFF};
-    EXPECT_FALSE(load("hugechunk.wav", hugeChunk)->buffer);
-
-    // The data that is there plays; the missing rest is not read.
-    WavSpec truncated = validSpec();
-    truncated.dataSizeField = 1000;
-    auto cut = load("truncated.wav", truncated);
-    ASSERT_TRUE(cut->buffer);
-    EXPECT_EQ(leftChannel(*cut, 5), (std::vector<std::int16_t>{100, 200, 300, 400, 0}));
-
-    WavSpec partFrame = validSpec();
-    partFrame.data.push_back(0x7F);
-    auto whole = load("partframe.wav", partFrame);
-    ASSERT_TRUE(whole->buffer);
-    EXPECT_EQ(leftChannel(*whole, 5), (std::vector<std::int16_t>{100, 200, 300, 400, 0}));
-
-    WavSpec lessThanAFrame = validSpec();
-    lessThanAFrame.data = {0x10};
-    EXPECT_FALSE(load("oneByte.wav", lessThanAFrame)->buffer);
-}
-
-TEST_F(WavLoad, MissingFileOrNoDeviceGivesASilentSample)
-{
     EXPECT_FALSE(loadWav(audiotest::assetName(folder(), "absent.wav"))->buffer);
     EXPECT_FALSE(loadWav("")->buffer);
-    load("plain.wav", validSpec());
+    load("plain.wav", valid());
     shutdownSoundDevice();
     EXPECT_FALSE(loadWav(audiotest::assetName(folder(), "plain.wav"))->buffer);
 }
 
 TEST_F(WavLoad, EveryGeneratedSampleLoads)
 {
-    const std::filesystem::path folder = std::filesystem::path(DH_BUILD_DIR) / "snd";
-    if (!std::filesystem::exists(folder / "buttonOver.wav")) {
-        GTEST_SKIP() << "no generated sounds in " << folder;
-    }
+    if (!std::filesystem::exists(std::filesystem::path(DH_BUILD_DIR) / "snd" / "buttonOver.wav"))
+        GTEST_SKIP() << "no generated sounds";
     loadSoundList();
     for (const SampleFile& file : kSampleFiles) {
         ASSERT_NE(*file.sample, nullptr) << file.fileName;
         EXPECT_TRUE((*file.sample)->buffer) << file.fileName;
     }
     releaseSoundList();
-    for (const SampleFile& file : kSampleFiles) {
+    for (const SampleFile& file : kSampleFiles)
         EXPECT_EQ(*file.sample, nullptr) << file.fileName;
-    }
 }
 
 }

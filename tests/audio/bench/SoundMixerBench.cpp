@@ -10,15 +10,13 @@
 namespace dh {
 namespace {
 
-// One output callback's worth of mixing (1024 frames at 44100 Hz, about
-// 23 ms of sound) with a number of playing voices at assorted rates.
+// One output callback (1024 frames at 44100 Hz, about 23 ms) with a number of voices at assorted rates.
 void mixCallback(benchmark::State& state)
 {
     auto mixer = std::make_shared<SoundMixer>(44100);
     std::vector<std::int16_t> pcm(44100);
-    for (std::size_t i = 0; i < pcm.size(); ++i) {
+    for (std::size_t i = 0; i < pcm.size(); ++i)
         pcm[i] = static_cast<std::int16_t>(8000.0 * std::sin(0.05 * static_cast<double>(i)));
-    }
     auto sample = SoundBuffer::create(mixer, {1, 22050, 16}, pcm.data(), 2 * pcm.size());
     std::vector<std::unique_ptr<SoundBuffer>> voices;
     for (int i = 0; i < state.range(0); ++i) {
