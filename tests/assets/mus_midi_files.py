@@ -1,14 +1,9 @@
 #!/usr/bin/env python3
-"""Reads every generated music track with an independent MIDI chunk reader.
-
-Usage: mus_midi_files.py <build dir>
-Checks the header and chunk lengths, parses every event (running status
-included), requires each track to end with its end-of-track event, and
-measures each track's length from its tempo map.
-"""
-import glob
-import os
+"""Every music track read with a MIDI chunk reader of our own: header and chunk
+lengths, every event (running status included), an end-of-track closing each
+track, every note released, and the length from the tempo map."""
 import sys
+from pathlib import Path
 
 DATA_LENGTHS = {0x80: 2, 0x90: 2, 0xA0: 2, 0xB0: 2, 0xC0: 1, 0xD0: 1, 0xE0: 2}
 
@@ -17,104 +12,77 @@ class MidiError(Exception):
     pass
 
 
-def read_varlen(data, pos, end):
+def require(ok, message):
+    if not ok:
+        raise MidiError(message)
+
+
+def varlen(data, pos, end):
     value = 0
     for _ in range(4):
-        if pos >= end:
-            raise MidiError("variable-length number runs past the chunk")
-        byte = data[pos]
+        require(pos < end, "variable-length number runs past the chunk")
+        value = (value << 7) | (data[pos] & 0x7F)
         pos += 1
-        value = (value << 7) | (byte & 0x7F)
-        if not byte & 0x80:
+        if not data[pos - 1] & 0x80:
             return value, pos
     raise MidiError("variable-length number longer than 4 bytes")
 
 
 def parse_track(data, pos, end):
-    """Returns a list of (tick, kind, payload) for one MTrk body."""
-    events = []
-    tick = 0
-    running = None
-    ended = False
+    """[(tick, status, payload)] of one MTrk body; meta events have status 0xFF."""
+    events, tick, running = [], 0, None
     while pos < end:
-        if ended:
-            raise MidiError("events after end-of-track")
-        delta, pos = read_varlen(data, pos, end)
+        require(not events or events[-1][1:] != (0xFF, (0x2F, b"")), "events after end-of-track")
+        delta, pos = varlen(data, pos, end)
         tick += delta
-        if pos >= end:
-            raise MidiError("event missing after delta time")
+        require(pos < end, "event missing after delta time")
         status = data[pos]
         if status == 0xFF:
-            if pos + 2 > end:
-                raise MidiError("truncated meta event")
+            require(pos + 2 <= end, "truncated meta event")
             kind = data[pos + 1]
-            length, pos = read_varlen(data, pos + 2, end)
-            if pos + length > end:
-                raise MidiError("meta event runs past the chunk")
-            payload = bytes(data[pos:pos + length])
-            pos += length
-            running = None
-            events.append((tick, "meta", (kind, payload)))
-            if kind == 0x2F:
-                if payload:
-                    raise MidiError("end-of-track with data")
-                ended = True
+            length, pos = varlen(data, pos + 2, end)
+            require(pos + length <= end, "meta event runs past the chunk")
+            require(kind != 0x2F or length == 0, "end-of-track with data")
+            events.append((tick, 0xFF, (kind, bytes(data[pos:pos + length]))))
+            pos, running = pos + length, None
         elif status in (0xF0, 0xF7):
-            length, pos = read_varlen(data, pos + 1, end)
-            pos += length
-            running = None
+            length, pos = varlen(data, pos + 1, end)
+            pos, running = pos + length, None
         else:
             if status & 0x80:
-                pos += 1
-                running = status
-            elif running is None:
-                raise MidiError("data byte with no running status")
+                pos, running = pos + 1, status
+            require(running is not None, "data byte with no running status")
             count = DATA_LENGTHS.get(running & 0xF0)
-            if count is None:
-                raise MidiError(f"unknown status {running:#x}")
-            if pos + count > end:
-                raise MidiError("channel event runs past the chunk")
+            require(count is not None, f"unknown status {running:#x}")
+            require(pos + count <= end, "channel event runs past the chunk")
             values = tuple(data[pos:pos + count])
-            if any(v & 0x80 for v in values):
-                raise MidiError("data byte with the high bit set")
+            require(all(v < 0x80 for v in values), "data byte with the high bit set")
+            events.append((tick, running & 0xF0, (running & 0x0F,) + values))
             pos += count
-            events.append((tick, "channel", (running & 0xF0, running & 0x0F) + values))
-    if not ended:
-        raise MidiError("track does not end with FF 2F 00")
+    require(events and events[-1][1:] == (0xFF, (0x2F, b"")), "track does not end with FF 2F 00")
     return events
 
 
 def parse_file(path):
-    with open(path, "rb") as f:
-        data = f.read()
-    if data[:4] != b"MThd" or int.from_bytes(data[4:8], "big") != 6:
-        raise MidiError("no MThd header of length 6")
+    data = path.read_bytes()
+    require(data[:4] == b"MThd" and int.from_bytes(data[4:8], "big") == 6, "no MThd header of length 6")
     fmt, ntracks, division = (int.from_bytes(data[i:i + 2], "big") for i in (8, 10, 12))
-    if fmt not in (0, 1) or ntracks < 1 or (fmt == 0 and ntracks != 1):
-        raise MidiError(f"format {fmt} with {ntracks} tracks")
-    if division & 0x8000 or division == 0:
-        raise MidiError("division is not in ticks per quarter note")
-    pos = 14
-    tracks = []
+    require(fmt in (0, 1) and ntracks >= 1 and (fmt == 1 or ntracks == 1), f"format {fmt} with {ntracks} tracks")
+    require(0 < division < 0x8000, "division is not in ticks per quarter note")
+    pos, tracks = 14, []
     for _ in range(ntracks):
-        if data[pos:pos + 4] != b"MTrk":
-            raise MidiError(f"chunk {len(tracks)} is not MTrk")
-        length = int.from_bytes(data[pos + 4:pos + 8], "big")
-        body_end = pos + 8 + length
-        if body_end > len(data):
-            raise MidiError("MTrk length runs past the file")
-        tracks.append(parse_track(data, pos + 8, body_end))
-        pos = body_end
-    if pos != len(data):
-        raise MidiError("bytes after the last chunk")
+        require(data[pos:pos + 4] == b"MTrk", f"chunk {len(tracks)} is not MTrk")
+        end = pos + 8 + int.from_bytes(data[pos + 4:pos + 8], "big")
+        require(end <= len(data), "MTrk length runs past the file")
+        tracks.append(parse_track(data, pos + 8, end))
+        pos = end
+    require(pos == len(data), "bytes after the last chunk")
     return division, tracks
 
 
 def seconds_of(division, tracks):
-    tempos = sorted((t, int.from_bytes(p[1], "big")) for tr in tracks for t, k, p in tr
-                    if k == "meta" and p[0] == 0x51)
-    if not tempos:
-        raise MidiError("no tempo event")
+    tempos = sorted((t, int.from_bytes(p[1], "big")) for tr in tracks for t, s, p in tr if s == 0xFF and p[0] == 0x51)
+    require(tempos, "no tempo event")
     end = max(tr[-1][0] for tr in tracks)
     seconds, tick, tempo = 0.0, 0, 500000
     for at, value in tempos:
@@ -123,30 +91,22 @@ def seconds_of(division, tracks):
     return seconds + (end - tick) * tempo / division / 1e6
 
 
-def check_notes(tracks):
+def note_problems(tracks):
     """Every note released, every melodic channel given a program."""
-    problems = []
-    programmed = set()
-    playing = {}
-    channels = set()
-    notes = 0
-    for tr in tracks:
-        for tick, kind, payload in tr:
-            if kind != "channel":
-                continue
-            command, channel = payload[0], payload[1]
-            if command == 0xC0:
-                programmed.add(channel)
-            elif command in (0x80, 0x90):
-                key = (channel, payload[2])
-                if command == 0x90 and payload[3] > 0:
-                    if key in playing:
-                        problems.append(f"key {key} struck again while sounding at {tick}")
-                    playing[key] = tick
-                    channels.add(channel)
-                    notes += 1
-                elif key in playing:
-                    del playing[key]
+    problems, programmed, playing, channels, notes = [], set(), {}, set(), 0
+    for tick, status, payload in (e for tr in tracks for e in tr):
+        if status == 0xC0:
+            programmed.add(payload[0])
+        elif status in (0x80, 0x90):
+            key = payload[:2]
+            if status == 0x90 and payload[2] > 0:
+                if key in playing:
+                    problems.append(f"key {key} struck again while sounding at {tick}")
+                playing[key] = tick
+                channels.add(payload[0])
+                notes += 1
+            else:
+                playing.pop(key, None)
     if playing:
         problems.append(f"{len(playing)} notes never released")
     missing = sorted(c for c in channels if c != 9 and c not in programmed)
@@ -157,38 +117,23 @@ def check_notes(tracks):
     return problems
 
 
-def check(path, low, high, failures):
+def check(path, low, high):
     try:
         division, tracks = parse_file(path)
         seconds = seconds_of(division, tracks)
-    except (MidiError, IndexError) as e:
-        failures.append(f"{path}: {e}")
-        return
-    if not low <= seconds <= high:
-        failures.append(f"{path}: {seconds:.1f} s long, want {low}..{high}")
-    for problem in check_notes(tracks):
-        failures.append(f"{path}: {problem}")
-    print(f"{os.path.basename(path)}: {len(tracks)} tracks, {seconds:.1f} s")
+    except (OSError, MidiError, IndexError) as e:
+        return [f"{path}: {e}"]
+    print(f"{path.name}: {len(tracks)} tracks, {seconds:.1f} s")
+    length = [] if low <= seconds <= high else [f"{seconds:.1f} s long, want {low}..{high}"]
+    return [f"{path}: {p}" for p in length + note_problems(tracks)]
 
 
-def main():
-    mus = os.path.join(sys.argv[1], "mus")
-    failures = []
-    playlist = sorted(glob.glob(os.path.join(mus, "*.mid")))
-    if len(playlist) < 4:
-        failures.append(f"{len(playlist)} playlist tracks, want at least 4")
-    for path in playlist:
-        check(path, 120.0, 240.0, failures)
-    intro = os.path.join(mus, "intro", "intro.mid")
-    if os.path.isfile(intro):
-        # A 5 s title card and a 60 s text crawl.
-        check(intro, 60.0, 70.0, failures)
-    else:
-        failures.append("mus/intro/intro.mid missing")
-    for line in failures:
-        print("FAIL", line)
-    return 1 if failures else 0
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+mus = Path(sys.argv[1]) / "mus"
+playlist = sorted(mus.glob("*.mid"))
+failures = [] if len(playlist) >= 4 else [f"{len(playlist)} playlist tracks, want at least 4"]
+for track in playlist:
+    failures += check(track, 120.0, 240.0)
+failures += check(mus / "intro" / "intro.mid", 60.0, 70.0)  # a 5 s title card and a 60 s text crawl
+for line in failures:
+    print("FAIL", line)
+sys.exit(1 if failures else 0)
