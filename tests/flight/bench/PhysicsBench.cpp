@@ -1,8 +1,5 @@
-#include "flight/MovingGameObject.h"
-#include "flight/ObjectList.h"
+#include "flight/FlightTestObjects.h"
 #include "flight/Orientation.h"
-#include "flight/StaticGameObject.h"
-#include "rendering/Mesh.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,26 +14,16 @@ namespace {
 constexpr float kPi = std::numbers::pi_v<float>;
 constexpr float kStep = 1.0f / 60.0f;
 
-class Ship : public dh::MovingGameObject {
-public:
-    explicit Ship(dh::Mesh* shipMesh)
-    {
-        mesh = shipMesh;
-        collidable = true;
-        shield = 1e9f;
-        acceleration = 500.0f;
-    }
-};
+using Ship = flighttest::TestMover;
 
-class Station : public dh::StaticGameObject {
-public:
-    explicit Station(dh::Mesh* stationMesh)
-    {
-        mesh = stationMesh;
-        collidable = true;
-        indestructible = true;
-    }
-};
+// Ships live through every collision; the station is never damaged.
+Ship* makeShip(dh::Mesh* mesh)
+{
+    auto* ship = new Ship(nullptr, mesh);
+    ship->shield = 1e9f;
+    ship->acceleration = 500.0f;
+    return ship;
+}
 
 // A sphere of 20 rings by 25 segments: 1000 triangles, radius 2000.
 std::unique_ptr<dh::Mesh> makeStationMesh()
@@ -69,28 +56,18 @@ std::unique_ptr<dh::Mesh> makeStationMesh()
     return mesh;
 }
 
-std::unique_ptr<dh::Mesh> makeShipMesh(float half)
-{
-    auto mesh = std::make_unique<dh::Mesh>();
-    mesh->makeFallbackCube();
-    std::vector<float> positions = mesh->positions;
-    for (float& p : positions) {
-        p *= half / 256.0f;
-    }
-    mesh->setTriangles(std::move(positions), {});
-    return mesh;
-}
-
 // 17 ships (the player and 16 computer ships) hovering just off the surface
 // of the station, inside its bounding sphere test, each against all triangles.
 void stepShipsNearStation(benchmark::State& state)
 {
     const auto stationMesh = makeStationMesh();
-    const auto shipMesh = makeShipMesh(30.0f);
+    const auto shipMesh = flighttest::makeBox(30.0f);
     dh::ObjectList list;
-    list.addObject(new Station(stationMesh.get()));
+    auto* station = new flighttest::TestStatic(nullptr, stationMesh.get());
+    station->indestructible = true;
+    list.addObject(station);
     for (int i = 0; i < 17; ++i) {
-        auto* ship = new Ship(shipMesh.get());
+        auto* ship = makeShip(shipMesh.get());
         const float angle = 2.0f * kPi * static_cast<float>(i) / 17.0f;
         ship->position = {2040.0f * std::cos(angle), 0.0f, 2040.0f * std::sin(angle)};
         list.addObject(ship);
@@ -104,13 +81,13 @@ BENCHMARK(stepShipsNearStation);
 // A full moving array: every mover tests every other one, sphere against sphere.
 void stepFullMovingArray(benchmark::State& state)
 {
-    const auto shipMesh = makeShipMesh(30.0f);
+    const auto shipMesh = flighttest::makeBox(30.0f);
     dh::ObjectList list;
     std::mt19937 generator(7);
     std::uniform_real_distribution<float> coordinate(-20000.0f, 20000.0f);
     std::uniform_real_distribution<float> turn(-kPi, kPi);
     for (std::uint32_t i = 0; i < dh::ObjectList::kMaxMoving; ++i) {
-        auto* ship = new Ship(shipMesh.get());
+        auto* ship = makeShip(shipMesh.get());
         ship->position = {coordinate(generator), coordinate(generator), coordinate(generator)};
         dh::yaw(*ship, turn(generator));
         ship->targetSpeed = 200.0f;
