@@ -1,19 +1,16 @@
 #pragma once
-#include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "audio/SoundEffects.h"
 #include "gui/GuiWidget.h"
+#include "support/ToneCounter.h"
 
 // Helpers shared by the GUI tests: an interface-sound counter on the offline
 // mixer and listeners and widgets that record what reaches them.
 namespace guitest {
 
-// Gives the hover, click and pop-up samples short constant tones of different
-// loudness at the mixer's own rate; the first frame of the next mix then tells
-// how many of each started since the last look.
+// Gives the hover, click and pop-up samples tones of loudness 1, 50 and 2500.
 class SoundCounter {
 public:
     struct Counts {
@@ -22,57 +19,15 @@ public:
         int popup = 0;
     };
 
-    SoundCounter()
-    {
-        dh::initOfflineSoundDevice(kRate);
-        dh::g_soundEnabled = true;
-        over_ = tone(kOver);
-        click_ = tone(kClick);
-        popup_ = tone(kPopup);
-        dh::sample::buttonOver = over_.get();
-        dh::sample::buttonClick = click_.get();
-        dh::sample::dialogPopup = popup_.get();
-    }
-    ~SoundCounter()
-    {
-        dh::sample::buttonOver = nullptr;
-        dh::sample::buttonClick = nullptr;
-        dh::sample::dialogPopup = nullptr;
-        over_.reset();
-        click_.reset();
-        popup_.reset();
-        dh::shutdownSoundDevice();
-    }
-    SoundCounter(const SoundCounter&) = delete;
-    SoundCounter& operator=(const SoundCounter&) = delete;
-
     Counts take()
     {
-        std::vector<std::int16_t> out(2 * 2 * kFrames);
-        dh::g_soundDevice->render(out.data(), 2 * kFrames);
-        const int mix = out[0];
-        return {mix % kClick, (mix % kPopup) / kClick, mix / kPopup};
+        const auto [over, click, popup] = tones_.take();
+        return {over, click, popup};
     }
 
 private:
-    static constexpr std::uint32_t kRate = 22050;
-    static constexpr std::size_t kFrames = 4;
-    static constexpr int kOver = 1;
-    static constexpr int kClick = 50;
-    static constexpr int kPopup = 2500;
-
-    static std::unique_ptr<dh::SoundSample> tone(int amplitude)
-    {
-        auto sample = std::make_unique<dh::SoundSample>();
-        const std::vector<std::int16_t> pcm(kFrames, static_cast<std::int16_t>(amplitude));
-        sample->buffer = dh::SoundBuffer::create(dh::g_soundDevice, {1, kRate, 16}, pcm.data(),
-                                                 pcm.size() * sizeof(std::int16_t));
-        return sample;
-    }
-
-    std::unique_ptr<dh::SoundSample> over_;
-    std::unique_ptr<dh::SoundSample> click_;
-    std::unique_ptr<dh::SoundSample> popup_;
+    testsupport::ToneCounter tones_{
+        {&dh::sample::buttonOver, &dh::sample::buttonClick, &dh::sample::dialogPopup}, 50, 2500};
 };
 
 // Writes every call it gets as a line of text.

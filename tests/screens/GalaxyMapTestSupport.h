@@ -6,6 +6,7 @@
 #include "gui/GuiScreen.h"
 #include "platform/PlatformEvents.h"
 #include "screens/GuiGalaxyMap.h"
+#include "support/ToneCounter.h"
 
 #include <gtest/gtest.h>
 
@@ -27,8 +28,7 @@ inline constexpr KnownStar kCopit{"Copit", 23946580, 23624207, 35, 26};   // 1.4
 inline constexpr KnownStar kMided{"Mided", 23946580, 23624206, 36, 32};   // 2.24 ly
 inline constexpr KnownStar kMocom{"Mocom", 23946576, 23624210, 19, 16};   // 3.66 ly
 
-// Short constant tones of different loudness stand in for the three samples;
-// the first frame of the next mix tells how many of each started since the last look.
+// The system-hover, button-hover and click samples as tones of loudness 1, 50 and 2500.
 class SoundCounter {
 public:
     struct Counts {
@@ -37,57 +37,15 @@ public:
         int click = 0;
     };
 
-    SoundCounter()
-    {
-        dh::initOfflineSoundDevice(kRate);
-        dh::g_soundEnabled = true;
-        system_ = tone(kSystem);
-        over_ = tone(kOver);
-        click_ = tone(kClick);
-        dh::sample::systemOver = system_.get();
-        dh::sample::buttonOver = over_.get();
-        dh::sample::buttonClick = click_.get();
-    }
-    ~SoundCounter()
-    {
-        dh::sample::systemOver = nullptr;
-        dh::sample::buttonOver = nullptr;
-        dh::sample::buttonClick = nullptr;
-        system_.reset();
-        over_.reset();
-        click_.reset();
-        dh::shutdownSoundDevice();
-    }
-    SoundCounter(const SoundCounter&) = delete;
-    SoundCounter& operator=(const SoundCounter&) = delete;
-
     Counts take()
     {
-        std::vector<std::int16_t> out(2 * 2 * kFrames);
-        dh::g_soundDevice->render(out.data(), 2 * kFrames);
-        const int mix = out[0];
-        return {mix % kOver, (mix % kClick) / kOver, mix / kClick};
+        const auto [systemOver, buttonOver, click] = tones_.take();
+        return {systemOver, buttonOver, click};
     }
 
 private:
-    static constexpr std::uint32_t kRate = 22050;
-    static constexpr std::size_t kFrames = 4;
-    static constexpr int kSystem = 1;
-    static constexpr int kOver = 50;
-    static constexpr int kClick = 2500;
-
-    static std::unique_ptr<dh::SoundSample> tone(int amplitude)
-    {
-        auto sample = std::make_unique<dh::SoundSample>();
-        const std::vector<std::int16_t> pcm(kFrames, static_cast<std::int16_t>(amplitude));
-        sample->buffer = dh::SoundBuffer::create(dh::g_soundDevice, {1, kRate, 16}, pcm.data(),
-                                                 pcm.size() * sizeof(std::int16_t));
-        return sample;
-    }
-
-    std::unique_ptr<dh::SoundSample> system_;
-    std::unique_ptr<dh::SoundSample> over_;
-    std::unique_ptr<dh::SoundSample> click_;
+    testsupport::ToneCounter tones_{
+        {&dh::sample::systemOver, &dh::sample::buttonOver, &dh::sample::buttonClick}, 50, 2500};
 };
 
 class MapTest : public ::testing::Test {
