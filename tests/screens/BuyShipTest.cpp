@@ -14,11 +14,7 @@ namespace {
 
 using docktest::DockedGame;
 using docktest::SoundCounter;
-
-std::string text(const DockMessage& message)
-{
-    return message ? std::string(message.title) + " / " + message.text : std::string();
-}
+using docktest::text;
 
 // A shipyard list as the dock menu fills it, at the top-left of its box.
 struct Shipyard {

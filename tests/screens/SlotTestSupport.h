@@ -1,10 +1,9 @@
 #pragma once
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
-#include <system_error>
+
+#include "support/PrivateDataFolder.h"
 
 // A private folder for the slot tests' save files, removed when the program
 // ends; the commander's own folder is never touched.
@@ -12,18 +11,7 @@ namespace slottest {
 
 inline const std::string& slotFolder()
 {
-    static std::string folder;
-    if (folder.empty()) {
-        folder = (std::filesystem::temp_directory_path() / "dh-slot-test-XXXXXX").string();
-        if (mkdtemp(folder.data()) == nullptr)
-            throw std::runtime_error("no temporary folder");
-        setenv("XDG_DATA_HOME", folder.c_str(), 1);
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(folder, ignored);
-        });
-    }
-    return folder;
+    return testsupport::privateDataFolder("dh-slot-test");
 }
 
 inline std::string slotPath(int slot)

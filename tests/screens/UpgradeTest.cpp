@@ -10,11 +10,7 @@ namespace {
 
 using docktest::DockedGame;
 using docktest::SoundCounter;
-
-std::string text(const DockMessage& message)
-{
-    return message ? std::string(message.title) + " / " + message.text : std::string();
-}
+using docktest::text;
 
 TEST(UpgradeMissiles, BoughtAtOneHundredAndSoldBackAtFullPrice)
 {
