@@ -3,20 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
-#include <map>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "gui/Dialogs.h"
 #include "platform/KeyState.h"
 #include "platform/PlatformEvents.h"
-#include "rendering/GLFont.h"
-#include "rendering/TextureList.h"
 #include "shell/GLWindow.h"
+#include "support/DialogScript.h"
+#include "support/GlWindowSupport.h"
 
 // The window, fonts and textures for the drawing tests, read-back of what was
 // shown, and a script that drives a dialog's polled input frame by frame.
@@ -24,22 +22,11 @@ namespace guigl {
 
 using Rgb = std::array<int, 3>;
 
-class GuiWindow : public ::testing::Test {
+class GuiWindow : public testsupport::GlWindowTest {
 protected:
     void SetUp() override
     {
-        // A test that closed the window leaves the fonts and textures of a
-        // context that is gone; they are made again with the new window.
-        if (!dh::isWindowOpen()) {
-            dh::releaseFonts();
-            dh::releaseTextures();
-            dh::createGLWindow();
-        }
-        ASSERT_TRUE(dh::isWindowOpen());
-        if (!dh::g_fontMain) {
-            dh::loadFonts();
-            dh::loadTextures();
-        }
+        ASSERT_TRUE(testsupport::openWindowWith(testsupport::Art::FontsAndTextures));
         dh::g_listener = nullptr;
         dh::clearInjectedKeys();
         resize(800, 600);
@@ -50,33 +37,24 @@ protected:
         dh::clearInjectedKeys();
         dh::g_listener = nullptr;
     }
-
-    static void resize(int width, int height)
-    {
-        dh::setClientSize(width, height);
-        dh::pumpMessages();
-        dh::swapBuffers();
-        ASSERT_EQ(dh::clientWidth(), width);
-        ASSERT_EQ(dh::clientHeight(), height);
-    }
 };
 
 // The shown frame (after a buffer swap), top row first, RGB.
 inline std::vector<unsigned char> readShownFrame()
 {
-    const int w = dh::clientWidth();
-    const int h = dh::clientHeight();
-    std::vector<unsigned char> bottomUp(static_cast<std::size_t>(w) * h * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-    glReadBuffer(GL_BACK);
-    std::vector<unsigned char> topDown(bottomUp.size());
-    const std::size_t row = static_cast<std::size_t>(w) * 3;
-    for (int y = 0; y < h; ++y)
-        std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>((h - 1 - y) * row), row,
-                    topDown.begin() + static_cast<std::ptrdiff_t>(y * row));
-    return topDown;
+    return testsupport::readBackTopDown(GL_RGB, 3);
+}
+
+// The shown frame, also kept as <build>/test-output/<folder>/<name>.png to look at.
+inline std::vector<unsigned char> keepShownFrame(const std::string& folder, const std::string& name)
+{
+    std::vector<unsigned char> frame = readShownFrame();
+    std::vector<std::uint8_t> rgba;
+    rgba.reserve(frame.size() / 3 * 4);
+    for (std::size_t i = 0; i < frame.size(); i += 3)
+        rgba.insert(rgba.end(), {frame[i], frame[i + 1], frame[i + 2], 255});
+    testsupport::keepPicture(rgba, folder, name);
+    return frame;
 }
 
 inline Rgb pixel(const std::vector<unsigned char>& frame, int x, int y)
@@ -123,39 +101,13 @@ inline void typeKey(unsigned key, char text)
     post(dh::PlatformEvent::Type::KeyUp, 0, 0, key);
 }
 
-// Steps run at the start of the dialog loop's passes; a dialog still open
-// after kMaxFrames passes fails the test instead of hanging it.
-class DialogScript {
+// A dialog script that can also hold the left button down or let it go.
+class DialogScript : public testsupport::DialogScript {
 public:
-    static constexpr int kMaxFrames = 400;
-
-    DialogScript()
-    {
-        dh::g_dialogFrameHook = [this](int frame) {
-            lastFrame = frame;
-            if (auto found = steps.find(frame); found != steps.end())
-                for (const std::function<void()>& step : found->second)
-                    step();
-            if (frame >= kMaxFrames)
-                throw std::runtime_error("the dialog did not end");
-        };
-    }
-    ~DialogScript()
-    {
-        dh::g_dialogFrameHook = nullptr;
-        dh::clearInjectedKeys();
-    }
-    DialogScript(const DialogScript&) = delete;
-    DialogScript& operator=(const DialogScript&) = delete;
-
-    void at(int frame, std::function<void()> step) { steps[frame].push_back(std::move(step)); }
     void holdLeft(int frame, bool held)
     {
         at(frame, [held] { dh::injectKeyState(dh::VK_LBUTTON, held); });
     }
-
-    std::map<int, std::vector<std::function<void()>>> steps;
-    int lastFrame = -1;
 };
 
 }

@@ -9,7 +9,6 @@
 #include "gui/gl/GuiGlSupport.h"
 #include "persistence/SaveFolder.h"
 #include "persistence/SaveGame.h"
-#include "platform/PlatformImage.h"
 #include "rendering/ModelList.h"
 #include "screens/DockTestSupport.h"
 #include "screens/GuiScreen_SpaceStation.h"
@@ -19,20 +18,6 @@ namespace {
 using dh::GuiScreen_SpaceStation;
 using guigl::pixel;
 using guigl::Rgb;
-
-// The frame last shown, kept as a PNG to look at.
-std::vector<unsigned char> keepShownFrame(const std::string& name)
-{
-    std::vector<unsigned char> frame = guigl::readShownFrame();
-    std::vector<std::uint8_t> rgba;
-    rgba.reserve(frame.size() / 3 * 4);
-    for (std::size_t i = 0; i < frame.size(); i += 3)
-        rgba.insert(rgba.end(), {frame[i], frame[i + 1], frame[i + 2], 255});
-    const std::filesystem::path folder = std::filesystem::path(DH_BUILD_DIR) / "test-output" / "screens";
-    std::filesystem::create_directories(folder);
-    dh::savePng(folder / (name + ".png"), dh::clientWidth(), dh::clientHeight(), rgba);
-    return frame;
-}
 
 // The dock menu drawn with the generated fonts, textures and models over a
 // docked game with cargo, missiles and damage to show.
@@ -65,7 +50,7 @@ protected:
     static std::vector<unsigned char> draw(GuiScreen_SpaceStation& screen, const std::string& name)
     {
         screen.onPaint();
-        return keepShownFrame(name);
+        return guigl::keepShownFrame("screens", name);
     }
 
     std::unique_ptr<docktest::DockedGame> docked;
@@ -183,7 +168,7 @@ TEST_F(DockMenuDrawing, AShipIsBoughtOnlyOnceTheQuestionIsAnsweredYes)
         // x 350 lies on both "Yes" (215 to 395) and the message's "Ok" (310 to 490).
         guigl::DialogScript script;
         clickEachDialogAt(script, 350, 342);
-        script.at(1, [] { keepShownFrame("dock-buy-question"); });
+        script.at(1, [] { guigl::keepShownFrame("screens", "dock-buy-question"); });
         pressBuy(screen);
     }
     EXPECT_EQ(docked->game.playerShip(), ship);

@@ -13,14 +13,12 @@
 #include "rendering/ModelList.h"
 #include "rendering/TextureList.h"
 #include "shell/GLWindow.h"
+#include "support/DialogScript.h"
+#include "support/GlWindowSupport.h"
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
-#include <functional>
-#include <map>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -31,23 +29,12 @@ namespace infogl {
 
 using Rgb = std::array<int, 3>;
 
-class ScreenWindow : public ::testing::Test {
+class ScreenWindow : public testsupport::GlWindowTest {
 protected:
     void SetUp() override
     {
         dh::platformOverrideClock(&now);
-        if (!dh::isWindowOpen()) {
-            dh::releaseModels();
-            dh::releaseFonts();
-            dh::releaseTextures();
-            dh::createGLWindow();
-        }
-        ASSERT_TRUE(dh::isWindowOpen());
-        if (!dh::g_fontMain) {
-            dh::loadFonts();
-            dh::loadTextures();
-            dh::loadModels();
-        }
+        ASSERT_TRUE(testsupport::openWindowWith(testsupport::Art::FontsTexturesAndModels));
         dh::g_flightModels = {dh::model(dh::Model::Ship_Explorer), dh::model(dh::Model::Ship_Fighter),
                               dh::model(dh::Model::Missile), dh::model(dh::Model::Spacestation)};
         dh::g_listener = nullptr;
@@ -65,15 +52,6 @@ protected:
         dh::platformOverrideClock(nullptr);
     }
 
-    static void resize(int width, int height)
-    {
-        dh::setClientSize(width, height);
-        dh::pumpMessages();
-        dh::swapBuffers();
-        ASSERT_EQ(dh::clientWidth(), width);
-        ASSERT_EQ(dh::clientHeight(), height);
-    }
-
     dh::GameObject_Ship& ship() { return *game->playerShip(); }
 
     std::uint32_t now = 100000;
@@ -83,20 +61,7 @@ protected:
 // The shown frame (read back after the swap), top row first, RGBA.
 inline std::vector<std::uint8_t> readShownFrame()
 {
-    const int w = dh::clientWidth();
-    const int h = dh::clientHeight();
-    std::vector<std::uint8_t> bottomUp(static_cast<std::size_t>(w) * h * 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
-    std::vector<std::uint8_t> topDown(bottomUp.size());
-    const std::size_t row = static_cast<std::size_t>(w) * 4;
-    for (int y = 0; y < h; ++y)
-        std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>((h - 1 - y) * row), row,
-                    topDown.begin() + static_cast<std::ptrdiff_t>(y * row));
-    for (std::size_t i = 3; i < topDown.size(); i += 4)
-        topDown[i] = 255;
-    return topDown;
+    return testsupport::readBackOpaqueRgba();
 }
 
 inline Rgb pixel(const std::vector<std::uint8_t>& frame, int x, int y)
@@ -120,9 +85,7 @@ inline int countLit(const std::vector<std::uint8_t>& frame, int x0, int y0, int 
 // Writes the frame under <build>/test-output/screens for looking at.
 inline void saveFrame(const std::vector<std::uint8_t>& frame, const std::string& name)
 {
-    const std::filesystem::path folder = std::filesystem::path(DH_BUILD_DIR) / "test-output" / "screens";
-    std::filesystem::create_directories(folder);
-    dh::savePng(folder / (name + ".png"), dh::clientWidth(), dh::clientHeight(), frame);
+    testsupport::keepPicture(frame, "screens", name);
 }
 
 inline void post(dh::PlatformEvent::Type type, int x, int y)
@@ -135,32 +98,9 @@ inline void post(dh::PlatformEvent::Type type, int x, int y)
     dh::platformPostEvent(event);
 }
 
-// Steps run at the start of a dialog loop's passes; a dialog still open after
-// kMaxFrames passes fails the test instead of hanging it.
-class DialogScript {
+// A dialog script that can also click at a point.
+class DialogScript : public testsupport::DialogScript {
 public:
-    static constexpr int kMaxFrames = 400;
-
-    DialogScript()
-    {
-        dh::g_dialogFrameHook = [this](int frame) {
-            lastFrame = frame;
-            if (auto found = steps.find(frame); found != steps.end())
-                for (const std::function<void()>& step : found->second)
-                    step();
-            if (frame >= kMaxFrames)
-                throw std::runtime_error("the dialog did not end");
-        };
-    }
-    ~DialogScript()
-    {
-        dh::g_dialogFrameHook = nullptr;
-        dh::clearInjectedKeys();
-    }
-    DialogScript(const DialogScript&) = delete;
-    DialogScript& operator=(const DialogScript&) = delete;
-
-    void at(int frame, std::function<void()> step) { steps[frame].push_back(std::move(step)); }
     // Moves onto (x, y) at frame f and clicks there over the next two frames.
     void clickAt(int frame, int x, int y)
     {
@@ -168,9 +108,6 @@ public:
         at(frame + 1, [] { dh::injectKeyState(dh::VK_LBUTTON, true); });
         at(frame + 2, [] { dh::injectKeyState(dh::VK_LBUTTON, false); });
     }
-
-    std::map<int, std::vector<std::function<void()>>> steps;
-    int lastFrame = -1;
 };
 
 // At 800 x 600 the question's "Yes" and "No" buttons are centred at these points.

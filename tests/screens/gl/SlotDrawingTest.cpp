@@ -15,7 +15,6 @@
 #include "gui/gl/GuiGlSupport.h"
 #include "persistence/SaveFile.h"
 #include "persistence/SaveGame.h"
-#include "platform/PlatformImage.h"
 #include "screens/GuiLoadGame.h"
 #include "screens/GuiSaveGame.h"
 #include "screens/SlotTestSupport.h"
@@ -26,20 +25,6 @@ using namespace std::chrono;
 using guigl::pixel;
 using guigl::Rgb;
 using slottest::slotPath;
-
-// The frame last shown, kept as a PNG to look at.
-std::vector<unsigned char> keepShownFrame(const std::string& name)
-{
-    std::vector<unsigned char> frame = guigl::readShownFrame();
-    std::vector<std::uint8_t> rgba;
-    rgba.reserve(frame.size() / 3 * 4);
-    for (std::size_t i = 0; i < frame.size(); i += 3)
-        rgba.insert(rgba.end(), {frame[i], frame[i + 1], frame[i + 2], 255});
-    const std::filesystem::path folder = std::filesystem::path(DH_BUILD_DIR) / "test-output" / "screens";
-    std::filesystem::create_directories(folder);
-    dh::savePng(folder / (name + ".png"), dh::clientWidth(), dh::clientHeight(), rgba);
-    return frame;
-}
 
 // A load or save view laid out as the menus lay it out: the white root panel
 // centred at (25, 25), the grey view at (216, 8) inside it, and five slots at
@@ -161,7 +146,7 @@ TEST_F(SlotDrawing, SavedAndEmptySlotsAt800x600)
     // The pointer rests on slot 3's "Save".
     view.screen.onMouseMove(kButtonX, actionY(2));
     view.screen.onPaint();
-    const std::vector<unsigned char> frame = keepShownFrame("slots-save");
+    const std::vector<unsigned char> frame = guigl::keepShownFrame("screens", "slots-save");
 
     const int textLeft = kSlotX + 10, textRight = kSlotX + 300;
     for (int i = 0; i < 5; ++i) {
@@ -181,7 +166,7 @@ TEST_F(SlotDrawing, SavedAndEmptySlotsAt800x600)
 
     SlotView loading(false, nullptr);
     loading.screen.onPaint();
-    keepShownFrame("slots-load");
+    guigl::keepShownFrame("screens", "slots-load");
 }
 
 TEST_F(SlotDrawing, DeletingAsksFirstAndTheSlotShowsEmptyAfterwards)
@@ -201,7 +186,7 @@ TEST_F(SlotDrawing, DeletingAsksFirstAndTheSlotShowsEmptyAfterwards)
         // "Yes" at (215, 325).
         guigl::DialogScript script;
         answerEachDialogAt(script, 305, 342);
-        script.at(1, [] { keepShownFrame("slots-delete-question"); });
+        script.at(1, [] { guigl::keepShownFrame("screens", "slots-delete-question"); });
         click(view.screen, kButtonX, deleteY(1));
     }
     EXPECT_FALSE(std::filesystem::exists(slotPath(2)));
@@ -221,7 +206,7 @@ TEST_F(SlotDrawing, OverwritingASaveTakesAYesAndReportsSuccess)
         guigl::DialogScript script;
         answerEachDialogAt(script, 350, 342);
         // The question first, then the message over it: the last picture kept is the message.
-        script.at(1, [] { keepShownFrame("slots-save-successful"); });
+        script.at(1, [] { guigl::keepShownFrame("screens", "slots-save-successful"); });
         click(view.screen, kButtonX, actionY(4));
     }
     std::string system, commander;
@@ -242,7 +227,7 @@ TEST_F(SlotDrawing, ARefusedLoadIsReportedOverBlackAndChangesNothing)
     {
         guigl::DialogScript script;
         answerEachDialogAt(script, 400, 342);
-        script.at(1, [] { keepShownFrame("slots-load-refused"); });
+        script.at(1, [] { guigl::keepShownFrame("screens", "slots-load-refused"); });
         click(view.screen, kButtonX, actionY(0));
         EXPECT_EQ(script.lastFrame, 2);
     }

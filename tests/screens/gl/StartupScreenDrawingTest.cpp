@@ -28,6 +28,8 @@
 #include "screens/GuiLoadGame.h"
 #include "screens/GuiScreen_Startup.h"
 #include "shell/GLWindow.h"
+#include "support/GlWindowSupport.h"
+#include "support/PrivateDataFolder.h"
 
 // The main menu drawn at 800 x 600 and 1280 x 720 with the generated art, and
 // its actions driven through the screen's own mouse handling.
@@ -35,39 +37,13 @@ namespace {
 
 using dh::GuiScreen_Startup;
 
-// A folder of the test's own, removed when the program ends.
-struct PrivateFolder {
-    PrivateFolder()
-    {
-        std::string name = (std::filesystem::temp_directory_path() / "dh-startup-screen-XXXXXX").string();
-        if (mkdtemp(name.data()))
-            path = name;
-    }
-    ~PrivateFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::string path;
-};
-
-class StartupScreen : public ::testing::Test {
+class StartupScreen : public testsupport::GlWindowTest {
 protected:
     void SetUp() override
     {
         // The load view reads the save folder; it must not be the developer's own.
-        static const PrivateFolder dataHome;
-        setenv("XDG_DATA_HOME", dataHome.path.c_str(), 1);
-        if (!dh::isWindowOpen()) {
-            dh::releaseFonts();
-            dh::releaseTextures();
-            dh::createGLWindow();
-        }
-        ASSERT_TRUE(dh::isWindowOpen());
-        if (!dh::g_fontMain) {
-            dh::loadFonts();
-            dh::loadTextures();
-        }
+        setenv("XDG_DATA_HOME", testsupport::privateDataFolder("dh-startup-screen").c_str(), 1);
+        ASSERT_TRUE(testsupport::openWindowWith(testsupport::Art::FontsAndTextures));
         dh::g_listener = nullptr;
         dh::g_soundEnabled = true;
         dh::clearInjectedKeys();
@@ -81,15 +57,6 @@ protected:
         dh::clearInjectedKeys();
         dh::g_listener = nullptr;
         dh::g_soundEnabled = true;
-    }
-
-    static void resize(int width, int height)
-    {
-        dh::setClientSize(width, height);
-        dh::pumpMessages();
-        dh::swapBuffers();
-        ASSERT_EQ(dh::clientWidth(), width);
-        ASSERT_EQ(dh::clientHeight(), height);
     }
 
     // A left click (press and release) at client pixel (x, y).
@@ -110,22 +77,8 @@ protected:
     // The frame last drawn, top row first, RGBA, also written as a picture.
     static std::vector<std::uint8_t> readBack(const std::string& name)
     {
-        const int w = dh::clientWidth();
-        const int h = dh::clientHeight();
-        std::vector<std::uint8_t> bottomUp(static_cast<std::size_t>(w) * h * 4);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
-        std::vector<std::uint8_t> frame(bottomUp.size());
-        const std::size_t row = static_cast<std::size_t>(w) * 4;
-        for (int y = 0; y < h; ++y)
-            std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>((h - 1 - y) * row), row,
-                        frame.begin() + static_cast<std::ptrdiff_t>(y * row));
-        for (std::size_t i = 3; i < frame.size(); i += 4)
-            frame[i] = 255;
-        const std::filesystem::path folder = std::filesystem::path(DH_BUILD_DIR) / "test-output" / "screens";
-        std::filesystem::create_directories(folder);
-        dh::savePng(folder / (name + ".png"), w, h, frame);
+        std::vector<std::uint8_t> frame = testsupport::readBackOpaqueRgba();
+        testsupport::keepPicture(frame, "screens", name);
         return frame;
     }
 

@@ -3,6 +3,7 @@
 #include "rendering/GLFont.h"
 #include "shell/GLWindow.h"
 #include "shell/IntroScreen.h"
+#include "support/GlWindowSupport.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -22,14 +23,7 @@ class Intro : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        // A test that closed the window left fonts of a context that is gone.
-        if (!dh::isWindowOpen()) {
-            dh::releaseFonts();
-            dh::createGLWindow();
-        }
-        ASSERT_TRUE(dh::isWindowOpen());
-        if (!dh::g_fontBig)
-            dh::loadFonts();
+        ASSERT_TRUE(testsupport::openWindowWith(testsupport::Art::Fonts));
         dh::g_listener = nullptr;
         dh::setClientSize(800, 600);
         dh::pumpMessages();
@@ -39,22 +33,8 @@ protected:
     // The frame just swapped, top row first, RGB; also written as a picture.
     static std::vector<std::uint8_t> shown(const std::string& name)
     {
-        const int w = dh::clientWidth();
-        const int h = dh::clientHeight();
-        std::vector<std::uint8_t> bottomUp(static_cast<std::size_t>(w) * h * 4);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
-        std::vector<std::uint8_t> frame(bottomUp.size());
-        const std::size_t row = static_cast<std::size_t>(w) * 4;
-        for (int y = 0; y < h; ++y)
-            std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>((h - 1 - y) * row), row,
-                        frame.begin() + static_cast<std::ptrdiff_t>(y * row));
-        for (std::size_t i = 3; i < frame.size(); i += 4)
-            frame[i] = 255;
-        const std::filesystem::path folder = std::filesystem::path(DH_BUILD_DIR) / "test-output" / "shell";
-        std::filesystem::create_directories(folder);
-        dh::savePng(folder / (name + ".png"), w, h, frame);
+        std::vector<std::uint8_t> frame = testsupport::readBackOpaqueRgba();
+        testsupport::keepPicture(frame, "shell", name);
         return frame;
     }
 
