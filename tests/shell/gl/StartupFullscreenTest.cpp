@@ -2,6 +2,7 @@
 #include "shell/DisplayMode.h"
 #include "shell/GLWindow.h"
 #include "shell/Startup.h"
+#include "shell/gl/OpenWindowTest.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +10,8 @@
 // screen with one mode, its own size.
 namespace {
 
-class StartupFullscreen : public ::testing::Test {
+class StartupFullscreen : public shellgl::OpenWindowTest {
 protected:
-    void SetUp() override
-    {
-        dh::createGLWindow();
-        ASSERT_TRUE(dh::isWindowOpen());
-        dh::g_listener = nullptr;
-        dh::pumpMessages();
-    }
     void TearDown() override
     {
         if (dh::g_fullscreen)

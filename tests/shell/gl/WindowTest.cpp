@@ -3,6 +3,7 @@
 #include "platform/PlatformWindow.h"
 #include "shell/AccumulationBuffer.h"
 #include "shell/GLWindow.h"
+#include "shell/gl/OpenWindowTest.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -60,15 +61,8 @@ void post(dh::PlatformEvent::Type type, int x, int y, int button, unsigned key)
     dh::platformPostEvent(event);
 }
 
-class Window : public ::testing::Test {
+class Window : public shellgl::OpenWindowTest {
 protected:
-    void SetUp() override
-    {
-        dh::createGLWindow();
-        ASSERT_TRUE(dh::isWindowOpen());
-        dh::g_listener = nullptr;
-        dh::pumpMessages();
-    }
     void TearDown() override { dh::g_listener = nullptr; }
 };
 
