@@ -6,11 +6,7 @@
 namespace dh {
 namespace {
 
-using maptest::kCopit;
-using maptest::kMided;
-using maptest::kMocom;
-using maptest::kViovio;
-using maptest::MapTest;
+using namespace maptest;
 
 TEST_F(MapTest, RefusalsComeInTheirOrder)
 {
