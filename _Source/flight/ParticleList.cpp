@@ -13,55 +13,59 @@ void ParticleList::add(const Particle& particle)
     }
 }
 
+namespace {
+
+// A particle's seven draws, all made before any is used.
+std::array<float, 7> drawSeven()
+{
+    std::array<float, 7> u;
+    for (float& draw : u)
+        draw = random01();
+    return u;
+}
+
+// The weight u on high, the rest on low.
+float mix(float low, float high, float u)
+{
+    return u * high + (1.0f - u) * low;
+}
+
+Particle launched(Vector3 at, Vector3 colour, float size, float life, Vector3 direction, float speed)
+{
+    Particle p;
+    p.position = at;
+    p.red = colour.x;
+    p.green = colour.y;
+    p.blue = colour.z;
+    p.size = size;
+    p.life = life;
+    p.initialLife = life;
+    p.velocity = normalized(direction) * speed;
+    return p;
+}
+
+}
+
 void ParticleList::emitSparks(Vector3 at)
 {
     for (std::uint32_t i = 0; i < kSparkCount; ++i) {
-        const float u1 = random01();
-        const float u2 = random01();
-        const float u3 = random01();
-        const float u4 = random01();
-        const float u5 = random01();
-        const float u6 = random01();
-        const float u7 = random01();
-        Particle p;
-        p.position = at;
-        p.red = 1.0f;
-        p.green = 0.5f * (1.0f - u1) + 0.9f * u1;
-        p.blue = 0.0f;
-        p.size = 16.0f * (1.0f - u2) + 32.0f * u2;
-        p.life = 0.5f * (1.0f - u3) + 0.8f * u3;
-        p.initialLife = p.life;
-        const Vector3 direction = normalized({u4 - 0.5f, u5 - 0.5f, u6 - 0.5f});
-        const float speed = 100.0f * (1.0f - u7) + 150.0f * u7;
-        p.velocity = direction * speed;
-        add(p);
+        const std::array<float, 7> u = drawSeven();
+        add(launched(at, {1.0f, mix(0.5f, 0.9f, u[0]), 0.0f}, mix(16.0f, 32.0f, u[1]), mix(0.5f, 0.8f, u[2]),
+                     {u[3] - 0.5f, u[4] - 0.5f, u[5] - 0.5f}, mix(100.0f, 150.0f, u[6])));
     }
 }
 
 void ParticleList::emitParticles(const ParticleBurst& k)
 {
     for (std::uint32_t i = 0; i < kBurstCount; ++i) {
-        const float u1 = random01();
-        const float u2 = random01();
-        const float u3 = random01();
-        const float u4 = random01();
-        const float u5 = random01();
-        const float u6 = random01();
-        const float u7 = random01();
-        Particle p;
-        p.position = k.position;
-        p.red = u1 * k.redHigh + (1.0f - u1) * k.redLow;
-        p.green = u1 + (1.0f - u1) * k.greenLow;
-        p.blue = u1 * k.blueHigh + (1.0f - u1) * k.blueLow;
-        p.size = u2 * k.sizeHigh + (1.0f - u2) * k.sizeLow;
-        p.life = u3 * k.lifeHigh + (1.0f - u3) * k.lifeLow;
-        p.initialLife = p.life;
-        const Vector3 direction = normalized({u4 * k.directionHigh.x + (1.0f - u4) * k.directionLow.x,
-                                              u5 * k.directionHigh.y + (1.0f - u5) * k.directionLow.y,
-                                              u6 * k.directionHigh.z + (1.0f - u6) * k.directionLow.z});
-        const float speed = u7 * k.speedHigh + (1.0f - u7) * k.speedLow;
-        p.velocity = direction * speed;
-        add(p);
+        const std::array<float, 7> u = drawSeven();
+        const Vector3 colour{mix(k.redLow, k.redHigh, u[0]), mix(k.greenLow, 1.0f, u[0]),
+                             mix(k.blueLow, k.blueHigh, u[0])};
+        const Vector3 direction{mix(k.directionLow.x, k.directionHigh.x, u[3]),
+                                mix(k.directionLow.y, k.directionHigh.y, u[4]),
+                                mix(k.directionLow.z, k.directionHigh.z, u[5])};
+        add(launched(k.position, colour, mix(k.sizeLow, k.sizeHigh, u[1]), mix(k.lifeLow, k.lifeHigh, u[2]),
+                     direction, mix(k.speedLow, k.speedHigh, u[6])));
     }
 }
 
