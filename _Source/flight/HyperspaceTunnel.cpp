@@ -89,13 +89,7 @@ void playHyperspaceTunnel()
     if (!isWindowOpen()) {
         return;
     }
-    GLWindowEventListener* saved = g_listener;
-    g_listener = nullptr;
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glPushAttrib(GL_ENABLE_BIT);
+    GLWindowEventListener* saved = beginFullscreenEffect();
 
     float remaining = kTunnelSeconds;
     std::uint32_t last = platformMilliseconds();
@@ -115,13 +109,8 @@ void playHyperspaceTunnel()
     if (isWindowOpen()) {
         glMatrixMode(GL_TEXTURE);
         glLoadIdentity();
-        glPopAttrib();
-        glMatrixMode(GL_PROJECTION);
-        glPopMatrix();
-        glMatrixMode(GL_MODELVIEW);
-        glPopMatrix();
     }
-    g_listener = saved;
+    endFullscreenEffect(saved);
 }
 
 }

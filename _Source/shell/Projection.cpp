@@ -35,7 +35,7 @@ void setPerspectiveProjection(float farPlane)
     glLoadIdentity();
 }
 
-void fadeScreenToBlack(float seconds)
+GLWindowEventListener* beginFullscreenEffect()
 {
     GLWindowEventListener* saved = g_listener;
     g_listener = nullptr;
@@ -44,6 +44,25 @@ void fadeScreenToBlack(float seconds)
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glPushAttrib(GL_ENABLE_BIT);
+    return saved;
+}
+
+void endFullscreenEffect(GLWindowEventListener* saved)
+{
+    if (isWindowOpen()) {
+        glPopAttrib();
+        glMatrixMode(GL_MODELVIEW);
+        glPopMatrix();
+        glMatrixMode(GL_PROJECTION);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
+    }
+    g_listener = saved;
+}
+
+void fadeScreenToBlack(float seconds)
+{
+    GLWindowEventListener* saved = beginFullscreenEffect();
 
     glReadBuffer(GL_BACK);
     accumLoad(1.0f);
@@ -80,15 +99,7 @@ void fadeScreenToBlack(float seconds)
             break;
     }
 
-    if (isWindowOpen()) {
-        glPopAttrib();
-        glMatrixMode(GL_MODELVIEW);
-        glPopMatrix();
-        glMatrixMode(GL_PROJECTION);
-        glPopMatrix();
-        glMatrixMode(GL_MODELVIEW);
-    }
-    g_listener = saved;
+    endFullscreenEffect(saved);
 }
 
 }
