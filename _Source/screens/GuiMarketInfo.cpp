@@ -2,9 +2,7 @@
 
 #include "flight/Game.h"
 #include "galaxy/Market.h"
-#include "gui/GuiBevel.h"
-#include "rendering/GLFont.h"
-#include "rendering/TextDrawing.h"
+#include "screens/DockDrawing.h"
 #include "screens/GuiGalaxyMap.h"
 
 #include <GL/gl.h>
@@ -18,11 +16,6 @@ namespace dh {
 namespace {
 
 constexpr std::uint32_t kFullSupply = 200;
-
-void text(const char* line, int x, int y)
-{
-    drawText(g_fontMain, line, static_cast<float>(x), static_cast<float>(y), 8.0f, 1.0f, 1.0f, 1.0f);
-}
 
 }
 
@@ -55,19 +48,16 @@ std::array<std::string, kGoodsCount + 1> GuiMarketInfo::priceColumn(const StarSy
 void GuiMarketInfo::onPaint()
 {
     glPushAttrib(GL_ENABLE_BIT);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
-    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-    fillRect(x, y, x + width, y + height);
+    fillBlack(x, y, width, height);
     const StarSystem system = map->hoveredSystem;
     if (!system.hasStar()) {
         glPopAttrib();
         return;
     }
     const std::array<std::string, kGoodsCount + 1> prices = priceColumn(system);
-    text("Item", x + 10, y + 10);
-    text("Supply", x + 120, y + 10);
-    text(prices[0].c_str(), x + 256, y + 10);
+    drawSmallText("Item", x + 10, y + 10);
+    drawSmallText("Supply", x + 120, y + 10);
+    drawSmallText(prices[0].c_str(), x + 256, y + 10);
     rule.x = x + 10;
     rule.y = y + 25;
     rule.width = std::max(width - 20, 0);
@@ -76,13 +66,11 @@ void GuiMarketInfo::onPaint()
     for (std::size_t i = 0; i < kGoodsCount; ++i) {
         const int top = y + 35 + 12 * static_cast<int>(i);
         const std::string name(kGoods[i].name);
-        text(name.c_str(), x + 10, top);
+        drawSmallText(name.c_str(), x + 10, top);
         const float fill = supplyFill(system.stock[i]);
-        glDisable(GL_TEXTURE_2D);
-        glDisable(GL_BLEND);
         glColor4f(1.0f - fill, fill, 0.0f, 1.0f);
-        fillRect(x + 120, top, x + 120 + supplyBarWidth(system.stock[i]), top + 8);
-        text(prices[i + 1].c_str(), x + 256, top);
+        fillQuad(x + 120, top, x + 120 + supplyBarWidth(system.stock[i]), top + 8);
+        drawSmallText(prices[i + 1].c_str(), x + 256, top);
     }
     glPopAttrib();
 }

@@ -2,10 +2,10 @@
 
 #include "flight/Game.h"
 #include "flight/PlayerHuman.h"
-#include "gui/GuiBevel.h"
 #include "rendering/GLFont.h"
 #include "rendering/ModelList.h"
 #include "rendering/TextDrawing.h"
+#include "screens/DockDrawing.h"
 
 #include <GL/gl.h>
 
@@ -63,10 +63,7 @@ std::array<std::string, 4> GuiPlayerInfo::commanderLines() const
 void GuiPlayerInfo::onPaint()
 {
     glPushAttrib(GL_ENABLE_BIT);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
-    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-    fillRect(x, y, x + width, y + height);
+    fillBlack(x, y, width, height);
     if (!game || !game->human) {
         glPopAttrib();
         return;

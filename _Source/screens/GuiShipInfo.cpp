@@ -2,9 +2,7 @@
 
 #include "flight/Game.h"
 #include "flight/GameObject_Ship.h"
-#include "gui/GuiBevel.h"
-#include "rendering/GLFont.h"
-#include "rendering/TextDrawing.h"
+#include "screens/DockDrawing.h"
 
 #include <GL/gl.h>
 
@@ -56,21 +54,17 @@ std::array<std::string, GuiShipInfo::kLineCount> GuiShipInfo::figureLines(const 
 void GuiShipInfo::onPaint()
 {
     glPushAttrib(GL_ENABLE_BIT);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
-    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-    fillRect(x, y, x + width, y + height);
+    fillBlack(x, y, width, height);
     const GameObject_Ship* ship = game->playerShip();
     if (!ship) {
         glPopAttrib();
         return;
     }
-    const float left = static_cast<float>(x + 8);
     for (const Heading& heading : kHeadings)
-        drawText(g_fontBig, heading.text, left, static_cast<float>(y + heading.y), 16.0f, 1.0f, 1.0f, 1.0f);
+        drawBigText(heading.text, x + 8, y + heading.y);
     const std::array<std::string, kLineCount> lines = figureLines(*ship);
     for (std::size_t i = 0; i < kLineCount; ++i)
-        drawText(g_fontMain, lines[i].c_str(), left, static_cast<float>(y + kLineY[i]), 8.0f, 1.0f, 1.0f, 1.0f);
+        drawSmallText(lines[i].c_str(), x + 8, y + kLineY[i]);
     rule.x = x + 8;
     rule.y = y + 284;
     rule.width = 470;

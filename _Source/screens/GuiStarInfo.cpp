@@ -2,10 +2,10 @@
 
 #include "flight/Game.h"
 #include "flight/GameObject_Ship.h"
-#include "gui/GuiBevel.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextDrawing.h"
 #include "rendering/TextureList.h"
+#include "screens/DockDrawing.h"
 #include "screens/GuiGalaxyMap.h"
 
 #include <GL/gl.h>
@@ -54,20 +54,12 @@ std::string GuiStarInfo::rangeText(const StarSystem& system) const
 void GuiStarInfo::onPaint()
 {
     glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
-    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-    fillRect(x, y, x + width, y + height);
+    fillBlack(x, y, width, height);
     const StarSystem system = map->hoveredSystem;
     if (system.hasStar()) {
         const float c = static_cast<float>(x + width / 2);
         const float top = static_cast<float>(y);
-        glEnable(GL_TEXTURE_2D);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-        bindListTexture(findTexture(planetTexture(system)));
-        drawTexturedQuad(c - 32.0f, top + 32.0f, 64.0f, 64.0f);
+        drawIcon(findTexture(planetTexture(system)), x + width / 2 - 32, y + 32, 64);
         const float n = static_cast<float>(system.name.size());
         drawText(g_fontMain, system.name.c_str(), c - 4.0f * n, top + 8.0f, 8.0f, 1.0f, 1.0f, 1.0f);
         const std::string range = rangeText(system);
