@@ -42,36 +42,34 @@ std::unique_ptr<SoundSample> toneSample(const std::vector<std::int16_t>& samples
     return sample;
 }
 
-TEST(AudioDevice, WithoutAnOutputEverythingIsSilentAndHarmless)
+TEST(AudioDevice, WithoutAnOutputOrASoundFontEverythingIsSilentAndHarmless)
 {
-    ScopedEnvironment environment;
-    environment.set("SDL_AUDIODRIVER", "no-such-driver");
-    initSoundDevice();
-    EXPECT_EQ(g_soundDevice, nullptr);
-    initMusic();
-    EXPECT_FALSE(g_musicReady);
-
-    loadSoundList();
-    for (const SampleFile& file : kSampleFiles) {
-        ASSERT_NE(*file.sample, nullptr);
-        EXPECT_EQ((*file.sample)->buffer, nullptr) << file.fileName;
+    {
+        ScopedEnvironment environment;
+        environment.set("SDL_AUDIODRIVER", "no-such-driver");
+        initSoundDevice();
+        EXPECT_EQ(g_soundDevice, nullptr);
+        initMusic();
+        EXPECT_FALSE(g_musicReady);
+        loadSoundList();
+        for (const SampleFile& file : kSampleFiles) {
+            ASSERT_NE(*file.sample, nullptr);
+            EXPECT_EQ((*file.sample)->buffer, nullptr) << file.fileName;
+        }
+        playSound(sample::buttonClick);
+        stopAllSounds();
+        SoundSet set(g_soundDevice);
+        EXPECT_EQ(playSoundAt(set, sample::explosion, 0, 0, 0, 100, 1, false), 0u);
+        pauseSounds(set);
+        resumeSounds(set);
+        updateSounds(set);
+        playNextTrack();
+        EXPECT_TRUE(currentMusicFile().empty());
+        releaseSoundList();
+        shutdownMusic();
+        shutdownSoundDevice();
     }
-    playSound(sample::buttonClick);
-    stopAllSounds();
-    SoundSet set(g_soundDevice);
-    EXPECT_EQ(playSoundAt(set, sample::explosion, 0, 0, 0, 100, 1, false), 0u);
-    pauseSounds(set);
-    resumeSounds(set);
-    updateSounds(set);
-    playNextTrack();
-    EXPECT_TRUE(currentMusicFile().empty());
-    releaseSoundList();
-    shutdownMusic();
-    shutdownSoundDevice();
-}
-
-TEST(AudioDevice, NoSoundFontLeavesMusicOffButEffectsOn)
-{
+    // No soundfont: music stays off, the output stays open for the effects.
     ScopedEnvironment environment;
     environment.set("SDL_AUDIODRIVER", "dummy");
     environment.set("SDL_SOUNDFONTS", "/no/such/font.sf2");
@@ -80,7 +78,6 @@ TEST(AudioDevice, NoSoundFontLeavesMusicOffButEffectsOn)
     EXPECT_FALSE(g_musicReady);
     ASSERT_NE(g_soundDevice, nullptr);
     shutdownMusic();
-    // The output stays open for the effects.
     auto sample = toneSample(std::vector<std::int16_t>(2000, 1000));
     playSound(sample.get());
     std::this_thread::sleep_for(std::chrono::milliseconds(200));

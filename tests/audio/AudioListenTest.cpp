@@ -80,7 +80,8 @@ TEST(AudioListen, FlightSceneMix)
 }
 
 // The music as the output hears it through SDL's disk driver, from its first sound on.
-std::optional<std::vector<std::int16_t>> recordMusic(const std::string& track, const std::filesystem::path& raw, double seconds)
+std::optional<std::vector<std::int16_t>> recordMusic(const std::string& track, const std::filesystem::path& raw,
+                                                    double seconds)
 {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", raw.c_str(), 1);
@@ -90,7 +91,7 @@ std::optional<std::vector<std::int16_t>> recordMusic(const std::string& track, c
     if (ready) {
         playMusicFile(track);
         std::error_code error;
-        const std::uintmax_t wanted = std::filesystem::file_size(raw, error) + static_cast<std::uintmax_t>((seconds + 1.0) * 44100 * 4);
+        const auto wanted = std::filesystem::file_size(raw, error) + static_cast<std::uintmax_t>((seconds + 1) * 44100 * 4);
         for (int wait = 0; wait < 1200 && std::filesystem::file_size(raw, error) < wanted; ++wait)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
@@ -116,7 +117,8 @@ TEST(AudioListen, MusicTracks)
     audiotest::writeFile(out / "crafted.mid", audiotest::midiBytes(60));
     std::vector<std::string> tracks = {"test-output//audio//listen//crafted.mid"};
     std::error_code error;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(std::filesystem::path(DH_BUILD_DIR) / "mus", error))
+    const std::filesystem::path generated = std::filesystem::path(DH_BUILD_DIR) / "mus";
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(generated, error))
         if (entry.path().extension() == ".mid")
             tracks.push_back(std::filesystem::relative(entry.path(), DH_BUILD_DIR).string());
     for (const std::string& track : tracks) {

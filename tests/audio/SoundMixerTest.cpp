@@ -11,8 +11,8 @@
 namespace dh {
 namespace {
 
-std::unique_ptr<SoundBuffer> monoBuffer(const std::shared_ptr<SoundMixer>& mixer, const std::vector<std::int16_t>& samples,
-                                        std::uint32_t rate)
+std::unique_ptr<SoundBuffer> monoBuffer(const std::shared_ptr<SoundMixer>& mixer,
+                                        const std::vector<std::int16_t>& samples, std::uint32_t rate)
 {
     const std::vector<std::uint8_t> bytes = audiotest::pcm16(samples);
     return SoundBuffer::create(mixer, {1, rate, 16}, bytes.data(), bytes.size());
@@ -54,22 +54,15 @@ TEST(SoundMixer, VolumeAndPanFollowTheDecibelRules)
     }
 }
 
-TEST(SoundMixer, DecodesEightBitAndStereoSourcesAndRefusesOthers)
+// 8-bit sources are checked through WavLoad; here 16-bit stereo and the formats refused.
+TEST(SoundMixer, PlaysStereoSourcesAndRefusesOtherFormats)
 {
     auto mixer = std::make_shared<SoundMixer>(8000);
-    const std::uint8_t eight[] = {255, 0, 128, 192};
-    auto unsignedMono = SoundBuffer::create(mixer, {1, 8000, 8}, eight, sizeof eight);
-    ASSERT_TRUE(unsignedMono);
-    unsignedMono->play(false);
-    EXPECT_EQ(render(*mixer, 5), (std::vector<std::int16_t>{127 * 256, 127 * 256, -128 * 256, -128 * 256, 0, 0, 64 * 256,
-                                                            64 * 256, 0, 0}));
-
     const std::vector<std::uint8_t> stereo = audiotest::pcm16({1000, -2000, 3000, -4000});
     auto stereoBuffer = SoundBuffer::create(mixer, {2, 8000, 16}, stereo.data(), stereo.size());
     ASSERT_TRUE(stereoBuffer);
     stereoBuffer->play(false);
     EXPECT_EQ(render(*mixer, 3), (std::vector<std::int16_t>{1000, -2000, 3000, -4000, 0, 0}));
-
     EXPECT_FALSE(SoundBuffer::create(mixer, {3, 8000, 16}, stereo.data(), stereo.size()));
     EXPECT_FALSE(SoundBuffer::create(mixer, {1, 8000, 24}, stereo.data(), stereo.size()));
     EXPECT_FALSE(SoundBuffer::create(mixer, {1, 99, 16}, stereo.data(), stereo.size()));

@@ -19,7 +19,10 @@ protected:
     void TearDown() override { shutdownSoundDevice(); }
 
     // A folder of each test's own, so tests may run at once.
-    static std::string folder() { return std::string("wav-") + ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
+    static std::string folder()
+    {
+        return std::string("wav-") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    }
 
     std::unique_ptr<SoundSample> load(const std::string& name, const WavLayout& layout)
     {
@@ -58,10 +61,12 @@ WavLayout bent(Change change)
 
 TEST_F(WavLoad, AcceptsPcmSkipsOtherChunksAndTrimsBadData)
 {
+    const std::vector<std::uint8_t> list = {'L', 'I', 'S', 'T', 6, 0, 0, 0, 'I', 'N', 'F', 'O', 'x', 'y'};
+    const std::vector<std::uint8_t> odd = {'n', 'o', 't', 'e', 3, 0, 0, 0, 'a', 'b', 'c', 0};  // and its pad byte
     const std::pair<const char*, WavLayout> cases[] = {
         {"plain", valid()},
-        {"LIST first", bent([](WavLayout& l) { l.chunksBeforeData = {'L', 'I', 'S', 'T', 6, 0, 0, 0, 'I', 'N', 'F', 'O', 'x', 'y'}; })},
-        {"odd chunk and its pad byte", bent([](WavLayout& l) { l.chunksBeforeData = {'n', 'o', 't', 'e', 3, 0, 0, 0, 'a', 'b', 'c', 0}; })},
+        {"LIST first", bent([&](WavLayout& l) { l.chunksBeforeData = list; })},
+        {"odd-sized chunk", bent([&](WavLayout& l) { l.chunksBeforeData = odd; })},
         {"data size past the end", bent([](WavLayout& l) { l.dataSizeField = 1000; })},
         {"part of a frame", bent([](WavLayout& l) { l.data.push_back(0x7F); })},
     };
@@ -71,7 +76,9 @@ TEST_F(WavLoad, AcceptsPcmSkipsOtherChunksAndTrimsBadData)
         EXPECT_EQ(sample->buffer->frequency(), 22050u);
         EXPECT_EQ(played(*sample, 5), (std::vector<std::int16_t>{100, 200, 300, 400, 0})) << what;
     }
-    EXPECT_EQ(load("extra.wav", bent([](WavLayout& l) { l.extraFormatBytes = 2; l.rate = 11025; }))->buffer->frequency(), 11025u);
+    const auto extended = load("extra.wav", bent([](WavLayout& l) { l.extraFormatBytes = 2; l.rate = 11025; }));
+    ASSERT_TRUE(extended->buffer);
+    EXPECT_EQ(extended->buffer->frequency(), 11025u);
 
     WavLayout eightStereo;
     eightStereo.channels = 2;
@@ -84,6 +91,7 @@ TEST_F(WavLoad, AcceptsPcmSkipsOtherChunksAndTrimsBadData)
 
 TEST_F(WavLoad, RejectsWrongHeadersAndMissingData)
 {
+    const std::vector<std::uint8_t> huge = {'L', 'I', 'S', 'T', 0xF0, 0xFF, 0xFF, 0xFF};
     const std::pair<const char*, WavLayout> cases[] = {
         {"RIFX", bent([](WavLayout& l) { l.riff = "RIFX"; })},
         {"AVI", bent([](WavLayout& l) { l.wave = "AVI "; })},
@@ -94,7 +102,7 @@ TEST_F(WavLoad, RejectsWrongHeadersAndMissingData)
         {"24 bits", bent([](WavLayout& l) { l.bits = 24; })},
         {"empty data", bent([](WavLayout& l) { l.data.clear(); })},
         {"no data chunk", bent([](WavLayout& l) { l.writeData = false; })},
-        {"a chunk past the end", bent([](WavLayout& l) { l.chunksBeforeData = {'L', 'I', 'S', 'T', 0xF0, 0xFF, 0xFF, 0xFF}; })},
+        {"a chunk past the end", bent([&](WavLayout& l) { l.chunksBeforeData = huge; })},
         {"less than a frame", bent([](WavLayout& l) { l.data = {0x10}; })},
     };
     for (const auto& [what, layout] : cases)

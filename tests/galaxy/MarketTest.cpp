@@ -18,7 +18,8 @@ dh::GoodsCounts stockAt(std::uint32_t level)
 
 TEST(Market, GoodsPricesFollowTheStock)
 {
-    const char* names[] = {"Foodstuffs", "Medicines", "Minerals", "Computers", "Robots", "Weaponry", "Nanites", "Jewellery"};
+    const char* names[] = {"Foodstuffs", "Medicines", "Minerals", "Computers",
+                           "Robots",     "Weaponry",  "Nanites",  "Jewellery"};
     const float prices[] = {25, 50, 75, 100, 125, 150, 200, 300};
     for (std::size_t i = 0; i < dh::kGoodsCount; ++i) {
         SCOPED_TRACE(names[i]);

@@ -74,7 +74,8 @@ TEST(StarSystem, ColoursTexturesAndDangerNames)
     system.planetType = 0x5B000000u + 15;
     EXPECT_EQ(dh::planetTexture(system), "planet8");
 
-    const char* dangers[] = {"Unknown danger", "Peaceful", "Mostly quiet", "Some danger", "Dangerous", "Lawless", "Unknown danger"};
+    const char* dangers[] = {"Unknown danger", "Peaceful",  "Mostly quiet",  "Some danger",
+                             "Dangerous",      "Lawless",   "Unknown danger"};
     for (std::uint32_t danger = 0; danger <= 6; ++danger)
         EXPECT_EQ(dh::dangerName(danger), dangers[danger]);
 }

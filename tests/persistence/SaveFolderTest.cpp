@@ -36,8 +36,8 @@ TEST(SaveFolder, SlotFilesTellTheirWriteTimeInUtcAndCanBeDeleted)
     EXPECT_FALSE(dh::deleteSaveFile(path));
 
     writeBytes(path, sampleFile());
-    const sys_days day{2026y / December / 5};
-    std::filesystem::last_write_time(path, file_clock::from_sys(time_point_cast<system_clock::duration>(day + 17h + 5min)));
+    const auto written5pm = time_point_cast<system_clock::duration>(sys_days{2026y / December / 5} + 17h + 5min);
+    std::filesystem::last_write_time(path, file_clock::from_sys(written5pm));
     const std::optional<std::tm> written = dh::saveFileTime(path);
     ASSERT_TRUE(written);
     EXPECT_EQ(written->tm_year + 1900, 2026);

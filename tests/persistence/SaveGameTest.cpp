@@ -97,7 +97,8 @@ TEST_F(SaveGameTest, APlayedGameComesBackFromEverySlot)
                       "Save successful.");
         EXPECT_EQ(fileBytes(dh::slotFilePath(slot)).size(), 5746u);
     }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(testSaveFolder()), std::filesystem::directory_iterator()), 5);
+    const std::filesystem::directory_iterator files(testSaveFolder());
+    EXPECT_EQ(std::distance(begin(files), end(files)), 5);
 
     for (int slot = 1; slot <= 5; ++slot) {
         SCOPED_TRACE(slot);
