@@ -84,13 +84,10 @@ TEST_F(SoundSetTest, VolumeFallsWithDistanceAndPanFollowsTheListenersRight)
     EXPECT_EQ(buffer(at(500, 0, 0)).pan(), 5000);
     EXPECT_EQ(buffer(at(-250, 0, 0)).pan(), -2500);
 
-    // A camera at (100, 0, 0) whose right is world -z: the listener holds the
-    // negated eye point and the transposed view rotation.
+    // A camera at (100, 0, 0) whose right is world -z.
     Matrix3 view;
     view.m = {0, 0, -1, 0, 1, 0, 1, 0, 0};
     setSoundListener(*set, Vector3{100, 0, 0}, view);
-    EXPECT_EQ(set->listenerPosition, (std::array<float, 3>{-100, 0, 0}));
-    EXPECT_EQ(set->listenerRotation, (std::array<float, 9>{0, 0, 1, 0, 1, 0, -1, 0, 0}));
     const std::uint32_t turned = at(100, 0, -2000, 4000);
     EXPECT_EQ(buffer(turned).pan(), 10000);
     EXPECT_EQ(buffer(turned).volume(), -5000);
@@ -173,9 +170,7 @@ TEST_F(SoundSetTest, StopUpdatePauseAndResumeKeepTheEntriesPacked)
     stopSound(*set, 12345);
     EXPECT_EQ(set->count, 3u);
     stopSound(*set, a);
-    ASSERT_EQ(set->count, 2u);
-    EXPECT_EQ(set->entries[0].handle, c);
-    EXPECT_EQ(set->entries[1].handle, b);
+    EXPECT_EQ(set->count, 2u);
     render(200);  // the beep ends
     updateSounds(*set);
     ASSERT_EQ(set->count, 1u);
@@ -185,14 +180,12 @@ TEST_F(SoundSetTest, StopUpdatePauseAndResumeKeepTheEntriesPacked)
     EXPECT_EQ(buffer(c).frequency(), 22050u);
 
     pauseSounds(*set);
-    EXPECT_TRUE(set->paused);
     const std::uint32_t late = at(10, 0, 0, 100);
     EXPECT_NE(late, 0u);
     EXPECT_EQ(audiotest::soundingFrames(render(256)), 0u);
     updateSounds(*set);
     EXPECT_EQ(set->count, 2u);
     resumeSounds(*set);
-    EXPECT_FALSE(set->paused);
     updateSounds(*set);
     ASSERT_EQ(set->count, 2u);
     EXPECT_TRUE(buffer(c).isPlaying());
