@@ -24,6 +24,7 @@ public:
         this->mesh = mesh;
         this->collidable = true;
         this->visible = true;
+        this->targetable = true;
         this->shield = 1000.0f;
     }
     ~Recorder() override { count(&Events::destroyed); }
@@ -72,6 +73,15 @@ public:
 };
 
 using TestStatic = Recorder<dh::StaticGameObject>;
+
+template <typename T>
+T* add(dh::ObjectList& list, Events* events = nullptr, dh::Mesh* mesh = nullptr, dh::Vector3 position = {})
+{
+    auto* obj = new T(events, mesh);
+    obj->position = position;
+    list.addObject(obj);
+    return obj;
+}
 
 inline std::unique_ptr<dh::Mesh> makeTriangles(std::vector<float> positions)
 {

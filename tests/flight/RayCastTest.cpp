@@ -8,20 +8,11 @@
 #include <numbers>
 
 using dh::Vector3;
+using flighttest::add;
 using flighttest::TestMover;
 using flighttest::TestStatic;
 
 namespace {
-
-template <typename T>
-T* place(dh::ObjectList& list, dh::Mesh* mesh, Vector3 position)
-{
-    auto* obj = new T(nullptr, mesh);
-    obj->position = position;
-    obj->targetable = true;
-    list.addObject(obj);
-    return obj;
-}
 
 void expectNear(Vector3 got, Vector3 want, float tolerance = 1e-3f)
 {
@@ -36,9 +27,9 @@ TEST(RayCast, HitsTheNearestTriangleOfTheNearestObject)
 {
     const auto box = flighttest::makeBox(100.0f);
     dh::ObjectList list;
-    auto* far = place<TestStatic>(list, box.get(), {0.0f, 0.0f, 2000.0f});
-    auto* near = place<TestMover>(list, box.get(), {0.0f, 0.0f, 1000.0f});
-    place<TestMover>(list, nullptr, {0.0f, 0.0f, 500.0f});
+    auto* far = add<TestStatic>(list, nullptr, box.get(), {0.0f, 0.0f, 2000.0f});
+    auto* near = add<TestMover>(list, nullptr, box.get(), {0.0f, 0.0f, 1000.0f});
+    add<TestMover>(list, nullptr, nullptr, {0.0f, 0.0f, 500.0f});
     const Vector3 from{10.0f, -20.0f, 0.0f};
     const Vector3 ahead{0.0f, 0.0f, 1.0f};
     Vector3 hit;
@@ -88,14 +79,14 @@ TEST(RayCast, MissesABackFacingTriangleFromBehind)
 TEST(PickTarget, ChoosesTheObjectNearestTheNoseAndNothingBehind)
 {
     dh::ObjectList list;
-    auto* chooser = place<TestMover>(list, nullptr, {});
-    auto* behind = place<TestMover>(list, nullptr, {0.0f, 0.0f, -10.0f});
-    place<TestMover>(list, nullptr, {10.0f, 0.0f, 0.0f});
+    auto* chooser = add<TestMover>(list, nullptr, nullptr, {});
+    auto* behind = add<TestMover>(list, nullptr, nullptr, {0.0f, 0.0f, -10.0f});
+    add<TestMover>(list, nullptr, nullptr, {10.0f, 0.0f, 0.0f});
     EXPECT_EQ(list.pickTarget(chooser), nullptr) << "only behind and abeam";
-    place<TestMover>(list, nullptr, {100.0f, 0.0f, 1000.0f});
-    auto* aligned = place<TestStatic>(list, nullptr, {0.0f, 10.0f, 5000.0f});
-    place<TestMover>(list, nullptr, {0.0f, 0.0f, 50.0f})->targetable = false;
-    place<TestMover>(list, nullptr, {0.0f, 10.0f, 5000.0f});
+    add<TestMover>(list, nullptr, nullptr, {100.0f, 0.0f, 1000.0f});
+    auto* aligned = add<TestStatic>(list, nullptr, nullptr, {0.0f, 10.0f, 5000.0f});
+    add<TestMover>(list, nullptr, nullptr, {0.0f, 0.0f, 50.0f})->targetable = false;
+    add<TestMover>(list, nullptr, nullptr, {0.0f, 10.0f, 5000.0f});
     EXPECT_EQ(list.pickTarget(chooser), aligned) << "far but aligned; the first of equals stays";
     dh::yaw(*chooser, std::numbers::pi_v<float>);
     EXPECT_EQ(list.pickTarget(chooser), behind);
