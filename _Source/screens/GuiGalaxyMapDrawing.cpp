@@ -6,6 +6,7 @@
 #include "rendering/GLFont.h"
 #include "rendering/TextDrawing.h"
 #include "rendering/TextureList.h"
+#include "screens/DockDrawing.h"
 
 #include <GL/gl.h>
 
@@ -36,13 +37,10 @@ void texturedSquare(Tex tex, float cx, float cy, float halfSize)
 void GuiGalaxyMap::onPaint()
 {
     glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
     glDisable(GL_LIGHTING);
     glDisable(GL_CULL_FACE);
     glDisable(GL_DEPTH_TEST);
-    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-    fillRect(x, y, x + width, y + height);
+    fillBlack(x, y, width, height);
     paintGrid();
     paintRangeCircle();
     paintStars();
