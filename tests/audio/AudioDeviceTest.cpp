@@ -34,14 +34,6 @@ private:
     std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
 };
 
-std::unique_ptr<SoundSample> toneSample(const std::vector<std::int16_t>& samples)
-{
-    auto sample = std::make_unique<SoundSample>();
-    const std::vector<std::uint8_t> bytes = audiotest::pcm16(samples);
-    sample->buffer = SoundBuffer::create(g_soundDevice, {1, 22050, 16}, bytes.data(), bytes.size());
-    return sample;
-}
-
 TEST(AudioDevice, WithoutAnOutputOrASoundFontEverythingIsSilentAndHarmless)
 {
     {
@@ -78,7 +70,7 @@ TEST(AudioDevice, WithoutAnOutputOrASoundFontEverythingIsSilentAndHarmless)
     EXPECT_FALSE(g_musicReady);
     ASSERT_NE(g_soundDevice, nullptr);
     shutdownMusic();
-    auto sample = toneSample(std::vector<std::int16_t>(2000, 1000));
+    auto sample = audiotest::makeSample(std::vector<std::int16_t>(2000, 1000), 22050);
     playSound(sample.get());
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     playSound(sample.get());
@@ -97,7 +89,7 @@ TEST(AudioDevice, EffectsReachTheOutput)
         initSoundDevice();
         ASSERT_NE(g_soundDevice, nullptr);
         // Half a second of 1000 Hz at 22050 Hz.
-        auto tone = toneSample(audiotest::sine(1000.0, 22050, 11025));
+        auto tone = audiotest::makeSample(audiotest::sine(1000.0, 22050, 11025), 22050);
         playSound(tone.get());
         for (int wait = 0; wait < 200 && std::filesystem::file_size(raw) < 4u * 44100u; ++wait)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));

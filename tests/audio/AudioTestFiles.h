@@ -4,9 +4,14 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include "audio/SoundEffects.h"
+#include "audio/SoundSample.h"
+#include "platform/SoundMixer.h"
 
 // Files the audio tests write under the build tree's test-output folder,
 // where the game's asset paths also resolve.
@@ -131,6 +136,23 @@ inline int zeroCrossings(const std::vector<std::int16_t>& stereo, std::size_t be
     for (std::size_t i = begin + 1; i < end; ++i)
         crossings += (stereo[2 * (i - 1) + channel] < 0) != (stereo[2 * i + channel] < 0);
     return crossings;
+}
+
+// A sample straight from PCM on the sound device, as loadWav would make it.
+inline std::unique_ptr<dh::SoundSample> makeSample(const std::vector<std::int16_t>& samples, std::uint32_t rate)
+{
+    auto sample = std::make_unique<dh::SoundSample>();
+    const std::vector<std::uint8_t> bytes = pcm16(samples);
+    sample->buffer = dh::SoundBuffer::create(dh::g_soundDevice, {1, rate, 16}, bytes.data(), bytes.size());
+    return sample;
+}
+
+// The sound device's next frames, interleaved stereo.
+inline std::vector<std::int16_t> render(std::size_t frames)
+{
+    std::vector<std::int16_t> out(2 * frames);
+    dh::g_soundDevice->render(out.data(), frames);
+    return out;
 }
 
 // One past the last stereo frame with any non-zero sample.

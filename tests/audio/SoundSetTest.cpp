@@ -10,14 +10,8 @@
 namespace dh {
 namespace {
 
-// A sample straight from PCM, as loadWav would make it.
-std::unique_ptr<SoundSample> makeSample(const std::vector<std::int16_t>& samples, std::uint32_t rate)
-{
-    auto sample = std::make_unique<SoundSample>();
-    const std::vector<std::uint8_t> bytes = audiotest::pcm16(samples);
-    sample->buffer = SoundBuffer::create(g_soundDevice, {1, rate, 16}, bytes.data(), bytes.size());
-    return sample;
-}
+using audiotest::makeSample;
+using audiotest::render;
 
 class SoundSetTest : public ::testing::Test {
 protected:
@@ -34,13 +28,6 @@ protected:
         tone.reset();
         shutdownSoundDevice();
         g_soundEnabled = true;
-    }
-
-    static std::vector<std::int16_t> render(std::size_t frames)
-    {
-        std::vector<std::int16_t> out(2 * frames);
-        g_soundDevice->render(out.data(), frames);
-        return out;
     }
 
     SoundBuffer& buffer(std::uint32_t handle)

@@ -35,8 +35,7 @@ protected:
     {
         auto voice = sample.buffer->duplicate();
         voice->play(false);
-        std::vector<std::int16_t> out(2 * frames);
-        g_soundDevice->render(out.data(), frames);
+        const std::vector<std::int16_t> out = audiotest::render(frames);
         std::vector<std::int16_t> left;
         for (std::size_t i = 0; i < frames; ++i)
             left.push_back(out[2 * i]);
