@@ -90,15 +90,22 @@ inline std::unique_ptr<dh::Mesh> makeTriangles(std::vector<float> positions)
     return mesh;
 }
 
-// An axis-aligned cube centred on the origin, triangles facing outwards.
-inline std::unique_ptr<dh::Mesh> makeBox(float half)
+// An axis-aligned box centred on the origin, triangles facing outwards.
+inline std::unique_ptr<dh::Mesh> makeBox(dh::Vector3 half)
 {
     dh::Mesh cube;
     cube.makeFallbackCube();
-    for (float& p : cube.positions) {
-        p *= half / 256.0f;
+    for (std::size_t i = 0; i < cube.positions.size(); i += 3) {
+        cube.positions[i] *= half.x / 256.0f;
+        cube.positions[i + 1] *= half.y / 256.0f;
+        cube.positions[i + 2] *= half.z / 256.0f;
     }
     return makeTriangles(cube.positions);
+}
+
+inline std::unique_ptr<dh::Mesh> makeBox(float half)
+{
+    return makeBox({half, half, half});
 }
 
 }

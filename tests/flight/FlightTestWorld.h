@@ -2,9 +2,9 @@
 
 #include "flight/FlightHooks.h"
 #include "flight/FlightModels.h"
+#include "flight/FlightTestObjects.h"
 #include "flight/GameObject_Ship.h"
 #include "flight/World.h"
-#include "rendering/Mesh.h"
 
 #include <cstdint>
 #include <string>
@@ -13,29 +13,13 @@
 
 namespace dh::test {
 
-// A box with the given half extents, built from the 512-unit fallback cube.
-inline void makeBox(Mesh& mesh, Vector3 half)
-{
-    mesh.makeFallbackCube();
-    std::vector<float> positions = mesh.positions;
-    for (std::size_t i = 0; i < positions.size(); i += 3) {
-        positions[i] *= half.x / 256.0f;
-        positions[i + 1] *= half.y / 256.0f;
-        positions[i + 2] *= half.z / 256.0f;
-    }
-    mesh.setTriangles(std::move(positions), mesh.texCoords);
-}
-
 // A world of one system with boxes standing in for the ship, missile and station models.
 struct TestWorld {
     explicit TestWorld(std::uint32_t driverLights = 8)
     {
         static constexpr float kStar[3] = {1.0f, 0.9f, 0.8f};
         static constexpr float kAmbient[3] = {0.2f, 0.3f, 0.4f};
-        makeBox(shipMesh, {20.0f, 10.0f, 50.0f});
-        makeBox(missileMesh, {2.0f, 2.0f, 8.0f});
-        makeBox(stationMesh, {256.0f, 256.0f, 256.0f});
-        g_flightModels = {&shipMesh, &shipMesh, &missileMesh, &stationMesh};
+        g_flightModels = {shipMesh.get(), shipMesh.get(), missileMesh.get(), stationMesh.get()};
         world = std::make_unique<World>(kStar, kAmbient, "planet1", driverLights);
     }
     ~TestWorld()
@@ -63,7 +47,9 @@ struct TestWorld {
         return n;
     }
 
-    Mesh shipMesh, missileMesh, stationMesh;
+    std::unique_ptr<Mesh> shipMesh = flighttest::makeBox({20.0f, 10.0f, 50.0f});
+    std::unique_ptr<Mesh> missileMesh = flighttest::makeBox({2.0f, 2.0f, 8.0f});
+    std::unique_ptr<Mesh> stationMesh = flighttest::makeBox(256.0f);
     std::unique_ptr<World> world;
 };
 

@@ -90,7 +90,7 @@ TEST(Laser, AHitOnAZeroShieldObjectStillReportsDamageAndEndsTheBeamThere)
 {
     test::TestWorld t;
     auto* shooter = t.add(new Ship_ExplorerMark1(0.0f, 0.0f));
-    auto* spy = t.add(new DamageSpy(&t.shipMesh));
+    auto* spy = t.add(new DamageSpy(t.shipMesh.get()));
     spy->shield = 0.0f;
     spy->indestructible = true;
     shooter->fireLaser(kStep);

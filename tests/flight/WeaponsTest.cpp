@@ -41,8 +41,8 @@ TEST(Magazines, ClampToCapacityAndLaunchFromAlternateSides)
     ship->fireMissile(target);
     const auto moving = t.objects().movingObjects();
     ASSERT_EQ(moving.size(), 4u);
-    EXPECT_EQ(moving[2]->position.x, t.shipMesh.boundRadius);
-    EXPECT_EQ(moving[3]->position.x, -t.shipMesh.boundRadius);
+    EXPECT_EQ(moving[2]->position.x, t.shipMesh->boundRadius);
+    EXPECT_EQ(moving[3]->position.x, -t.shipMesh->boundRadius);
 }
 
 TEST(Missile, NeverHitsItsOwnerButExplodesOnAnythingWithinEightRadiiAhead)
@@ -56,7 +56,7 @@ TEST(Missile, NeverHitsItsOwnerButExplodesOnAnythingWithinEightRadiiAhead)
 
     // The target's rear face is 50 units behind its position.
     auto* far = t.add(new Ship_FighterMark1(0.0f, 3000.0f));
-    const float reach = 8.0f * t.missileMesh.boundRadius;
+    const float reach = 8.0f * t.missileMesh->boundRadius;
     launchAt(t, {0.0f, 0.0f, 2950.0f - reach - 0.5f}, owner, nullptr)->update(kStep);
     EXPECT_EQ(far->shield, 400.0f);
     launchAt(t, {0.0f, 0.0f, 2950.0f - reach + 0.5f}, owner, nullptr)->update(kStep);
