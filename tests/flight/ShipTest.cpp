@@ -10,47 +10,35 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <utility>
+
 using namespace dh;
 
 TEST(ShipClasses, CarryTheFiguresOfTheClassTable)
 {
     test::TestWorld t;
-    struct Row {
-        GameObject_Ship ship;
-        const char* name;
-        float cost, shield, mass;
-        std::uint32_t cargo;
-        float top, acceleration, range, strength, cooling;
-        std::uint32_t missiles, emps;
-        Vector3 colour;
+    // Name, cost, shield, mass, cargo, top speed, acceleration, range, laser strength and
+    // cooling, missiles, EMP bombs and the laser's colour.
+    using Figures = std::tuple<std::string, float, float, float, std::uint32_t, float, float, float, float, float,
+                               std::uint32_t, std::uint32_t, Vector3>;
+    const std::pair<GameObject_Ship, Figures> rows[] = {
+        {Ship_ExplorerMark1(100.0f, -200.0f),
+         {"Explorer Mark I", 2000, 200, 15000, 10, 2500, 1200, 3.0f, 700, 500, 2, 8, {1.0f, 0.0f, 0.0f}}},
+        {Ship_ExplorerMark2(100.0f, -200.0f),
+         {"Explorer Mark II", 3000, 300, 17000, 15, 2800, 1500, 3.5f, 1000, 600, 2, 8, {1.0f, 0.5f, 0.0f}}},
+        {Ship_FighterMark1(100.0f, -200.0f),
+         {"Fighter Mark I", 7000, 400, 20000, 20, 3500, 1800, 4.0f, 1200, 600, 4, 16, {0.0f, 1.0f, 0.2f}}},
+        {Ship_FighterMark2(100.0f, -200.0f),
+         {"Fighter Mark II", 12000, 500, 21000, 25, 4000, 2500, 4.5f, 1500, 800, 4, 16, {0.0f, 0.2f, 1.0f}}},
     };
-    const Row rows[] = {
-        {Ship_ExplorerMark1(100.0f, -200.0f), "Explorer Mark I", 2000, 200, 15000, 10, 2500, 1200, 3.0f, 700, 500, 2,
-         8, {1.0f, 0.0f, 0.0f}},
-        {Ship_ExplorerMark2(100.0f, -200.0f), "Explorer Mark II", 3000, 300, 17000, 15, 2800, 1500, 3.5f, 1000, 600,
-         2, 8, {1.0f, 0.5f, 0.0f}},
-        {Ship_FighterMark1(100.0f, -200.0f), "Fighter Mark I", 7000, 400, 20000, 20, 3500, 1800, 4.0f, 1200, 600, 4,
-         16, {0.0f, 1.0f, 0.2f}},
-        {Ship_FighterMark2(100.0f, -200.0f), "Fighter Mark II", 12000, 500, 21000, 25, 4000, 2500, 4.5f, 1500, 800, 4,
-         16, {0.0f, 0.2f, 1.0f}},
-    };
-    for (const Row& row : rows) {
-        const GameObject_Ship& ship = row.ship;
-        SCOPED_TRACE(row.name);
-        EXPECT_STREQ(ship.name, row.name);
-        EXPECT_EQ(ship.cost, row.cost);
-        EXPECT_EQ(ship.shield, row.shield);
-        EXPECT_EQ(ship.maxShield, row.shield);
-        EXPECT_EQ(ship.mass, row.mass);
-        EXPECT_EQ(ship.cargoCapacity, row.cargo);
-        EXPECT_EQ(ship.topSpeed, row.top);
-        EXPECT_EQ(ship.acceleration, row.acceleration);
-        EXPECT_EQ(ship.hyperspaceRange, row.range);
-        EXPECT_EQ(ship.laser.strength, row.strength);
-        EXPECT_EQ(ship.laser.cooling, row.cooling);
-        EXPECT_EQ(ship.missileCapacity, row.missiles);
-        EXPECT_EQ(ship.empCapacity, row.emps);
-        EXPECT_EQ(ship.laser.colour, row.colour);
+    for (const auto& [ship, figures] : rows) {
+        EXPECT_EQ(Figures(ship.name, ship.cost, ship.shield, ship.mass, ship.cargoCapacity, ship.topSpeed,
+                          ship.acceleration, ship.hyperspaceRange, ship.laser.strength, ship.laser.cooling,
+                          ship.missileCapacity, ship.empCapacity, ship.laser.colour),
+                  figures);
+        EXPECT_EQ(ship.maxShield, ship.shield);
         EXPECT_EQ(ship.position, (Vector3{100.0f, 0.0f, -200.0f}));
         EXPECT_TRUE(ship.visible && ship.collidable && ship.targetable && ship.hyperspaceFuel);
         EXPECT_EQ(ship.missiles + ship.empBombs, 0u);
