@@ -94,7 +94,7 @@ TEST(Orientation, FacePointAimsTheNoseAtTheTarget)
         dh::roll(obj, coordinate(generator) / 100.0f);
         const Vector3 target{coordinate(generator), coordinate(generator), coordinate(generator)};
         dh::facePoint(obj, target);
-        EXPECT_NEAR(dh::dot(obj.forward(), dh::normalized(target - obj.position)), 1.0f, 1e-6f) << i;
+        EXPECT_NEAR(dh::dot(obj.forward(), dh::normalized(target - obj.position)), 1.0f, 5e-7f) << "within 1e-3 rad, case " << i;
     }
     TestMover up;
     dh::facePoint(up, {0.0f, 10.0f, 0.0f});

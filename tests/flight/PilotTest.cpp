@@ -147,6 +147,9 @@ TEST(HumanPilot, KeysHeldWhenThePilotIsBuiltDoNotActAtOnceAndALostShipOnlyClears
     EXPECT_EQ(c.ship->empBombs, 1u);
     c.press(VK_DELETE);
     EXPECT_EQ(c.ship->empBombs, 0u);
+    injectKeyState(VK_SPACE, true);
+    c.fly(1);
+    EXPECT_TRUE(c.ship->laser.firing);
     ASSERT_NE(c.human->target, nullptr);
 
     c.t.objects().deleteObject(c.ship);

@@ -110,6 +110,9 @@ TEST(Emp, DestroysMissilesInsideItsShrinkingBlastAndLeavesShipsAlone)
     bomb->lifetime = 5000.0f / 6000.0f + 0.01f + kStep;
     bomb->update(kStep);
     EXPECT_EQ(nearMissile->shield, 0.0f);
+    owner->position = {100.0f, 0.0f, 0.0f};
+    bomb->update(kStep);
+    EXPECT_EQ(bomb->centre, owner->position) << "the bomb rides with its owner";
 
     // Its life runs out and it goes without an explosion; destroyed missiles explode.
     test::TrackedRef ref(t.objects(), bomb);
