@@ -7,11 +7,11 @@
 #include "gui/Dialogs.h"
 #include "platform/KeyState.h"
 #include "platform/PlatformEvents.h"
-#include "rendering/GLFont.h"
 #include "rendering/ModelList.h"
 #include "rendering/SpaceBackground.h"
 #include "rendering/TextureList.h"
 #include "shell/GLWindow.h"
+#include "support/GlWindowSupport.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -28,10 +28,7 @@ class GameDrawing : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        dh::createGLWindow();
-        dh::loadFonts();
-        dh::loadTextures();
-        dh::loadModels();
+        testsupport::openWindowWith(testsupport::Art::FontsTexturesAndModels);
         dh::g_flightModels = {dh::model(dh::Model::Ship_Explorer), dh::model(dh::Model::Ship_Fighter),
                               dh::model(dh::Model::Missile), dh::model(dh::Model::Spacestation)};
         dh::g_buildBackground = [](const float* sun, std::string_view planet) {
@@ -43,10 +40,6 @@ protected:
     {
         dh::g_buildBackground = nullptr;
         dh::g_flightModels = {};
-        dh::releaseModels();
-        dh::releaseTextures();
-        dh::releaseFonts();
-        dh::destroyGLWindow();
     }
     void SetUp() override
     {
@@ -86,6 +79,11 @@ protected:
         return sum / static_cast<double>(rgb.size());
     }
     static double whole() { return brightness(0, 0, 800, 600); }
+    // Kept beside the test program for looking at.
+    static void keep(const std::string& name)
+    {
+        testsupport::keepPicture(testsupport::readBackOpaqueRgba(), "flight", name);
+    }
     // The console along the bottom edge, the sky above it.
     static void expectFlightFrame()
     {
@@ -116,6 +114,7 @@ TEST_F(GameDrawing, AFlightFrameShowsTheSceneAndTheConsoleBeforeAndAfterAJump)
     game->running = true;
     game->human->target = game->station();
     paint(10);
+    keep("flight_frame");
     expectFlightFrame();
     EXPECT_EQ(game->frameCount, 2u);
     EXPECT_FLOAT_EQ(game->timeStep, 0.04f);
@@ -141,6 +140,7 @@ TEST_F(GameDrawing, AFlightFrameShowsTheSceneAndTheConsoleBeforeAndAfterAJump)
     for (int i = 0; i < 10; ++i) {
         game->onPaint();
     }
+    keep("after_jump");
     expectFlightFrame();
 }
 
@@ -154,6 +154,7 @@ TEST_F(GameDrawing, TheLoadingFrameAndTheTunnel)
         dh::drawHyperspaceTunnelFrame(remaining);
         dh::swapBuffers();
     }
+    keep("tunnel");
     const double tunnel = whole();
     EXPECT_GT(tunnel, 20.0);
     for (; remaining > 0.0f; remaining -= 0.1f) {
