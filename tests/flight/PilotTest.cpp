@@ -1,6 +1,8 @@
 #include "FlightTestWorld.h"
 
+#include "flight/Camera.h"
 #include "flight/ObjectList.h"
+#include "flight/Orientation.h"
 #include "flight/PlayerAI.h"
 #include "flight/PlayerHuman.h"
 #include "flight/Random.h"
@@ -98,6 +100,22 @@ TEST(HumanPilot, FunctionKeysPickViewsAndTheHighestHeldWins)
     EXPECT_EQ(c.human->viewIndex, 4u);
     EXPECT_TRUE(c.human->currentView().outsideView);
     EXPECT_EQ(c.human->views[0].position, c.ship->eyePoint);
+
+    // Each outside view looks back at the ship: its centre lies straight ahead
+    // of the eye (eye space x = y = 0, z < 0), whichever way the ship is turned.
+    yaw(*c.ship, 0.7f);
+    pitch(*c.ship, -0.4f);
+    c.human->attachViews();
+    for (std::size_t view = 2; view < 8; ++view) {
+        const Matrix4 m = getViewMatrix(c.human->views[view]);
+        const Vector3 p = c.ship->position;
+        const float eye[3] = {m.m[0] * p.x + m.m[1] * p.y + m.m[2] * p.z + m.m[3],
+                              m.m[4] * p.x + m.m[5] * p.y + m.m[6] * p.z + m.m[7],
+                              m.m[8] * p.x + m.m[9] * p.y + m.m[10] * p.z + m.m[11]};
+        EXPECT_NEAR(eye[0], 0.0f, 1e-2f) << "view " << view;
+        EXPECT_NEAR(eye[1], 0.0f, 1e-2f) << "view " << view;
+        EXPECT_NEAR(eye[2], -150.0f, 1e-2f) << "view " << view;
+    }
 }
 
 // Outside the forward view there is no target, so missiles are refused.
