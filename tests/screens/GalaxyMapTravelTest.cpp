@@ -12,29 +12,19 @@ TEST_F(MapTest, RefusalsComeInTheirOrder)
 {
     std::unique_ptr<GuiGalaxyMap> docked = makeMap(false);
     docked->onMouseMove(screenX(kViovio), screenY(kViovio));
-    ASSERT_EQ(docked->hoveredSystem.name, "Viovio");
     EXPECT_STREQ(docked->travelRefusal(ship()), "You cannot travel while docked at a spacestation.");
     pointAt(kViovio);
     EXPECT_STREQ(map->travelRefusal(ship()), "You are already at this system.");
-
-    // Mocom is 3.66 ly away, beyond an Explorer's 3.0.
+    // Mocom is 3.66 ly away, beyond an Explorer's 3.0, fuel or not.
     pointAt(kMocom);
     ship().hyperspaceFuel = false;
     EXPECT_STREQ(map->travelRefusal(ship()), "System is beyond the range of your hyperspace engines.");
-    ship().hyperspaceFuel = true;
-    EXPECT_STREQ(map->travelRefusal(ship()), "System is beyond the range of your hyperspace engines.");
-
-    // Mided, 2.24 ly, is in range: only the fuel can stop the jump.
     pointAt(kMided);
-    ship().hyperspaceFuel = false;
     EXPECT_STREQ(map->travelRefusal(ship()), "You must refuel by docking at a spacestation before travelling again.");
     ship().hyperspaceFuel = true;
     EXPECT_EQ(map->travelRefusal(ship()), nullptr);
     EXPECT_STREQ(GuiGalaxyMap::kRefusalCaption, "Unable to travel");
-}
 
-TEST_F(MapTest, AStarExactlyAtTheRangeLimitIsReachable)
-{
     // Two cells straight down with the same offsets: exactly 2 ly.
     StarSystem target = game->currentSystem;
     target.y += 2;
@@ -42,40 +32,30 @@ TEST_F(MapTest, AStarExactlyAtTheRangeLimitIsReachable)
     ship().hyperspaceRange = 2.0f;
     EXPECT_EQ(map->travelRefusal(ship()), nullptr);
     ship().hyperspaceRange = 1.9999999f;
-    EXPECT_STREQ(map->travelRefusal(ship()), "System is beyond the range of your hyperspace engines.");
+    EXPECT_NE(map->travelRefusal(ship()), nullptr);
 }
 
 TEST_F(MapTest, ClickingAStarInRangeJumpsAndClosesTheScreen)
 {
     owner.running = true;
+    // Refused, middle-button and empty-space clicks change nothing.
+    pointAt(kMocom);
+    map->onMouseDown(screenX(kMocom), screenY(kMocom), 1);
+    pointAt(kCopit);
+    map->onMouseDown(screenX(kCopit), screenY(kCopit), 4);
+    map->onMouseMove(screenX(kCopit) + 20, screenY(kCopit));
+    map->onMouseDown(screenX(kCopit) + 20, screenY(kCopit), 1);
+    EXPECT_TRUE(owner.running);
+    EXPECT_EQ(game->currentSystem.name, "Viovio");
+
     pointAt(kCopit);
     sounds.take();
     map->onMouseDown(screenX(kCopit), screenY(kCopit), 1);
     EXPECT_EQ(sounds.take().click, 1);
     EXPECT_FALSE(owner.running);
     EXPECT_EQ(game->currentSystem.name, "Copit");
-    EXPECT_EQ(game->currentSystem.x, kCopit.x);
-    EXPECT_EQ(game->currentSystem.y, kCopit.y);
     EXPECT_EQ(game->galaxy.recent[0].name, "Viovio");
     EXPECT_FALSE(ship().hyperspaceFuel);
-}
-
-TEST_F(MapTest, RefusedOrButtonlessClicksChangeNothing)
-{
-    owner.running = true;
-    pointAt(kMocom);
-    map->onMouseDown(screenX(kMocom), screenY(kMocom), 1);
-    ship().hyperspaceFuel = false;
-    pointAt(kCopit);
-    map->onMouseDown(screenX(kCopit), screenY(kCopit), 1);
-    ship().hyperspaceFuel = true;
-    // The middle button and a click on empty space do nothing.
-    map->onMouseDown(screenX(kCopit), screenY(kCopit), 4);
-    map->onMouseMove(screenX(kCopit) + 20, screenY(kCopit));
-    map->onMouseDown(screenX(kCopit) + 20, screenY(kCopit), 1);
-    EXPECT_TRUE(owner.running);
-    EXPECT_EQ(game->currentSystem.name, "Viovio");
-    EXPECT_TRUE(ship().hyperspaceFuel);
 }
 
 TEST_F(MapTest, WithoutAShipAClickOnlySounds)
@@ -83,7 +63,6 @@ TEST_F(MapTest, WithoutAShipAClickOnlySounds)
     owner.running = true;
     pointAt(kCopit);
     game->world->objects.deleteObject(game->playerShip());
-    ASSERT_EQ(game->playerShip(), nullptr);
     sounds.take();
     map->onMouseDown(screenX(kCopit), screenY(kCopit), 1);
     EXPECT_EQ(sounds.take().click, 1);

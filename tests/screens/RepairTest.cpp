@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "flight/Ship_FighterMark2.h"
 #include "screens/DockTestSupport.h"
 #include "screens/GuiRepair.h"
@@ -10,78 +8,52 @@ namespace dh {
 namespace {
 
 using docktest::DockedGame;
-using docktest::SoundCounter;
 using docktest::text;
 
-TEST(Repair, AFullShieldCannotBeRepairedEvenWithoutCredits)
+TEST(Repair, SixtyCentsAPointRestoresTheWholeShieldOrNothing)
 {
-    SoundCounter sounds;
+    docktest::SoundCounter sounds;
     DockedGame docked;
-    docked.ship().shield = docked.ship().maxShield;
+    GameObject_Ship& ship = docked.ship();
+    ship.shield = ship.maxShield;
     docked.credits() = 0.0;
     EXPECT_EQ(text(GuiRepair::repair(docked.game)),
               "Cannot repair ship / Your ship already in the best possible shape.");
-    EXPECT_EQ(sounds.take().repair, 0);
-}
 
-TEST(Repair, SixtyCentsAPointRestoresTheWholeShield)
-{
-    SoundCounter sounds;
-    DockedGame docked;
-    docked.game.replacePlayerShip(new Ship_FighterMark2(0.0f, 0.0f));
-    GameObject_Ship& ship = docked.ship();
-    ship.shield = 250.0f;
-    docked.credits() = 1000.0;
-    EXPECT_EQ(text(GuiRepair::repair(docked.game)), "Ship repaired / Ship successfuly repaired.");
-    EXPECT_NEAR(docked.credits(), 850.0, 1e-4);
-    EXPECT_EQ(ship.shield, 500.0f);
-    EXPECT_EQ(sounds.take().repair, 1);
-    // The gauge of that damage: trunc(455 x 250 / 500).
-    EXPECT_EQ(GuiRepair::gaugeLength(250.0f, 500.0f), 227);
-    EXPECT_EQ(GuiRepair::gaugeLength(0.0f, 500.0f), 0);
-}
-
-TEST(Repair, TooLittleMoneyRepairsNothing)
-{
-    SoundCounter sounds;
-    DockedGame docked;
-    GameObject_Ship& ship = docked.ship();
     ship.shield = ship.maxShield - 100.0f;
     docked.credits() = 59.0;
     EXPECT_EQ(text(GuiRepair::repair(docked.game)), "Cannot repair ship / You do not have enough credits.");
     EXPECT_EQ(ship.shield, ship.maxShield - 100.0f);
-    EXPECT_EQ(docked.credits(), 59.0);
     EXPECT_EQ(sounds.take().repair, 0);
-    // Exactly the cost is enough.
     docked.credits() = static_cast<double>(100.0f * 0.6f);
     EXPECT_EQ(text(GuiRepair::repair(docked.game)), "Ship repaired / Ship successfuly repaired.");
     EXPECT_EQ(docked.credits(), 0.0);
-}
+    EXPECT_EQ(ship.shield, ship.maxShield);
+    EXPECT_EQ(sounds.take().repair, 1);
 
-TEST(Repair, ALargeBalanceKeepsItsCents)
-{
-    DockedGame docked;
-    GameObject_Ship& ship = docked.ship();
-    ship.shield = ship.maxShield - 10.0f;
+    docked.game.replacePlayerShip(new Ship_FighterMark2(0.0f, 0.0f));
+    docked.ship().shield = 250.0f;
     docked.credits() = 1234567.89;
     GuiRepair::repair(docked.game);
-    EXPECT_NEAR(docked.credits(), 1234567.89 - 6.0, 1e-5);
+    EXPECT_NEAR(docked.credits(), 1234567.89 - 150.0, 1e-5);
+    EXPECT_EQ(docked.ship().shield, 500.0f);
+    // The gauge of that damage: trunc(455 x 250 / 500).
+    EXPECT_EQ(GuiRepair::gaugeLength(250.0f, 500.0f), 227);
 }
 
 TEST(Repair, TheButtonRepairsOnARelease)
 {
     DockedGame docked;
-    GameObject_Ship& ship = docked.ship();
-    ship.shield = 1.0f;
+    docked.ship().shield = 1.0f;
     docked.credits() = 1000.0;
     GuiRepair repair(&docked.game);
     repair.width = 484;
     repair.height = 462;
     repair.onMouseMove(20, 430);
     repair.onMouseDown(20, 430, 1);
-    EXPECT_EQ(ship.shield, 1.0f);
+    EXPECT_EQ(docked.ship().shield, 1.0f);
     repair.onMouseUp(20, 430, 1);
-    EXPECT_EQ(ship.shield, ship.maxShield);
+    EXPECT_EQ(docked.ship().shield, docked.ship().maxShield);
 }
 
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "screens/DockTestSupport.h"
 #include "screens/GuiTrade_Buy.h"
 #include "screens/GuiTrade_Sell.h"
@@ -16,8 +14,6 @@ using docktest::SoundCounter;
 template <typename Table>
 void place(Table& table)
 {
-    table.x = 0;
-    table.y = 0;
     table.width = 484;
     table.height = 166;
     table.hovered = true;
@@ -30,21 +26,24 @@ int rowY(int row)
 
 TEST(TradeBuy, PaysThePriceOfTheStockBeforeThePurchase)
 {
-    SoundCounter sounds;
     DockedGame docked;
     docked.stock()[3] = 100;
     docked.credits() = 1000.0;
     docked.ship().cargo = {};
-    EXPECT_EQ(GuiTrade_Buy::buy(docked.game, 3), "");
     // Computers at the neutral stock cost their base price of 100.
+    EXPECT_EQ(GuiTrade_Buy::buy(docked.game, 3), "");
     EXPECT_DOUBLE_EQ(docked.credits(), 900.0);
     EXPECT_EQ(docked.stock()[3], 99u);
-    EXPECT_EQ(docked.ship().cargo[3], 1u);
     // One unit scarcer: 100 x (1 + 1 x 0.0015), in single precision.
     EXPECT_EQ(GuiTrade_Buy::buy(docked.game, 3), "");
     EXPECT_DOUBLE_EQ(docked.credits(), 900.0 - static_cast<double>(static_cast<float>(100.15)));
     EXPECT_EQ(docked.ship().cargo[3], 2u);
-    EXPECT_EQ(sounds.take().trade, 2);
+
+    // Medicines at stock 1 for exactly the credits: 50 x (1 + 99 x 0.0015).
+    docked.stock()[1] = 1;
+    docked.credits() = static_cast<float>(50.0 * (1.0 + 99 * 0.0015));
+    EXPECT_EQ(GuiTrade_Buy::buy(docked.game, 1), "");
+    EXPECT_EQ(docked.credits(), 0.0);
 }
 
 TEST(TradeBuy, RefusalsComeInTheOrderStockCreditsRoomAndChangeNothing)
@@ -63,27 +62,10 @@ TEST(TradeBuy, RefusalsComeInTheOrderStockCreditsRoomAndChangeNothing)
     EXPECT_EQ(GuiTrade_Buy::buy(docked.game, 7), "You do not have any more room on board");
     EXPECT_EQ(docked.stock()[7], 5u);
     EXPECT_DOUBLE_EQ(docked.credits(), 100000.0);
-    EXPECT_EQ(ship.cargo[7], 0u);
     EXPECT_EQ(sounds.take().trade, 0);
-    // One free unit of room is enough.
     ship.cargo[0] -= 1;
     EXPECT_EQ(GuiTrade_Buy::buy(docked.game, 7), "");
-    EXPECT_EQ(ship.cargo[7], 1u);
-}
-
-TEST(TradeBuy, ExactCreditsAndTheLastUnitInStock)
-{
-    DockedGame docked;
-    docked.ship().cargo = {};
-    docked.stock()[1] = 1;
-    // Medicines at stock 1: 50 x (1 + 99 x 0.0015).
-    const double price = static_cast<float>(50.0 * (1.0 + 99 * 0.0015));
-    docked.credits() = price;
-    EXPECT_EQ(GuiTrade_Buy::buy(docked.game, 1), "");
-    EXPECT_EQ(docked.credits(), 0.0);
-    EXPECT_EQ(docked.stock()[1], 0u);
-    docked.credits() = 1000.0;
-    EXPECT_EQ(GuiTrade_Buy::buy(docked.game, 1), "Item is out of stock");
+    EXPECT_EQ(sounds.take().trade, 1);
 }
 
 TEST(TradeBuy, ALeftPressOnARowBuysThatGood)
@@ -96,57 +78,42 @@ TEST(TradeBuy, ALeftPressOnARowBuysThatGood)
     GuiTrade_Buy table(&docked.game);
     place(table);
     table.onMouseDown(200, rowY(5), 1);
-    EXPECT_EQ(docked.ship().cargo[5], 1u);
-    EXPECT_EQ(docked.stock()[5], 49u);
-    EXPECT_EQ(table.selectedRow, 5);
-    // The same row again: a second unit, no second row sound.
     table.onMouseDown(201, rowY(5), 1);
-    EXPECT_EQ(docked.ship().cargo[5], 2u);
+    EXPECT_EQ(docked.stock()[5], 48u);
+    EXPECT_EQ(table.selectedRow, 5);
+    // A second unit, no second row sound.
     SoundCounter::Counts heard = sounds.take();
     EXPECT_EQ(heard.row, 1);
     EXPECT_EQ(heard.trade, 2);
     // Right button, the header, below the last row, and a table not pointed at.
     table.onMouseDown(200, rowY(2), 2);
-    EXPECT_EQ(table.selectedRow, -1);
     table.onMouseDown(200, 25, 1);
     table.onMouseDown(200, rowY(8), 1);
     table.hovered = false;
     table.onMouseDown(200, rowY(2), 1);
     EXPECT_EQ(docked.ship().cargo, (GoodsCounts{0, 0, 0, 0, 0, 2, 0, 0}));
-    heard = sounds.take();
-    EXPECT_EQ(heard.row, 0);
-    EXPECT_EQ(heard.trade, 0);
     EXPECT_EQ(table.selectedRow, -1);
 }
 
 TEST(TradeSell, ListsOnlyGoodsOnBoardAndSellsAtTheStockBeforeTheSale)
 {
-    SoundCounter sounds;
     DockedGame docked;
     docked.ship().cargo = {0, 2, 0, 0, 0, 0, 1, 0};
     docked.stock() = {100, 100, 100, 100, 100, 100, 100, 100};
     docked.credits() = 0.0;
     GuiTrade_Sell table(&docked.game);
     place(table);
-    const GuiTrade_Sell::Listing listing = GuiTrade_Sell::listGoods(docked.game);
-    ASSERT_EQ(listing.count, 2);
-    EXPECT_EQ(listing.goods[0], 1u);
-    EXPECT_EQ(listing.goods[1], 6u);
     // A third row's band holds nothing to sell.
     table.onMouseDown(200, rowY(2), 1);
     EXPECT_EQ(docked.ship().cargo, (GoodsCounts{0, 2, 0, 0, 0, 0, 1, 0}));
-    EXPECT_EQ(table.selectedRow, -1);
     // Nanites at stock 100 fetch 200 x 0.97.
     table.onMouseDown(200, rowY(1), 1);
     EXPECT_DOUBLE_EQ(docked.credits(), static_cast<double>(static_cast<float>(200.0f * 0.97)));
     EXPECT_EQ(docked.stock()[6], 101u);
-    EXPECT_EQ(docked.ship().cargo[6], 0u);
-    EXPECT_EQ(sounds.take().trade, 1);
     // Sold out, the Nanites row is gone: its band now holds nothing.
     table.onMouseDown(200, rowY(1), 1);
-    EXPECT_EQ(docked.stock()[6], 101u);
     table.onMouseDown(200, rowY(0), 1);
-    EXPECT_EQ(docked.ship().cargo[1], 1u);
+    EXPECT_EQ(docked.ship().cargo, (GoodsCounts{0, 1, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(docked.stock()[1], 101u);
 }
 
@@ -154,14 +121,11 @@ TEST(TradeSell, WithoutAShipNothingIsListedOrSold)
 {
     DockedGame docked;
     docked.game.world->objects.deleteObject(docked.game.playerShip());
-    ASSERT_EQ(docked.game.playerShip(), nullptr);
     EXPECT_EQ(GuiTrade_Sell::listGoods(docked.game).count, 0);
     const GoodsCounts before = docked.stock();
     GuiTrade_Sell table(&docked.game);
     place(table);
     table.onMouseDown(200, rowY(0), 1);
-    EXPECT_EQ(docked.stock(), before);
-    // Buying has no hold to load either.
     docked.credits() = 1000.0;
     EXPECT_EQ(GuiTrade_Buy::buy(docked.game, 0), "");
     EXPECT_EQ(docked.stock(), before);
