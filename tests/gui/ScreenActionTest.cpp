@@ -11,19 +11,6 @@ namespace {
 // action classes nested in it, which act on a left-button release only.
 class GuiScreen_Sample : public GuiScreen {
 public:
-    class EventLeave : public GLWindowEventListener {
-    public:
-        explicit EventLeave(GuiScreen_Sample* screen) : screen_(screen) {}
-        void onMouseUp(int, int, int button) override
-        {
-            if (button == 1)
-                screen_->running = false;
-        }
-
-    private:
-        GuiScreen_Sample* screen_;
-    };
-
     class EventShow : public GLWindowEventListener {
     public:
         EventShow(GuiScreen_Sample* screen, GuiPanel* panel) : screen_(screen), panel_(panel) {}
@@ -31,10 +18,9 @@ public:
         {
             if (button != 1)
                 return;
-            for (GuiPanel* panel : {screen_->first, screen_->second}) {
-                panel->visible = panel == panel_;
-                panel->enabled = panel == panel_;
-            }
+            screen_->shown->visible = screen_->shown->enabled = false;
+            panel_->visible = panel_->enabled = true;
+            screen_->shown = panel_;
         }
 
     private:
@@ -44,51 +30,32 @@ public:
 
     GuiScreen_Sample()
     {
-        first = addPanel(0);
-        second = addPanel(1);
-        eventLeave_ = std::make_unique<EventLeave>(this);
+        first = static_cast<GuiPanel*>(addWidget(std::make_unique<GuiPanel>()));
+        second = static_cast<GuiPanel*>(addWidget(std::make_unique<GuiPanel>()));
+        second->visible = second->enabled = false;
+        shown = first;
         eventShowSecond_ = std::make_unique<EventShow>(this, second);
-        addButton(600, 500, eventLeave_.get());
-        addButton(600, 450, eventShowSecond_.get());
+        auto button = std::make_unique<GuiButton>();
+        button->x = 600;
+        button->y = 450;
+        button->listener = eventShowSecond_.get();
+        addWidget(std::move(button));
     }
 
     GuiPanel* first;
     GuiPanel* second;
+    GuiPanel* shown;
 
 private:
-    GuiPanel* addPanel(int index)
-    {
-        auto panel = std::make_unique<GuiPanel>();
-        panel->x = 50;
-        panel->y = 50;
-        panel->visible = index == 0;
-        panel->enabled = index == 0;
-        return static_cast<GuiPanel*>(addWidget(std::move(panel)));
-    }
-    void addButton(int x, int y, GLWindowEventListener* action)
-    {
-        auto button = std::make_unique<GuiButton>();
-        button->x = x;
-        button->y = y;
-        button->listener = action;
-        addWidget(std::move(button));
-    }
-
-    std::unique_ptr<EventLeave> eventLeave_;
     std::unique_ptr<EventShow> eventShowSecond_;
 };
 
 TEST(GuiScreenActions, ActionsActOnALeftReleaseOnly)
 {
     GuiScreen_Sample screen;
-    screen.running = true;
-    screen.onMouseDown(610, 505, 2);
-    screen.onMouseUp(610, 505, 2);
-    EXPECT_TRUE(screen.running);
-    screen.onMouseDown(610, 505, 1);
-    screen.onMouseUp(610, 505, 1);
-    EXPECT_FALSE(screen.running);
-
+    screen.onMouseDown(610, 455, 2);
+    screen.onMouseUp(610, 455, 2);
+    EXPECT_TRUE(screen.first->visible);
     screen.onMouseDown(610, 455, 1);
     screen.onMouseUp(610, 455, 1);
     EXPECT_FALSE(screen.first->visible);
