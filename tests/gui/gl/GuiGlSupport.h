@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,8 +15,8 @@
 #include "support/DialogScript.h"
 #include "support/GlWindowSupport.h"
 
-// The window, fonts and textures for the drawing tests, read-back of what was
-// shown, and a script that drives a dialog's polled input frame by frame.
+// The window with fonts and textures for the drawing tests, read-back of what
+// was shown, and posted input.
 namespace guigl {
 
 using Rgb = std::array<int, 3>;
@@ -45,15 +44,20 @@ inline std::vector<unsigned char> readShownFrame()
     return testsupport::readBackTopDown(GL_RGB, 3);
 }
 
-// The shown frame, also kept as <build>/test-output/<folder>/<name>.png to look at.
-inline std::vector<unsigned char> keepShownFrame(const std::string& folder, const std::string& name)
+// Keeps an RGB frame as <build>/test-output/<folder>/<name>.png to look at.
+inline void keepFrame(const std::vector<unsigned char>& frame, const std::string& folder, const std::string& name)
 {
-    std::vector<unsigned char> frame = readShownFrame();
     std::vector<std::uint8_t> rgba;
     rgba.reserve(frame.size() / 3 * 4);
     for (std::size_t i = 0; i < frame.size(); i += 3)
         rgba.insert(rgba.end(), {frame[i], frame[i + 1], frame[i + 2], 255});
     testsupport::keepPicture(rgba, folder, name);
+}
+
+inline std::vector<unsigned char> keepShownFrame(const std::string& folder, const std::string& name)
+{
+    std::vector<unsigned char> frame = readShownFrame();
+    keepFrame(frame, folder, name);
     return frame;
 }
 
@@ -63,17 +67,12 @@ inline Rgb pixel(const std::vector<unsigned char>& frame, int x, int y)
     return {frame[at], frame[at + 1], frame[at + 2]};
 }
 
-// Writes the frame as a PPM picture under the build tree for looking at.
-inline void saveFrame(const std::vector<unsigned char>& frame, const std::string& name)
+inline bool near(const Rgb& a, const Rgb& b, int tolerance = 1)
 {
-    const std::filesystem::path folder = std::filesystem::path(DH_BUILD_DIR) / "test-output" / "gui";
-    std::filesystem::create_directories(folder);
-    const std::string file = (folder / (name + ".ppm")).string();
-    if (FILE* out = std::fopen(file.c_str(), "wb")) {
-        std::fprintf(out, "P6\n%d %d\n255\n", dh::clientWidth(), dh::clientHeight());
-        std::fwrite(frame.data(), 1, frame.size(), out);
-        std::fclose(out);
-    }
+    for (int i = 0; i < 3; ++i)
+        if (std::abs(a[i] - b[i]) > tolerance)
+            return false;
+    return true;
 }
 
 inline void post(dh::PlatformEvent::Type type, int x, int y, unsigned key = 0, char text = 0)
