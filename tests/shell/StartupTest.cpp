@@ -5,68 +5,43 @@
 
 #include <vector>
 
-using dh::DisplayModeInfo;
-using dh::ScreenSize;
-
 namespace {
 
+using Size = std::pair<int, int>;
+
 // The full-screen size chosen on a display offering these sizes (at 60 Hz).
-ScreenSize choiceOn(const std::vector<std::pair<int, int>>& sizes)
+Size choiceOn(const std::vector<Size>& sizes)
 {
-    std::vector<DisplayModeInfo> modes;
+    std::vector<dh::DisplayModeInfo> modes;
     for (const auto& [w, h] : sizes)
         modes.push_back({w, h, 32, 60});
-    return dh::fullscreenChoice([&](int w, int h) {
-        DisplayModeInfo found;
+    const dh::ScreenSize chosen = dh::fullscreenChoice([&](int w, int h) {
+        dh::DisplayModeInfo found;
         return dh::findDisplayModeIn(modes, w, h, found);
     });
+    return {chosen.width, chosen.height};
 }
 
-::testing::AssertionResult isSize(ScreenSize size, int w, int h)
+}
+
+TEST(Startup, FullscreenSizeFollowsThePreferenceOrderElse800x600)
 {
-    if (size.width == w && size.height == h)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << size.width << " x " << size.height;
-}
-
-}
-
-TEST(Startup, FullscreenSizeFollowsThePreferenceOrder)
-{
-    EXPECT_TRUE(isSize(choiceOn({{1600, 1200}, {1024, 768}}), 1600, 1200));
-    EXPECT_TRUE(isSize(choiceOn({{1024, 768}, {1600, 1200}}), 1600, 1200));
-    // 1440 x 900 is preferred to 1600 x 1200 although it is smaller.
-    EXPECT_TRUE(isSize(choiceOn({{1600, 1200}, {1440, 900}}), 1440, 900));
-    EXPECT_TRUE(isSize(choiceOn({{1024, 768}, {1280, 1024}, {1680, 1050}, {1920, 1080}}), 1920, 1080));
-    EXPECT_TRUE(isSize(choiceOn({{1280, 1024}, {1024, 768}, {800, 600}}), 1280, 1024));
-    EXPECT_TRUE(isSize(choiceOn({{1024, 768}, {1680, 1050}}), 1680, 1050));
-}
-
-TEST(Startup, WithNoneOfTheSixSizes800x600IsRequested)
-{
-    EXPECT_TRUE(isSize(choiceOn({}), 800, 600));
-    EXPECT_TRUE(isSize(choiceOn({{640, 480}, {800, 600}, {1366, 768}, {1920, 1200}}), 800, 600));
-    // A size must match in both directions.
-    EXPECT_TRUE(isSize(choiceOn({{1080, 1920}, {1024, 1080}}), 800, 600));
-}
-
-TEST(Startup, EachSizeAloneIsTakenAndAskedAboutInOrder)
-{
-    const std::vector<std::pair<int, int>> order{{1920, 1080}, {1680, 1050}, {1440, 900},
-                                                 {1600, 1200}, {1280, 1024}, {1024, 768}};
-    for (const auto& [w, h] : order)
-        EXPECT_TRUE(isSize(choiceOn({{w, h}}), w, h)) << w << " x " << h;
-
-    std::vector<std::pair<int, int>> asked;
+    // Asked in this order, each one alone is taken.
+    const std::vector<Size> order{{1920, 1080}, {1680, 1050}, {1440, 900}, {1600, 1200}, {1280, 1024}, {1024, 768}};
+    std::vector<Size> asked;
     dh::fullscreenChoice([&](int w, int h) {
         asked.emplace_back(w, h);
         return false;
     });
     EXPECT_EQ(asked, order);
-}
+    for (const Size& size : order)
+        EXPECT_EQ(choiceOn({size}), size);
+    // 1440 x 900 is preferred to 1600 x 1200 although it is smaller.
+    EXPECT_EQ(choiceOn({{1600, 1200}, {1440, 900}}), (Size{1440, 900}));
+    EXPECT_EQ(choiceOn({{1024, 768}, {1280, 1024}, {1680, 1050}, {1920, 1080}}), (Size{1920, 1080}));
+    // None of the six, or a size matching in one direction only: 800 x 600.
+    EXPECT_EQ(choiceOn({{640, 480}, {1366, 768}, {1920, 1200}, {1080, 1920}}), (Size{800, 600}));
 
-TEST(Startup, FullscreenQuestionTexts)
-{
     EXPECT_STREQ(dh::kFullscreenCaption, "Drift Hauler: Fullscreen mode");
     EXPECT_STREQ(dh::kFullscreenQuestion, "Run the game in fullscreen mode?");
 }
