@@ -17,15 +17,10 @@ class Dialogs : public guigl::GuiWindow {};
 
 // At 800 x 600 the box's body spans (100, 225) to (700, 375); "Ok" is the
 // 180 x 35 button at (310, 325), "Yes" at (215, 325) and "No" at (405, 325).
-constexpr int kOkX = 400, kButtonY = 342, kYesX = 305, kNoX = 495;
-
-// Moves onto a button at frame f and clicks it over the next two frames.
-void clickAt(DialogScript& script, int frame, int x)
-{
-    script.at(frame, [x] { movePointer(x, kButtonY); });
-    script.holdLeft(frame + 1, true);
-    script.holdLeft(frame + 2, false);
-}
+using guigl::kNoX;
+using guigl::kOkX;
+using guigl::kYesX;
+constexpr int kButtonY = 342;
 
 void holdKey(DialogScript& script, int frame, unsigned key, bool held = true)
 {
@@ -42,7 +37,7 @@ TEST_F(Dialogs, OkClosesOnlyOnAPressAndReleaseThatBothBeganInsideTheBox)
         script.holdLeft(1, true);
         script.at(2, [] { movePointer(100, 100); });
         script.holdLeft(3, false);
-        clickAt(script, 6, kOkX);
+        script.clickAt(6, kOkX);
         dh::showMessage("Cannot buy item", "Item is out of stock");
         EXPECT_EQ(script.lastFrame, 8);
     }
@@ -56,7 +51,7 @@ TEST_F(Dialogs, OkClosesOnlyOnAPressAndReleaseThatBothBeganInsideTheBox)
         DialogScript script;
         script.at(0, [] { movePointer(kOkX, kButtonY); });
         script.holdLeft(2, false);
-        clickAt(script, 5, kOkX);
+        script.clickAt(5, kOkX);
         dh::showMessage("Save game", "Save successful.");
         EXPECT_EQ(script.lastFrame, 7);
     }
@@ -68,21 +63,21 @@ TEST_F(Dialogs, EscapeDoesNothingAndEnterClosesTheMessageBoxOnlyOncePressedInsid
         DialogScript script;
         holdKey(script, 1, dh::VK_ESCAPE);
         holdKey(script, 4, dh::VK_ESCAPE, false);
-        clickAt(script, 5, kOkX);
+        script.clickAt(5, kOkX);
         dh::showMessage("Unable to travel", "Escape does not close this");
         EXPECT_EQ(script.lastFrame, 7);
     }
     {
         DialogScript script;
         holdKey(script, 1, dh::VK_ESCAPE);
-        clickAt(script, 5, kNoX);
+        script.clickAt(5, kNoX);
         EXPECT_FALSE(dh::askYesNo("Confirm quit", "Any unsaved progress will be lost.",
                                   "Are you sure you want to quit the game ?"));
         EXPECT_EQ(script.lastFrame, 7);
     }
     {
         DialogScript script;
-        clickAt(script, 0, kYesX);
+        script.clickAt(0, kYesX);
         script.at(2, [] { guigl::keepShownFrame("gui", "question"); });
         EXPECT_TRUE(dh::askYesNo("Confirm ship purchase", "Are you sure you want to buy this ship ? ",
                                  "All cargo and upgrades will be lost on current ship."));
@@ -109,7 +104,7 @@ std::string typeName(DialogScript& script, const std::string& text, unsigned end
     if (endKey)
         holdKey(script, frame + 1, endKey);
     else
-        clickAt(script, frame, kOkX);
+        script.clickAt(frame, kOkX);
     return dh::askCommanderName();
 }
 

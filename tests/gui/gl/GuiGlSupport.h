@@ -100,13 +100,24 @@ inline void typeKey(unsigned key, char text)
     post(dh::PlatformEvent::Type::KeyUp, 0, 0, key);
 }
 
-// A dialog script that can also hold the left button down or let it go.
+// A dialog script that can also hold the left button or click: onto (x, y) at
+// pass f, pressed at f + 1, released at f + 2. The buttons of the boxes at
+// 800 x 600 are centred on row 342.
 class DialogScript : public testsupport::DialogScript {
 public:
     void holdLeft(int frame, bool held)
     {
         at(frame, [held] { dh::injectKeyState(dh::VK_LBUTTON, held); });
     }
+    void clickAt(int frame, int x, int y = 342)
+    {
+        at(frame, [x, y] { movePointer(x, y); });
+        holdLeft(frame + 1, true);
+        holdLeft(frame + 2, false);
+    }
 };
+
+// Centres of "Ok", "Yes" and "No" at 800 x 600.
+inline constexpr int kOkX = 400, kYesX = 305, kNoX = 495;
 
 }

@@ -71,61 +71,45 @@ TEST_F(DockMenuDrawing, EveryView)
     for (int slot = 1; slot <= dh::kSaveSlots; ++slot)
         std::filesystem::remove(dh::slotFilePath(slot));
     ASSERT_TRUE(dh::SaveGame::trySave(dh::slotFilePath(2).c_str(), &docked->game).succeeded);
+    docked->stock() = {0, 250, 100, 100, 100, 100, 100, 100};
     GuiScreen_SpaceStation screen(docked->game);
     const std::array<const char*, 7> names = {"dock-trade",    "dock-map",  "dock-upgrades", "dock-repairs",
                                               "dock-shipyard", "dock-load", "dock-save"};
     for (int k = 0; k < GuiScreen_SpaceStation::kViewCount; ++k) {
         screen.showView(k);
-        // On the map, the pointer rests on the current system in its middle.
-        screen.onMouseMove(kViewX + 22 + 241, kViewY + 62 + 158);
+        // On the map the pointer rests on the current system in its middle, on
+        // the trade view over the third row of the buy table.
+        if (k == GuiScreen_SpaceStation::kTrade)
+            screen.onMouseMove(kViewX + 20 + 300, kViewY + 80 + 30 + 12 * 2 + 4);
+        else
+            screen.onMouseMove(kViewX + 22 + 241, kViewY + 62 + 158);
         const std::vector<unsigned char> frame = draw(screen, names[static_cast<std::size_t>(k)]);
         SCOPED_TRACE(names[static_cast<std::size_t>(k)]);
         // Outside the root: the black clear colour; the root's white bevel; the view's grey.
         EXPECT_TRUE(near(pixel(frame, 10, 10), {0, 0, 0}));
         EXPECT_TRUE(near(pixel(frame, kRootX, kRootY + 300), {255, 255, 255}, 2));
         EXPECT_TRUE(near(pixel(frame, kViewX + 10, kViewY + 300), {61, 61, 61}, 12));
+        const int left = kViewX + 20;
+        if (k == GuiScreen_SpaceStation::kTrade) {
+            const int top = kViewY + 80;
+            // Foodstuffs out of stock: no supply bar; Medicines above 200: a full green one.
+            EXPECT_TRUE(near(pixel(frame, left + 128 + 2, top + 32 + 4), {0, 0, 0}));
+            EXPECT_TRUE(near(pixel(frame, left + 128 + 98, top + 32 + 12 + 4), {0, 255, 0}));
+            // Minerals at 100: half a bar, half red, half green.
+            EXPECT_TRUE(near(pixel(frame, left + 128 + 10, top + 32 + 24 + 4), {127, 127, 0}, 2));
+            EXPECT_TRUE(near(pixel(frame, left + 128 + 60, top + 32 + 24 + 4), {51, 51, 51}, 2));
+            // The hovered band in 0.2 grey beyond the price column.
+            EXPECT_TRUE(near(pixel(frame, left + 470, top + 30 + 24 + 1), {51, 51, 51}, 2));
+            EXPECT_TRUE(near(pixel(frame, left + 470, top + 30 + 12 + 1), {0, 0, 0}));
+        }
+        if (k == GuiScreen_SpaceStation::kRepairs) {
+            // The Explorer's 200 points, 50 lost: trunc(455 x 0.25) = 113, so red to x 22 + 113.
+            const int top = kViewY + 60 + 68;
+            EXPECT_TRUE(near(pixel(frame, left + 134, top), {255, 0, 0}, 2));
+            EXPECT_TRUE(near(pixel(frame, left + 136, top), {0, 0, 0}, 2));
+            EXPECT_TRUE(near(pixel(frame, left + 9, top), {255, 255, 255}, 2));
+        }
     }
-}
-
-TEST_F(DockMenuDrawing, TheTradeTablesShowTheHoveredRowAndTheStockBars)
-{
-    docked->stock() = {0, 250, 100, 100, 100, 100, 100, 100};
-    GuiScreen_SpaceStation screen(docked->game);
-    screen.onMouseMove(kViewX + 20 + 300, kViewY + 80 + 30 + 12 * 2 + 4);
-    const std::vector<unsigned char> frame = draw(screen, "dock-trade-rows");
-    const int tableX = kViewX + 20;
-    const int tableY = kViewY + 80;
-    // Foodstuffs out of stock: no supply bar; Medicines above 200: a full green one.
-    EXPECT_TRUE(near(pixel(frame, tableX + 128 + 2, tableY + 32 + 4), {0, 0, 0}));
-    EXPECT_TRUE(near(pixel(frame, tableX + 128 + 98, tableY + 32 + 12 + 4), {0, 255, 0}));
-    // Minerals at 100: half a bar, half red, half green.
-    EXPECT_TRUE(near(pixel(frame, tableX + 128 + 10, tableY + 32 + 24 + 4), {127, 127, 0}, 2));
-    EXPECT_TRUE(near(pixel(frame, tableX + 128 + 60, tableY + 32 + 24 + 4), {51, 51, 51}, 2));
-    // The hovered band in 0.2 grey beyond the price column.
-    EXPECT_TRUE(near(pixel(frame, tableX + 470, tableY + 30 + 24 + 1), {51, 51, 51}, 2));
-    EXPECT_TRUE(near(pixel(frame, tableX + 470, tableY + 30 + 12 + 1), {0, 0, 0}));
-}
-
-TEST_F(DockMenuDrawing, TheRepairGaugeEndsAt22PlusItsLength)
-{
-    docked->ship().shield = docked->ship().maxShield - 50.0f;
-    GuiScreen_SpaceStation screen(docked->game);
-    screen.showView(GuiScreen_SpaceStation::kRepairs);
-    const std::vector<unsigned char> frame = draw(screen, "dock-repairs-gauge");
-    // The Explorer's 200 points, 50 lost: trunc(455 x 0.25) = 113, so red to x 135.
-    const int left = kViewX + 20;
-    const int top = kViewY + 60 + 68;
-    EXPECT_TRUE(near(pixel(frame, left + 134, top), {255, 0, 0}, 2));
-    EXPECT_TRUE(near(pixel(frame, left + 136, top), {0, 0, 0}, 2));
-    EXPECT_TRUE(near(pixel(frame, left + 9, top), {255, 255, 255}, 2));
-}
-
-// Moves onto (x, y) at frame f of each dialog and clicks over the next two.
-void clickEachDialogAt(guigl::DialogScript& script, int x, int y)
-{
-    script.at(0, [x, y] { guigl::movePointer(x, y); });
-    script.holdLeft(1, true);
-    script.holdLeft(2, false);
 }
 
 // Picks the Fighter Mark I in the shipyard and releases the press on "Buy".
@@ -152,7 +136,7 @@ TEST_F(DockMenuDrawing, AShipIsBoughtOnlyOnceTheQuestionIsAnsweredYes)
     {
         // "No" of the question at (405, 325), 180 x 35.
         guigl::DialogScript script;
-        clickEachDialogAt(script, 495, 342);
+        script.clickAt(0, guigl::kNoX);
         pressBuy(screen);
         EXPECT_EQ(script.lastFrame, 2);
     }
@@ -161,7 +145,7 @@ TEST_F(DockMenuDrawing, AShipIsBoughtOnlyOnceTheQuestionIsAnsweredYes)
     {
         // x 350 lies on both "Yes" (215 to 395) and the message's "Ok" (310 to 490).
         guigl::DialogScript script;
-        clickEachDialogAt(script, 350, 342);
+        script.clickAt(0, 350);
         script.at(1, [] { guigl::keepShownFrame("screens", "dock-buy-question"); });
         pressBuy(screen);
     }

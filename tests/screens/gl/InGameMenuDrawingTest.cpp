@@ -85,7 +85,7 @@ TEST_F(InGameMenuDrawing, QuitIsConfirmedAndEscapeReturns)
     menu.onPaint();
     {
         infogl::DialogScript script;
-        script.clickAt(0, infogl::kNoX, infogl::kButtonY);
+        script.clickAt(0, infogl::kNoX);
         choose(menu, "Quit game");
         EXPECT_EQ(script.lastFrame, 2);
     }
@@ -95,7 +95,7 @@ TEST_F(InGameMenuDrawing, QuitIsConfirmedAndEscapeReturns)
     {
         infogl::DialogScript script;
         script.at(1, [] { infogl::saveFrame(infogl::readShownFrame(), "ingame_quit_question"); });
-        script.clickAt(2, infogl::kYesX, infogl::kButtonY);
+        script.clickAt(2, infogl::kYesX);
         choose(menu, "Quit game");
     }
     EXPECT_FALSE(game->running);

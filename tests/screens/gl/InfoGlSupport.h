@@ -13,7 +13,7 @@
 #include "rendering/ModelList.h"
 #include "rendering/TextureList.h"
 #include "shell/GLWindow.h"
-#include "support/DialogScript.h"
+#include "gui/gl/GuiGlSupport.h"
 #include "support/GlWindowSupport.h"
 
 #include <array>
@@ -88,29 +88,9 @@ inline void saveFrame(const std::vector<std::uint8_t>& frame, const std::string&
     testsupport::keepPicture(frame, "screens", name);
 }
 
-inline void post(dh::PlatformEvent::Type type, int x, int y)
-{
-    dh::PlatformEvent event;
-    event.type = type;
-    event.x = x;
-    event.y = y;
-    event.button = 1;
-    dh::platformPostEvent(event);
-}
-
-// A dialog script that can also click at a point.
-class DialogScript : public testsupport::DialogScript {
-public:
-    // Moves onto (x, y) at frame f and clicks there over the next two frames.
-    void clickAt(int frame, int x, int y)
-    {
-        at(frame, [x, y] { post(dh::PlatformEvent::Type::MouseMove, x, y); });
-        at(frame + 1, [] { dh::injectKeyState(dh::VK_LBUTTON, true); });
-        at(frame + 2, [] { dh::injectKeyState(dh::VK_LBUTTON, false); });
-    }
-};
-
-// At 800 x 600 the question's "Yes" and "No" buttons are centred at these points.
-inline constexpr int kYesX = 305, kNoX = 495, kButtonY = 342;
+using guigl::DialogScript;
+using guigl::kNoX;
+using guigl::kYesX;
+using guigl::post;
 
 }

@@ -71,14 +71,12 @@ struct SlotView {
     dh::GuiScreen screen;
 };
 
-// Clicks (x, y) in every dialog that opens: moved there at pass 0, pressed at 1, released at 2.
-void answerEachDialogAt(guigl::DialogScript& script, int x, int picture = -1, const char* name = nullptr)
+// Clicks x in every dialog that opens, keeping a picture of each at its second pass.
+void answerEachDialogAt(guigl::DialogScript& script, int x, const char* name = nullptr)
 {
-    script.at(0, [x] { guigl::movePointer(x, 342); });
-    script.holdLeft(1, true);
-    script.holdLeft(2, false);
+    script.clickAt(0, x);
     if (name)
-        script.at(picture, [name] { guigl::keepShownFrame("screens", name); });
+        script.at(1, [name] { guigl::keepShownFrame("screens", name); });
 }
 
 // Dark text pixels in the text part of slot i.
@@ -150,7 +148,7 @@ TEST_F(SlotDrawing, DeletingAndOverwritingWaitForAYes)
     {
         // "Yes" at (215, 325).
         guigl::DialogScript script;
-        answerEachDialogAt(script, 305, 1, "slots-delete-question");
+        answerEachDialogAt(script, 305, "slots-delete-question");
         view.click(1, true);
     }
     EXPECT_FALSE(std::filesystem::exists(slotPath(2)));
@@ -160,7 +158,7 @@ TEST_F(SlotDrawing, DeletingAndOverwritingWaitForAYes)
         // x 350 lies on both "Yes" (215 to 395) and the message's "Ok" (310 to 490);
         // the last picture kept is the message over the question.
         guigl::DialogScript script;
-        answerEachDialogAt(script, 350, 1, "slots-save-successful");
+        answerEachDialogAt(script, 350, "slots-save-successful");
         view.click(4, false);
     }
     std::string system, commander;
@@ -178,7 +176,7 @@ TEST_F(SlotDrawing, ARefusedLoadIsReportedAndChangesNothing)
     game.human->credits = 777.0;
     SlotView view(false, &game);
     guigl::DialogScript script;
-    answerEachDialogAt(script, 400, 1, "slots-load-refused");
+    answerEachDialogAt(script, 400, "slots-load-refused");
     view.click(0, false);
     EXPECT_EQ(script.lastFrame, 2);
     EXPECT_EQ(game.human->commanderName, "Halvard");
