@@ -3,7 +3,6 @@
 #include "gui/GuiPanel.h"
 #include "gui/GuiScreen.h"
 #include "gui/GuiTestSupport.h"
-#include "platform/KeyState.h"
 
 #include <limits>
 
@@ -68,22 +67,6 @@ TEST(GuiScreen, AHundredAndTwentyNinthWidgetIsDeleted)
     EXPECT_EQ(panel.children[0]->parent, &panel);
     EXPECT_EQ(panel.addWidget(std::make_unique<LoggingWidget>(log, "extra", &destroyed)), nullptr);
     EXPECT_EQ(destroyed, 1);
-}
-
-TEST(GuiScreen, EscapeEndsTheScreenAndDestroyEmptiesIt)
-{
-    Log log;
-    int destroyed = 0;
-    GuiScreen screen;
-    screen.addWidget(std::make_unique<LoggingWidget>(log, "w", &destroyed));
-    screen.running = true;
-    screen.onKeyDown(VK_RETURN);
-    EXPECT_TRUE(screen.running);
-    screen.onKeyDown(VK_ESCAPE);
-    EXPECT_FALSE(screen.running);
-    screen.onDestroy();
-    EXPECT_EQ(destroyed, 1);
-    EXPECT_FALSE(screen.widgets[127]);
 }
 
 // A button's action can run a loop of its own in which the window is closed

@@ -69,22 +69,5 @@ TEST(BuyShip, TheSameShipBecomesTheNewClassWithAnEmptyHoldAndEmptyRacks)
     EXPECT_EQ(docked.credits(), 0.0);
 }
 
-TEST(BuyShip, WithoutAWindowTheConfirmationAnswersNo)
-{
-    DockedGame docked;
-    GuiBuyShip_Select select;
-    select.addShipClass(Ship_FighterMark1(0.0f, 0.0f));
-    GuiBuyShip_Buy buy(&docked.game, &select);
-    buy.width = 484;
-    buy.height = 322;
-    docked.credits() = 100000.0;
-    // "Buy" at (8, 284), 192 x 32: asked, not confirmed, nothing changes.
-    buy.onMouseMove(50, 290);
-    buy.onMouseDown(50, 290, 1);
-    buy.onMouseUp(50, 290, 1);
-    EXPECT_EQ(docked.credits(), 100000.0);
-    EXPECT_STREQ(docked.ship().name, "Explorer Mark I");
-}
-
 }
 }

@@ -6,7 +6,6 @@
 #include "gui/GuiButton.h"
 #include "gui/GuiPanel.h"
 #include "persistence/SaveFolder.h"
-#include "platform/KeyState.h"
 #include "screens/DockTestSupport.h"
 #include "screens/GuiBuyShip_Select.h"
 #include "screens/GuiGalaxyMap.h"
@@ -66,15 +65,6 @@ TEST(DockMenu, EightButtonsEachShowingItsViewOnALeftRelease)
     }
     screen.actions[Station::kShipyard]->onMouseUp(0, 0, 2);
     EXPECT_EQ(shownView(screen), Station::kTrade);
-
-    screen.running = true;
-    screen.actions[7]->onMouseUp(0, 0, 2);
-    EXPECT_TRUE(screen.running);
-    screen.actions[7]->onMouseUp(0, 0, 1);
-    EXPECT_FALSE(screen.running);
-    screen.running = true;
-    screen.onKeyDown(VK_ESCAPE);
-    EXPECT_FALSE(screen.running);
 }
 
 TEST(DockMenu, TheShipyardOffersTheFourClassesAndTheSlotViewsTheFiveFiles)

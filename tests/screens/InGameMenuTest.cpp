@@ -94,21 +94,5 @@ TEST_F(MapTest, MenuButtonsAndTheViewsTheyShow)
     EXPECT_TRUE(showing(menu, Menu::MapView));
 }
 
-TEST_F(MapTest, ReturnEndsTheMenuAndQuitNeedsAYes)
-{
-    Menu menu(*game);
-    game->running = true;
-    menu.running = true;
-    release(menu, "Return to game", 2);
-    EXPECT_TRUE(menu.running);
-    // Without a window the question cannot be answered "Yes".
-    release(menu, "Quit game");
-    EXPECT_TRUE(menu.running);
-    EXPECT_TRUE(game->running);
-    release(menu, "Return to game");
-    EXPECT_FALSE(menu.running);
-    EXPECT_TRUE(game->running);
-}
-
 }
 }
