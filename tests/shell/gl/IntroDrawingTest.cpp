@@ -115,8 +115,7 @@ TEST_F(Intro, StoryCrawlsUpwardsInYellow)
     const Yellow later = yellow(shown("intro_crawl_20s"));
     EXPECT_GT(first.count, 2000);
     EXPECT_GT(first.meanY, 400.0);
-    // Ten seconds on, 150 units further along, the text has risen and more
-    // lines have come in.
+    // Ten seconds on, 150 units further along, the text has risen and more lines come in.
     EXPECT_GT(later.count, first.count);
     EXPECT_LT(later.meanY, first.meanY - 20.0);
 }
