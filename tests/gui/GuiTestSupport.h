@@ -10,23 +10,20 @@
 // that write every call they get into a log.
 namespace guitest {
 
-class SoundCounter {
-public:
+// The hover, click and pop-up samples as tones of loudness 1, 50 and 2500.
+struct SoundCounter : testsupport::ToneCounter {
     struct Counts {
-        int over = 0;
-        int click = 0;
-        int popup = 0;
+        int over, click, popup;
     };
-
+    SoundCounter()
+        : ToneCounter({&dh::sample::buttonOver, &dh::sample::buttonClick, &dh::sample::dialogPopup}, 50, 2500)
+    {
+    }
     Counts take()
     {
-        const auto [over, click, popup] = tones_.take();
+        const auto [over, click, popup] = ToneCounter::take();
         return {over, click, popup};
     }
-
-private:
-    testsupport::ToneCounter tones_{
-        {&dh::sample::buttonOver, &dh::sample::buttonClick, &dh::sample::dialogPopup}, 50, 2500};
 };
 
 inline std::string line(const std::string& what, int x, int y, int button = -1)

@@ -31,23 +31,19 @@ inline std::string text(const dh::DockMessage& message)
 }
 
 // The row, trade and repair samples as tones of loudness 1, 40 and 1600.
-class SoundCounter {
-public:
+struct SoundCounter : testsupport::ToneCounter {
     struct Counts {
-        int row = 0;
-        int trade = 0;
-        int repair = 0;
+        int row, trade, repair;
     };
-
+    SoundCounter()
+        : ToneCounter({&dh::sample::tradeItemOver, &dh::sample::tradeBuySell, &dh::sample::repair}, 40, 1600)
+    {
+    }
     Counts take()
     {
-        const auto [row, trade, repair] = tones_.take();
+        const auto [row, trade, repair] = ToneCounter::take();
         return {row, trade, repair};
     }
-
-private:
-    testsupport::ToneCounter tones_{
-        {&dh::sample::tradeItemOver, &dh::sample::tradeBuySell, &dh::sample::repair}, 40, 1600};
 };
 
 }

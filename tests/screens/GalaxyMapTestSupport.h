@@ -29,23 +29,19 @@ inline constexpr KnownStar kMided{"Mided", 23946580, 23624206, 36, 32};   // 2.2
 inline constexpr KnownStar kMocom{"Mocom", 23946576, 23624210, 19, 16};   // 3.66 ly
 
 // The system-hover, button-hover and click samples as tones of loudness 1, 50 and 2500.
-class SoundCounter {
-public:
+struct SoundCounter : testsupport::ToneCounter {
     struct Counts {
-        int systemOver = 0;
-        int buttonOver = 0;
-        int click = 0;
+        int systemOver, buttonOver, click;
     };
-
+    SoundCounter()
+        : ToneCounter({&dh::sample::systemOver, &dh::sample::buttonOver, &dh::sample::buttonClick}, 50, 2500)
+    {
+    }
     Counts take()
     {
-        const auto [systemOver, buttonOver, click] = tones_.take();
+        const auto [systemOver, buttonOver, click] = ToneCounter::take();
         return {systemOver, buttonOver, click};
     }
-
-private:
-    testsupport::ToneCounter tones_{
-        {&dh::sample::systemOver, &dh::sample::buttonOver, &dh::sample::buttonClick}, 50, 2500};
 };
 
 class MapTest : public ::testing::Test {
