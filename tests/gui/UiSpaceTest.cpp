@@ -10,6 +10,7 @@ TEST(UiSpace, ScaleFollowsHeightOnWideWindowsAndWidthOtherwise)
     EXPECT_FLOAT_EQ(uiScaleFor(800, 600), 1.0f);
     EXPECT_FLOAT_EQ(uiScaleFor(1280, 720), 1.2f);
     EXPECT_NEAR(1280.0f / uiScaleFor(1280, 720), 1066.67f, 0.01f);
+    EXPECT_FLOAT_EQ(720.0f / uiScaleFor(1280, 720), 600.0f);
     // 5:4 is narrower than 4:3: the width decides.
     EXPECT_FLOAT_EQ(uiScaleFor(1280, 1024), 1.6f);
     EXPECT_FLOAT_EQ(uiScaleFor(0, 0), 1.0f);
