@@ -54,9 +54,9 @@ Colour litSurface(const World& w, Vec3 n)
     const float diffuse = dot(n, kLight);
     const float light = 0.03f + 1.05f * smoothstep(-0.12f, 0.55f, diffuse) * (0.35f + 0.65f * clamp01(diffuse));
     const Vec3 half = normalised({kLight.x, kLight.y, kLight.z + 1.0f});
-    const float spec = s.gloss * std::pow(clamp01(dot(n, half)), 40.0f);
-    Colour c{s.colour.r * light + spec + s.emission.r, s.colour.g * light + spec + s.emission.g,
-             s.colour.b * light + spec + s.emission.b, 1.0f};
+    const float glint = s.gloss * std::pow(clamp01(dot(n, half)), 40.0f);
+    Colour c{s.colour.r * light + glint + s.emission.r, s.colour.g * light + glint + s.emission.g,
+             s.colour.b * light + glint + s.emission.b, 1.0f};
     const float rim = std::pow(1.0f - clamp01(n.z), 2.2f) * w.haze;
     const float rimLight = 0.15f + smoothstep(-0.4f, 0.6f, diffuse);
     c = mix(c, shade(w.atmosphere, rimLight), clamp01(rim * 0.85f));
