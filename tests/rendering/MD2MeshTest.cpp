@@ -21,7 +21,7 @@ struct Md2Triangle {
     std::uint16_t st[3];
 };
 
-// A small MD2 file built field by field, following the published layout.
+// A small MD2 file built field by field.
 struct Md2Builder {
     std::int32_t ident = 0x32504449;
     std::int32_t version = 8;
@@ -39,63 +39,47 @@ struct Md2Builder {
     std::vector<std::uint8_t> bytes() const
     {
         std::vector<std::uint8_t> body;
-        const auto put32 = [&body](std::uint32_t v) {
-            for (int i = 0; i < 4; ++i) {
+        const auto put = [&body](std::uint32_t v, int size) {
+            for (int i = 0; i < size; ++i)
                 body.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-            }
         };
-        const auto put16 = [&body](std::uint16_t v) {
-            body.push_back(static_cast<std::uint8_t>(v));
-            body.push_back(static_cast<std::uint8_t>(v >> 8));
-        };
-        const auto putFloat = [&put32](float f) {
-            std::uint32_t bits = 0;
-            std::memcpy(&bits, &f, 4);
-            put32(bits);
-        };
-        const std::uint32_t frameSize = 40 + 4 * static_cast<std::uint32_t>(vertices.size());
-        const std::uint32_t ofsSkins = 68;
-        const std::uint32_t ofsSt = ofsSkins + 64 * static_cast<std::uint32_t>(skinsCount);
-        const std::uint32_t ofsTris = ofsSt + 4 * static_cast<std::uint32_t>(st.size());
-        const std::uint32_t ofsFrames = ofsTris + 12 * static_cast<std::uint32_t>(triangles.size());
+        const auto count = [](const auto& items) { return static_cast<std::uint32_t>(items.size()); };
+        const std::uint32_t frameSize = 40 + 4 * count(vertices);
+        const std::uint32_t ofsSt = 68 + 64 * static_cast<std::uint32_t>(skinsCount);
+        const std::uint32_t ofsTris = ofsSt + 4 * count(st);
+        const std::uint32_t ofsFrames = ofsTris + 12 * count(triangles);
         const std::uint32_t ofsGl = ofsFrames + frameSize * static_cast<std::uint32_t>(frames);
-        const std::uint32_t ofsEnd = ofsGl + 4;
-        const std::int32_t triangleCount =
-            triangleCountOverride >= 0 ? triangleCountOverride : static_cast<std::int32_t>(triangles.size());
-        for (std::int64_t field :
-             {std::int64_t{ident}, std::int64_t{version}, std::int64_t{skinWidth}, std::int64_t{skinHeight},
-              std::int64_t{frameSize}, std::int64_t{skinsCount}, std::int64_t(vertices.size()),
-              std::int64_t(st.size()), std::int64_t{triangleCount}, std::int64_t{1}, std::int64_t{frames},
-              std::int64_t{ofsSkins}, std::int64_t{ofsSt}, std::int64_t{ofsTris}, std::int64_t{ofsFrames},
-              std::int64_t{ofsGl}, std::int64_t{ofsEnd}}) {
-            put32(static_cast<std::uint32_t>(field));
-        }
+        const std::uint32_t triangleCount =
+            triangleCountOverride >= 0 ? static_cast<std::uint32_t>(triangleCountOverride) : count(triangles);
+        for (std::uint32_t field :
+             {static_cast<std::uint32_t>(ident), static_cast<std::uint32_t>(version),
+              static_cast<std::uint32_t>(skinWidth), static_cast<std::uint32_t>(skinHeight), frameSize,
+              static_cast<std::uint32_t>(skinsCount), count(vertices), count(st), triangleCount, 1u,
+              static_cast<std::uint32_t>(frames), 68u, ofsSt, ofsTris, ofsFrames, ofsGl, ofsGl + 4})
+            put(field, 4);
         body.resize(body.size() + 64 * static_cast<std::size_t>(skinsCount), 0);
         for (const auto& [s, t] : st) {
-            put16(static_cast<std::uint16_t>(s));
-            put16(static_cast<std::uint16_t>(t));
+            put(static_cast<std::uint16_t>(s), 2);
+            put(static_cast<std::uint16_t>(t), 2);
         }
-        for (const Md2Triangle& t : triangles) {
-            for (std::uint16_t v : t.v) {
-                put16(v);
-            }
-            for (std::uint16_t c : t.st) {
-                put16(c);
-            }
-        }
+        for (const Md2Triangle& t : triangles)
+            for (const std::uint16_t* indices : {t.v, t.st})
+                for (int i = 0; i < 3; ++i)
+                    put(indices[i], 2);
+        // Later frames differ, so a loader that read them would show it.
         for (int f = 0; f < frames; ++f) {
-            for (float s : scale) {
-                putFloat(s + static_cast<float>(f));
-            }
-            for (float t : translate) {
-                putFloat(t * static_cast<float>(f + 1));
+            for (int i = 0; i < 6; ++i) {
+                const float value =
+                    i < 3 ? scale[i] + static_cast<float>(f) : translate[i - 3] * static_cast<float>(f + 1);
+                std::uint32_t bits = 0;
+                std::memcpy(&bits, &value, 4);
+                put(bits, 4);
             }
             body.resize(body.size() + 16, 0);
-            for (const Md2Vertex& v : vertices) {
+            for (const Md2Vertex& v : vertices)
                 body.insert(body.end(), {static_cast<std::uint8_t>(v.x + f), v.y, v.z, 0});
-            }
         }
-        put32(0);
+        put(0, 4);
         return body;
     }
 };
@@ -122,9 +106,8 @@ bool loadsAsCube(const std::string& name, const std::vector<std::uint8_t>& bytes
 
 void patch32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value)
 {
-    for (int i = 0; i < 4; ++i) {
-        bytes[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
+    for (std::size_t i = 0; i < 4; ++i)
+        bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 }
@@ -163,89 +146,63 @@ TEST(MD2Mesh, ExtraFramesAreIgnored)
 
 TEST(MD2Mesh, InvalidFilesGiveTheFallbackCube)
 {
-    Md2Builder wrongIdent;
-    wrongIdent.ident = 0x32504448;
-    EXPECT_TRUE(loadsAsCube("ident.md2", wrongIdent.bytes()));
+    const auto with = [](auto change) {
+        Md2Builder builder;
+        change(builder);
+        return builder.bytes();
+    };
+    const std::vector<std::uint8_t> good = Md2Builder{}.bytes();
+    const auto patched = [&good](std::size_t field, std::uint32_t value) {
+        std::vector<std::uint8_t> bad = good;
+        patch32(bad, 4 * field, value);
+        return bad;
+    };
+    const std::uint32_t end = static_cast<std::uint32_t>(good.size());
+    std::vector<std::uint8_t> pastData = patched(16, 100000);
+    patch32(pastData, 4 * 14, 99000);
+    std::vector<std::uint8_t> truncatedFrame(good.begin(), good.end() - 8);
+    patch32(truncatedFrame, 64, static_cast<std::uint32_t>(truncatedFrame.size()));
+    const struct {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+    } cases[] = {
+        {"ident", with([](Md2Builder& b) { b.ident = 0x32504448; })},
+        {"version7", with([](Md2Builder& b) { b.version = 7; })},
+        {"4097triangles", with([](Md2Builder& b) { b.triangles.assign(4097, Md2Triangle{{0, 1, 2}, {0, 1, 2}}); })},
+        {"notriangles", with([](Md2Builder& b) { b.triangleCountOverride = 0; })},
+        {"hugetriangles", with([](Md2Builder& b) { b.triangleCountOverride = 0x7FFF0000; })},
+        {"skinwidth0", with([](Md2Builder& b) { b.skinWidth = 0; })},
+        // The skins, texture-coordinate, triangle, frame and GL-command offsets at the end.
+        {"ofsSkins", patched(11, end)},
+        {"ofsSt", patched(12, end)},
+        {"ofsTris", patched(13, end)},
+        {"ofsFrames", patched(14, end)},
+        {"ofsGlCmds", patched(15, end)},
+        {"pastdata", pastData},
+        {"truncatedframe", truncatedFrame},
+        {"truncatedheader", {good.begin(), good.begin() + 40}},
+        {"vertexindex", with([](Md2Builder& b) { b.triangles = {{{0, 1, 3}, {0, 1, 2}}}; })},
+        {"stindex", with([](Md2Builder& b) { b.triangles = {{{0, 1, 2}, {0, 3, 2}}}; })},
+        {"farindex", with([](Md2Builder& b) { b.triangles = {{{65535, 1, 2}, {0, 1, 2}}}; })},
+    };
+    for (const auto& c : cases)
+        EXPECT_TRUE(loadsAsCube(std::string(c.name) + ".md2", c.bytes)) << c.name;
 
-    Md2Builder version7;
-    version7.version = 7;
-    EXPECT_TRUE(loadsAsCube("version.md2", version7.bytes()));
-
-    Md2Builder tooMany;
-    tooMany.triangles.assign(4097, Md2Triangle{{0, 1, 2}, {0, 1, 2}});
-    EXPECT_TRUE(loadsAsCube("triangles.md2", tooMany.bytes()));
-    Md2Builder mostAllowed;
-    mostAllowed.triangles.assign(4096, Md2Triangle{{0, 1, 2}, {0, 1, 2}});
     dh::Mesh big;
-    EXPECT_TRUE(dh::loadMD2Geometry(writeModel("most.md2", mostAllowed.bytes()), big));
+    EXPECT_TRUE(dh::loadMD2Geometry(
+        writeModel("most.md2", with([](Md2Builder& b) { b.triangles.assign(4096, Md2Triangle{{0, 1, 2}, {0, 1, 2}}); })),
+        big));
     EXPECT_EQ(big.triangleCount, 4096u);
 
-    Md2Builder noTriangles;
-    noTriangles.triangleCountOverride = 0;
-    EXPECT_TRUE(loadsAsCube("none.md2", noTriangles.bytes()));
-    Md2Builder negativeTriangles;
-    negativeTriangles.triangleCountOverride = 0x7FFF0000;
-    EXPECT_TRUE(loadsAsCube("huge.md2", negativeTriangles.bytes()));
-    Md2Builder noSkinWidth;
-    noSkinWidth.skinWidth = 0;
-    EXPECT_TRUE(loadsAsCube("skinwidth.md2", noSkinWidth.bytes()));
-
-    // Each of the skins, texture-coordinate, triangle, frame and GL-command
-    // offsets (header fields 11 to 15) moved to the end offset.
-    const std::vector<std::uint8_t> good = Md2Builder{}.bytes();
-    std::uint32_t end = 0;
-    std::memcpy(&end, &good[64], 4);
-    for (std::size_t field = 11; field <= 15; ++field) {
-        std::vector<std::uint8_t> bad = good;
-        patch32(bad, 4 * field, end);
-        EXPECT_TRUE(loadsAsCube("offset" + std::to_string(field) + ".md2", bad)) << field;
-    }
-    // Offsets below the end offset but past the data.
-    std::vector<std::uint8_t> pastData = good;
-    patch32(pastData, 64, 100000);
-    patch32(pastData, 4 * 14, 99000);
-    EXPECT_TRUE(loadsAsCube("pastdata.md2", pastData));
-
-    std::vector<std::uint8_t> truncatedFrame = good;
-    truncatedFrame.resize(truncatedFrame.size() - 8);
-    patch32(truncatedFrame, 64, static_cast<std::uint32_t>(truncatedFrame.size()));
-    EXPECT_TRUE(loadsAsCube("frame.md2", truncatedFrame));
-
-    std::vector<std::uint8_t> truncatedHeader(good.begin(), good.begin() + 40);
-    EXPECT_TRUE(loadsAsCube("header.md2", truncatedHeader));
-
-    dh::Mesh missing;
-    EXPECT_FALSE(dh::loadMD2Geometry("rendering-test-files/no-such-model.md2", missing));
-    EXPECT_EQ(missing.triangleCount, 12u);
-}
-
-TEST(MD2Mesh, IndicesOutOfRangeMakeTheFileInvalid)
-{
-    Md2Builder vertexIndex;
-    vertexIndex.triangles = {{{0, 1, 3}, {0, 1, 2}}};
-    EXPECT_TRUE(loadsAsCube("vertexindex.md2", vertexIndex.bytes()));
-
-    Md2Builder texIndex;
-    texIndex.triangles = {{{0, 1, 2}, {0, 3, 2}}};
-    EXPECT_TRUE(loadsAsCube("stindex.md2", texIndex.bytes()));
-
-    Md2Builder farIndex;
-    farIndex.triangles = {{{65535, 1, 2}, {0, 1, 2}}};
-    EXPECT_TRUE(loadsAsCube("farindex.md2", farIndex.bytes()));
-}
-
-TEST(MD2Mesh, FallbackCubeHasTheDesignedSizeAndBounds)
-{
+    // The cube is 512 units on a side, +Z face first.
     dh::Mesh cube;
-    ASSERT_FALSE(dh::loadMD2Geometry("rendering-test-files/no-such-model.md2", cube));
-    EXPECT_EQ(cube.vertexCount, 36u);
+    EXPECT_FALSE(dh::loadMD2Geometry("rendering-test-files/no-such-model.md2", cube));
+    EXPECT_EQ(cube.triangleCount, 12u);
     EXPECT_EQ(cube.boundCentre, (dh::Vector3{0, 0, 0}));
     EXPECT_FLOAT_EQ(cube.boundRadius, 256.0f * std::sqrt(3.0f));
-    // +Z face first: (-256, 256, 256) with (0, 0), then (-256, -256, 256) with (0, 1).
     EXPECT_EQ(cube.vertex(0, 0), (dh::Vector3{-256, 256, 256}));
     EXPECT_EQ(cube.vertex(0, 1), (dh::Vector3{-256, -256, 256}));
     EXPECT_EQ(cube.faceNormal(0), (dh::Vector3{0, 0, 1}));
-    EXPECT_EQ(cube.texCoords[3], 1.0f);
 }
 
 TEST(MD2Mesh, DegenerateTriangleAndSinglePointModel)

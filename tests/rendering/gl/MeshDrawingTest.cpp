@@ -6,10 +6,6 @@
 #include "rendering/gl/TestImages.h"
 #include "shell/GLWindow.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
 namespace {
 
 using rendertest::Rgba;
@@ -39,7 +35,7 @@ protected:
         glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     }
 
-    Rgba at(int x, int y) const { return rendertest::pixelAt(x, y, dh::clientHeight()); }
+    static Rgba at(int x, int y) { return rendertest::pixelAt(x, y); }
 };
 
 }
@@ -81,7 +77,7 @@ TEST_F(MeshDrawing, MissingSkinIsTheCheckerboardOnTheModel)
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_CULL_FACE);
     dh::drawMesh(&mesh, dh::Matrix3{}, 0, 0, -1024);
-    rendertest::saveScreenshot("cube.png", dh::clientWidth(), dh::clientHeight());
+    rendertest::saveScreenshot("cube");
     int white = 0;
     int black = 0;
     for (int x = 300; x < 500; x += 3) {
@@ -101,19 +97,15 @@ TEST_F(MeshDrawing, ModelListLoadsEveryModelWithItsSkin)
     }
     dh::loadModels();
     for (std::size_t i = 0; i < dh::kModelCount; ++i) {
-        SCOPED_TRACE(dh::kModelStems[i]);
         const dh::Mesh* mesh = dh::g_models[i];
-        ASSERT_NE(mesh, nullptr);
-        ASSERT_NE(mesh->texture, nullptr);
-        EXPECT_NE(mesh->texture->width, 16u);
-        EXPECT_GT(mesh->vertexCount, 0u);
+        ASSERT_TRUE(mesh && mesh->texture) << dh::kModelStems[i];
+        EXPECT_NE(mesh->texture->width, 16u) << dh::kModelStems[i];
+        EXPECT_GT(mesh->vertexCount, 0u) << dh::kModelStems[i];
     }
-    EXPECT_EQ(dh::findModel("Ship_Fighter"), dh::model(dh::Model::Ship_Fighter));
     EXPECT_EQ(dh::findModel("Spacestation"), dh::g_models[4]);
     EXPECT_EQ(dh::findModel("Station"), nullptr);
     dh::releaseModels();
     dh::releaseModels();
-    for (dh::Mesh* mesh : dh::g_models) {
-        EXPECT_EQ(mesh, nullptr);
-    }
+    EXPECT_EQ(std::count(dh::g_models.begin(), dh::g_models.end(), nullptr),
+              static_cast<std::ptrdiff_t>(dh::kModelCount));
 }

@@ -6,15 +6,7 @@
 #include "rendering/gl/TestImages.h"
 #include "shell/GLWindow.h"
 
-#include <gtest/gtest.h>
-
 namespace {
-
-// A 40 x 40 square facing +z around the object's origin.
-void makeSquare(dh::Mesh& mesh)
-{
-    mesh.setTriangles({-20, -20, 0, 20, -20, 0, 20, 20, 0, -20, -20, 0, 20, 20, 0, -20, 20, 0}, {});
-}
 
 class ObjectListDrawing : public ::testing::Test {
 protected:
@@ -27,10 +19,11 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT);
         glDisable(GL_LIGHTING);
         glColor4f(1, 1, 1, 1);
-        makeSquare(square);
+        // 40 x 40, facing +z around the object's origin.
+        square.setTriangles({-20, -20, 0, 20, -20, 0, 20, 20, 0, -20, -20, 0, 20, 20, 0, -20, 20, 0}, {});
     }
 
-    bool litAt(int x, int y) const { return rendertest::pixelAt(x, y, dh::clientHeight()).r > 128; }
+    static bool litAt(int x, int y) { return rendertest::pixelAt(x, y).r > 128; }
 
     dh::Mesh square;
     dh::ObjectList list;
@@ -40,20 +33,16 @@ protected:
 
 TEST_F(ObjectListDrawing, DrawsVisibleMeshesThroughTheCameraAndSkipsTheRiddenObject)
 {
-    auto* station = new dh::StaticGameObject();
-    station->mesh = &square;
-    station->visible = true;
-    station->position = {-100, 0, -300};
-    auto* hidden = new dh::StaticGameObject();
-    hidden->mesh = &square;
-    hidden->position = {100, 0, -300};
-    auto* ship = new dh::MovingGameObject();
-    ship->mesh = &square;
-    ship->visible = true;
-    ship->position = {0, 0, -300};
-    list.addObject(station);
-    list.addObject(hidden);
-    list.addObject(ship);
+    const auto add = [this](dh::GameObject* object, float x, bool visible) {
+        object->mesh = &square;
+        object->visible = visible;
+        object->position = {x, 0, -300};
+        list.addObject(object);
+        return object;
+    };
+    add(new dh::StaticGameObject(), -100, true);
+    add(new dh::StaticGameObject(), 100, false);
+    dh::GameObject* ship = add(new dh::MovingGameObject(), 0, true);
 
     // The camera rides with the ship, its eye at the origin, looking along -z.
     dh::Camera camera;

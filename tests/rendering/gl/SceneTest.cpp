@@ -2,32 +2,20 @@
 #include "platform/PlatformFiles.h"
 #include "rendering/gl/TestImages.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
 namespace {
 
-std::vector<std::uint8_t> frame()
-{
-    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(dh::clientWidth()) * dh::clientHeight() * 4);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, dh::clientWidth(), dh::clientHeight(), GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-    return rgba;
-}
+std::vector<std::uint8_t> frame() { return testsupport::readBackTopDown(GL_RGBA, 4); }
 
 // Pixels (of every 4th in both directions) whose colour differs.
 int differing(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b)
 {
     int count = 0;
     const int w = dh::clientWidth();
-    for (int y = 0; y < dh::clientHeight(); y += 4) {
+    for (int y = 0; y < dh::clientHeight(); y += 4)
         for (int x = 0; x < w; x += 4) {
             const std::size_t i = 4 * (static_cast<std::size_t>(y) * w + x);
             count += a[i] != b[i] || a[i + 1] != b[i + 1] || a[i + 2] != b[i + 2] ? 1 : 0;
         }
-    }
     return count;
 }
 
@@ -55,17 +43,17 @@ TEST_F(Scene, ObjectsDrawOverTheBackgroundAndTheShipShowsFromBehind)
         scene.frame(1.0f / 30.0f, station);
     }
     scene.draw(station);
-    rendertest::saveScreenshot("scene-station.png", dh::clientWidth(), dh::clientHeight());
+    rendertest::saveScreenshot("scene-station");
     const std::vector<std::uint8_t> full = frame();
     scene.drawBackground(station);
     EXPECT_GT(differing(full, frame()), 100);
 
     // From behind, the ship the camera follows fills the middle of the view, lit and textured.
     scene.draw(scene.pilot->views[2]);
-    rendertest::saveScreenshot("scene-behind.png", dh::clientWidth(), dh::clientHeight());
-    const rendertest::Rgba ship = rendertest::pixelAt(400, 300, dh::clientHeight());
+    rendertest::saveScreenshot("scene-behind");
+    const rendertest::Rgba ship = rendertest::pixelAt(400, 300);
     scene.drawBackground(scene.pilot->views[2]);
-    const rendertest::Rgba sky = rendertest::pixelAt(400, 300, dh::clientHeight());
+    const rendertest::Rgba sky = rendertest::pixelAt(400, 300);
     EXPECT_TRUE(ship.r != sky.r || ship.g != sky.g || ship.b != sky.b);
     EXPECT_GT(ship.r + ship.g + ship.b, 60);
 }

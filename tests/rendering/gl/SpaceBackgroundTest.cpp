@@ -5,47 +5,28 @@
 #include "rendering/gl/TestImages.h"
 #include "shell/GLWindow.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <numeric>
 #include <memory>
 
 namespace {
 
 using rendertest::Rgba;
 
-std::vector<std::uint8_t> solid(unsigned side, std::uint8_t r, std::uint8_t g, std::uint8_t b)
+// side x side texels of one colour; alpha only where `opaque` says so.
+std::vector<std::uint8_t> image(unsigned side, std::uint8_t r, std::uint8_t g, std::uint8_t b,
+                                bool (*opaque)(unsigned x, unsigned y))
 {
     std::vector<std::uint8_t> rgba;
-    for (unsigned i = 0; i < side * side; ++i) {
-        rgba.insert(rgba.end(), {r, g, b, 255});
-    }
+    for (unsigned i = 0; i < side * side; ++i)
+        rgba.insert(rgba.end(), {r, g, b, std::uint8_t(opaque(i % side, i / side) ? 255 : 0)});
     return rgba;
 }
+bool everywhere(unsigned, unsigned) { return true; }
+// The 2 x 2 texels at the centre of a 64 x 64 image.
+bool centre(unsigned x, unsigned y) { return (x == 31 || x == 32) && (y == 31 || y == 32); }
 
-// White, opaque only on the 2 x 2 texels at the centre of a 64 x 64 image.
-std::vector<std::uint8_t> spot()
-{
-    std::vector<std::uint8_t> rgba;
-    for (unsigned y = 0; y < 64; ++y) {
-        for (unsigned x = 0; x < 64; ++x) {
-            const bool centre = (x == 31 || x == 32) && (y == 31 || y == 32);
-            rgba.insert(rgba.end(), {255, 255, 255, static_cast<std::uint8_t>(centre ? 255 : 0)});
-        }
-    }
-    return rgba;
-}
-
-std::vector<std::uint8_t> frame()
-{
-    const int w = dh::clientWidth();
-    const int h = dh::clientHeight();
-    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(w) * h * 4);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-    return rgba;
-}
+std::vector<std::uint8_t> frame() { return testsupport::readBackTopDown(GL_RGBA, 4); }
 
 class Background : public ::testing::Test {
 protected:
@@ -53,9 +34,9 @@ protected:
     {
         dh::createGLWindow();
         ASSERT_TRUE(dh::isWindowOpen());
-        rendertest::writeTga32("red.tga", 16, 16, solid(16, 255, 0, 0));
-        rendertest::writeTga32("white.tga", 16, 16, solid(16, 255, 255, 255));
-        rendertest::writeTga32("spot.tga", 64, 64, spot());
+        rendertest::writeTga32("red.tga", 16, 16, image(16, 255, 0, 0, everywhere));
+        rendertest::writeTga32("white.tga", 16, 16, image(16, 255, 255, 255, everywhere));
+        rendertest::writeTga32("spot.tga", 64, 64, image(64, 255, 255, 255, centre));
         planet = std::make_unique<dh::GLTexture>(rendertest::assetName("red.tga"));
         sun = std::make_unique<dh::GLTexture>(rendertest::assetName("white.tga"));
         lens = std::make_unique<dh::GLTexture>(rendertest::assetName("spot.tga"));
@@ -81,7 +62,7 @@ protected:
         clear();
         return background;
     }
-    Rgba at(int x, int y) const { return rendertest::pixelAt(x, y, dh::clientHeight()); }
+    static Rgba at(int x, int y) { return rendertest::pixelAt(x, y); }
 
     std::unique_ptr<dh::GLTexture> planet;
     std::unique_ptr<dh::GLTexture> sun;
@@ -109,9 +90,8 @@ TEST_F(Background, SameGeneratorStateGivesTheSameSkyAndDrawsExactlyAsListed)
     const std::uint32_t after = dh::g_randomSeed;
     dh::g_randomSeed = 0x1234567u;
     // 120 sprites of five draws, 256 stars of three.
-    for (int i = 0; i < 120 * 5 + 256 * 3; ++i) {
+    for (int i = 0; i < 120 * 5 + 256 * 3; ++i)
         dh::random();
-    }
     EXPECT_EQ(after, dh::g_randomSeed);
 
     const auto again = build(0x1234567u);
@@ -124,10 +104,7 @@ TEST_F(Background, SameGeneratorStateGivesTheSameSkyAndDrawsExactlyAsListed)
         const std::vector<std::uint8_t> a = texels(*first);
         EXPECT_EQ(a, texels(*again)) << face;
         anyFaceDiffers = anyFaceDiffers || a != texels(*other);
-        unsigned long sum = 0;
-        for (std::uint8_t v : a) {
-            sum += v;
-        }
+        const unsigned long sum = std::accumulate(a.begin(), a.end(), 0ul);
         EXPECT_GT(sum, 512ul * 512ul * 4ul) << "face " << face << " has no clouds";
     }
     EXPECT_TRUE(anyFaceDiffers);
@@ -157,9 +134,8 @@ TEST_F(Background, StarPointsRepeatEvery4096Units)
     };
     const std::vector<std::uint8_t> here = picture({100, 200, 300});
     int lit = 0;
-    for (std::size_t i = 0; i < here.size(); i += 4) {
+    for (std::size_t i = 0; i < here.size(); i += 4)
         lit += here[i] > 0 ? 1 : 0;
-    }
     EXPECT_GT(lit, 20);
     EXPECT_EQ(here, picture({100 + 4096, 200, 300}));
     EXPECT_EQ(here, picture({100, 200 - 4096, 300 + 4096}));

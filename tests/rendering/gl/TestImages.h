@@ -1,15 +1,9 @@
 #pragma once
-// Small TGA writers and helpers for the rendering GL tests. Test files go into
-// a folder beside the test program, so they load through the asset paths.
-#include "platform/PlatformImage.h"
+// TGA writers and read-back helpers for the rendering GL tests. Test files go
+// into a folder beside the test program, so they load through the asset paths.
+#include "support/GlWindowSupport.h"
 
-#include <GL/gl.h>
-
-#include <cstdint>
-#include <filesystem>
 #include <fstream>
-#include <string>
-#include <vector>
 
 namespace rendertest {
 
@@ -24,41 +18,35 @@ inline std::filesystem::path testFilePath(const std::string& file)
     return folder / file;
 }
 
-inline void put16(std::vector<std::uint8_t>& out, unsigned v)
-{
-    out.push_back(static_cast<std::uint8_t>(v & 0xFF));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-inline std::vector<std::uint8_t> tgaHeader(bool paletted, unsigned paletteSize, unsigned w, unsigned h)
-{
-    std::vector<std::uint8_t> out{0, static_cast<std::uint8_t>(paletted ? 1 : 0),
-                                  static_cast<std::uint8_t>(paletted ? 1 : 2)};
-    put16(out, 0);
-    put16(out, paletted ? paletteSize : 0);
-    out.push_back(paletted ? 32 : 0);
-    put16(out, 0);
-    put16(out, 0);
-    put16(out, w);
-    put16(out, h);
-    out.push_back(paletted ? 8 : 32);
-    out.push_back(paletted ? 0x20 : 0x28); // rows top first; 8 alpha bits for true colour
-    return out;
-}
-
 inline void writeFile(const std::string& file, const std::vector<std::uint8_t>& bytes)
 {
     std::ofstream(testFilePath(file), std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+// Rows top first; true colour has 8 alpha bits, a palette has 32-bit entries.
+inline std::vector<std::uint8_t> tgaHeader(bool paletted, unsigned paletteSize, unsigned w, unsigned h)
+{
+    const auto lo = [](unsigned v) { return static_cast<std::uint8_t>(v & 0xFF); };
+    const auto hi = [](unsigned v) { return static_cast<std::uint8_t>(v >> 8); };
+    const unsigned entries = paletted ? paletteSize : 0;
+    return {0, std::uint8_t(paletted ? 1 : 0), std::uint8_t(paletted ? 1 : 2), 0, 0, lo(entries), hi(entries),
+            std::uint8_t(paletted ? 32 : 0), 0, 0, 0, 0, lo(w), hi(w), lo(h), hi(h),
+            std::uint8_t(paletted ? 8 : 32), std::uint8_t(paletted ? 0x20 : 0x28)};
+}
+
+// Swaps RGBA to the file's BGRA.
+inline void appendBgra(std::vector<std::uint8_t>& out, const std::vector<std::uint8_t>& rgba)
+{
+    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4)
+        out.insert(out.end(), {rgba[i + 2], rgba[i + 1], rgba[i], rgba[i + 3]});
+}
+
 // rgba: w x h texels, top row first.
 inline void writeTga32(const std::string& file, unsigned w, unsigned h, const std::vector<std::uint8_t>& rgba)
 {
     std::vector<std::uint8_t> out = tgaHeader(false, 0, w, h);
-    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) {
-        out.insert(out.end(), {rgba[i + 2], rgba[i + 1], rgba[i], rgba[i + 3]});
-    }
+    appendBgra(out, rgba);
     writeFile(file, out);
 }
 
@@ -67,9 +55,7 @@ inline void writeTgaPaletted(const std::string& file, unsigned w, unsigned h, co
                              const std::vector<std::uint8_t>& paletteRgba)
 {
     std::vector<std::uint8_t> out = tgaHeader(true, static_cast<unsigned>(paletteRgba.size() / 4), w, h);
-    for (std::size_t i = 0; i + 3 < paletteRgba.size(); i += 4) {
-        out.insert(out.end(), {paletteRgba[i + 2], paletteRgba[i + 1], paletteRgba[i], paletteRgba[i + 3]});
-    }
+    appendBgra(out, paletteRgba);
     out.insert(out.end(), indices.begin(), indices.end());
     writeFile(file, out);
 }
@@ -89,37 +75,19 @@ struct Rgba {
 };
 
 // The back buffer's pixel at (x, y) counted from the top-left corner.
-inline Rgba pixelAt(int x, int yFromTop, int clientHeight)
+inline Rgba pixelAt(int x, int yFromTop)
 {
     std::uint8_t p[4] = {};
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(x, clientHeight - 1 - yFromTop, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
+    glReadPixels(x, dh::clientHeight() - 1 - yFromTop, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
     return {p[0], p[1], p[2], p[3]};
 }
 
-}
-
-namespace rendertest {
-
-// Writes the back buffer as a PNG beside the test program, for looking at what
-// a test drew.
-inline void saveScreenshot(const std::string& file, int width, int height)
+// Keeps what the back buffer shows as <build>/test-output/rendering/<name>.png.
+inline void saveScreenshot(const std::string& name)
 {
-    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width) * height * 4);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-    std::vector<std::uint8_t> topFirst;
-    topFirst.reserve(rgba.size());
-    for (int y = height - 1; y >= 0; --y) {
-        const auto row = rgba.begin() + static_cast<std::ptrdiff_t>(y) * width * 4;
-        topFirst.insert(topFirst.end(), row, row + width * 4);
-    }
-    for (std::size_t i = 3; i < topFirst.size(); i += 4) {
-        topFirst[i] = 255;
-    }
-    dh::savePng(testFilePath(file), width, height, topFirst);
+    testsupport::keepPicture(testsupport::readBackOpaqueRgba(), "rendering", name);
 }
 
 }
