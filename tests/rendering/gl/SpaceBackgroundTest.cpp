@@ -6,25 +6,26 @@
 #include "shell/GLWindow.h"
 
 #include <cmath>
-#include <numeric>
 #include <memory>
+#include <numeric>
 
 namespace {
 
 using rendertest::Rgba;
 
-// side x side texels of one colour; alpha only where `opaque` says so.
-std::vector<std::uint8_t> image(unsigned side, std::uint8_t r, std::uint8_t g, std::uint8_t b,
-                                bool (*opaque)(unsigned x, unsigned y))
+// A side x side texture of one colour, opaque everywhere or only on the 2 x 2
+// texels at its centre.
+std::unique_ptr<dh::GLTexture> texture(const char* name, unsigned side, std::uint8_t green, bool spot)
 {
     std::vector<std::uint8_t> rgba;
-    for (unsigned i = 0; i < side * side; ++i)
-        rgba.insert(rgba.end(), {r, g, b, std::uint8_t(opaque(i % side, i / side) ? 255 : 0)});
-    return rgba;
+    for (unsigned y = 0; y < side; ++y)
+        for (unsigned x = 0; x < side; ++x) {
+            const bool opaque = !spot || ((x == side / 2 - 1 || x == side / 2) && (y == side / 2 - 1 || y == side / 2));
+            rgba.insert(rgba.end(), {255, green, green, std::uint8_t(opaque ? 255 : 0)});
+        }
+    rendertest::writeTga32(name, side, side, rgba);
+    return std::make_unique<dh::GLTexture>(rendertest::assetName(name));
 }
-bool everywhere(unsigned, unsigned) { return true; }
-// The 2 x 2 texels at the centre of a 64 x 64 image.
-bool centre(unsigned x, unsigned y) { return (x == 31 || x == 32) && (y == 31 || y == 32); }
 
 std::vector<std::uint8_t> frame() { return testsupport::readBackTopDown(GL_RGBA, 4); }
 
@@ -34,12 +35,9 @@ protected:
     {
         dh::createGLWindow();
         ASSERT_TRUE(dh::isWindowOpen());
-        rendertest::writeTga32("red.tga", 16, 16, image(16, 255, 0, 0, everywhere));
-        rendertest::writeTga32("white.tga", 16, 16, image(16, 255, 255, 255, everywhere));
-        rendertest::writeTga32("spot.tga", 64, 64, image(64, 255, 255, 255, centre));
-        planet = std::make_unique<dh::GLTexture>(rendertest::assetName("red.tga"));
-        sun = std::make_unique<dh::GLTexture>(rendertest::assetName("white.tga"));
-        lens = std::make_unique<dh::GLTexture>(rendertest::assetName("spot.tga"));
+        planet = texture("red.tga", 16, 0, false);
+        sun = texture("white.tga", 16, 255, false);
+        lens = texture("spot.tga", 64, 255, true);
         slot(dh::Tex::star) = sun.get();
         slot(dh::Tex::lens1) = lens.get();
         slot(dh::Tex::lens2) = lens.get();
