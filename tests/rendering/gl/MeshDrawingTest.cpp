@@ -19,21 +19,19 @@ protected:
         dh::setPerspectiveProjection(10000.0f);
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glDisable(GL_LIGHTING);
-        glDisable(GL_CULL_FACE);
-        glDisable(GL_DEPTH_TEST);
-        glDisable(GL_BLEND);
-        glEnableClientState(GL_VERTEX_ARRAY);
-        glEnableClientState(GL_NORMAL_ARRAY);
-        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        for (GLenum state : {GL_LIGHTING, GL_CULL_FACE, GL_DEPTH_TEST, GL_BLEND})
+            glDisable(state);
+        for (GLenum array : kArrays)
+            glEnableClientState(array);
         glColor4f(1, 1, 1, 1);
     }
     void TearDown() override
     {
-        glDisableClientState(GL_VERTEX_ARRAY);
-        glDisableClientState(GL_NORMAL_ARRAY);
-        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+        for (GLenum array : kArrays)
+            glDisableClientState(array);
     }
+
+    static constexpr GLenum kArrays[] = {GL_VERTEX_ARRAY, GL_NORMAL_ARRAY, GL_TEXTURE_COORD_ARRAY};
 
     static Rgba at(int x, int y) { return rendertest::pixelAt(x, y); }
 };
