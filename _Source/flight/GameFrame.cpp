@@ -57,13 +57,15 @@ const Camera& Game::simulateFrame()
 void Game::tickTime()
 {
     frameTimer->tick();
-    timeAccum += frameTimer->deltaSeconds;
-    frameCount += 1;
+    // The step is refreshed from eight whole frames before the ninth is counted,
+    // so the first eight frames after a reset run with a step of 0.
     if (frameCount == 8) {
         timeStep = timeAccum * 0.125f;
         timeAccum = 0.0f;
         frameCount = 0;
     }
+    timeAccum += frameTimer->deltaSeconds;
+    frameCount += 1;
 }
 
 const Camera& Game::chooseCamera()
