@@ -8,7 +8,6 @@
 #include "flight/World.h"
 #include "gui/Dialogs.h"
 #include "rendering/Hud.h"
-#include "rendering/SpaceBackground.h"
 #include "shell/GLWindow.h"
 
 #include <GL/gl.h>
@@ -106,18 +105,7 @@ void Game::removeLostComputerShips()
 void Game::drawFrame(const Camera& camera)
 {
     setPerspectiveProjection(kFarPlane);
-    const SpaceBackground* background = world->background.get();
-    if (background != nullptr) {
-        background->drawSky(camera);
-    }
-    world->lights.applyLights(camera);
-    world->objects.drawMeshes(camera);
-    world->objects.renderAll(camera);
-    world->particles.drawParticles(&camera);
-    if (background != nullptr) {
-        background->drawStarPoints(camera);
-        background->drawLensFlare(camera);
-    }
+    world->draw(camera);
 
     setSoundListener(world->sounds, getEyePosition(camera), getViewRotation(camera));
     updateSounds(world->sounds);

@@ -37,6 +37,10 @@ public:
     // The world whose object list this is, or null.
     static World* of(const ObjectList* list);
 
+    // The 3D passes of a flight frame, in order: sky, lights, meshes, object
+    // effects, particles, star points and lens flare.
+    void draw(const Camera& camera);
+
     LightSet lights;
     ParticleList particles;
     ObjectList objects;

@@ -193,18 +193,7 @@ public:
         dh::setPerspectiveProjection(kFarPlane);
         glDepthMask(GL_TRUE);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        const dh::SpaceBackground* background = world->background.get();
-        if (background != nullptr) {
-            background->drawSky(camera);
-        }
-        world->lights.applyLights(camera);
-        world->objects.drawMeshes(camera);
-        world->objects.renderAll(camera);
-        world->particles.drawParticles(&camera);
-        if (background != nullptr) {
-            background->drawStarPoints(camera);
-            background->drawLensFlare(camera);
-        }
+        world->draw(camera);
     }
 
     // Only the sky, the star points and the flare.
