@@ -36,17 +36,20 @@ bool platformCreateWindow(const std::string& title, int width, int height, std::
     if (s_window)
         return true;
     if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        SDL_Log("Video: %s", SDL_GetError());
         error = "Unable to create window";
         return false;
     }
     setContextAttributes();
     s_window = openWindow(title, width, height);
     if (!s_window) {
+        SDL_Log("Window: %s", SDL_GetError());
         error = "Unable to create window";
         return false;
     }
     s_context = SDL_GL_CreateContext(s_window);
     if (!s_context) {
+        SDL_Log("OpenGL: %s", SDL_GetError());
         SDL_DestroyWindow(s_window);
         s_window = nullptr;
         error = "Unable to create OpenGL device context";
@@ -212,8 +215,10 @@ bool platformSetGammaRamp(const unsigned short* red, const unsigned short* green
 
 void platformShowFatalError(const std::string& caption, const std::string& text)
 {
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), nullptr) != 0)
-        SDL_Log("%s: %s", caption.c_str(), text.c_str());
+    // Logged as well as shown, so that a player starting from a terminal, or
+    // a script watching the game, sees why it stopped.
+    SDL_Log("%s: %s", caption.c_str(), text.c_str());
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), nullptr);
 }
 
 bool platformAskYesNo(const std::string& caption, const std::string& text)

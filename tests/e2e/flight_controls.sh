@@ -60,7 +60,7 @@ for view in 1 2 3 4 5 6 7 8; do
     screenshot "flight_view_F$view"
 done
 hold F1 0.3
-kill -0 "$game_pid" 2>/dev/null || fail "the game ended during flight"
+game_running || fail "the game ended during flight"
 
 close_window "$window"
 wait_for_exit 5 || fail "the game did not end within 5 seconds of closing its window"

@@ -11,8 +11,19 @@ export HOME="$XDG_DATA_HOME"
 
 fail() {
     echo "FAIL: $*" >&2
+    echo "windows on the screen:" >&2
+    xwininfo -root -tree 2>/dev/null | grep -o '"[^"]*"' | sort -u | sed 's/^/  /' >&2
+    game_running || echo "the game had already ended" >&2
     [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
     exit 1
+}
+
+# Whether the game is still running: an ended child stays a zombie until
+# waited for, and kill -0 still reaches a zombie.
+game_running() {
+    local state
+    state=$(awk '{ print $3 }' "/proc/$game_pid/stat" 2>/dev/null)
+    [ -n "$state" ] && [ "$state" != Z ]
 }
 
 start_game() {
@@ -20,13 +31,13 @@ start_game() {
     game_pid=$!
 }
 
-# Waits up to $2 seconds (default 20) for a window titled $1; prints its id.
+# Waits up to $2 seconds (default 40) for a window titled $1; prints its id.
 wait_for_window() {
-    local title="$1" limit="${2:-20}" id=""
+    local title="$1" limit="${2:-40}" id=""
     for _ in $(seq $((limit * 10))); do
         id=$(xdotool search --name "^$title\$" 2>/dev/null | head -n1)
         [ -n "$id" ] && { echo "$id"; return 0; }
-        kill -0 "$game_pid" 2>/dev/null || return 1
+        game_running || return 1
         sleep 0.1
     done
     return 1

@@ -9,7 +9,7 @@ wait_for_question() {
     for _ in $(seq $((limit * 10))); do
         id=$(xwininfo -root -tree 2>/dev/null | awk '/"Drift Hauler: Fullscreen mode":/ { print $1; exit }')
         [ -n "$id" ] && { echo "$id"; return 0; }
-        kill -0 "$game_pid" 2>/dev/null || return 1
+        game_running || return 1
         sleep 0.1
     done
     return 1
@@ -60,7 +60,7 @@ wait_for_picture() {
     for _ in $(seq $((limit * 2))); do
         screenshot "$name"
         $check "$name" && return 0
-        kill -0 "$game_pid" 2>/dev/null || return 1
+        game_running || return 1
         sleep 0.5
     done
     return 1
