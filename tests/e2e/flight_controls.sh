@@ -23,12 +23,11 @@ question=$(wait_for_question 15) || fail "the full-screen question did not appea
 answer_question "$question" Escape
 wait_for_picture flight_menu "is_lit flight_menu 0.2" || fail "no main menu"
 click_at "$window" 133 122
-sleep 1
+wait_for_picture flight_name_entry dialog_shown || fail "no name entry dialog"
 xdotool windowfocus "$window"
 xdotool type --delay 80 "Test Pilot"
 press_key Return
-sleep 1
-xdotool key space
+skip_intro flight_intro
 wait_for_picture flight_start "is_lit flight_start 0.05" 15 || fail "the flight did not start"
 xdotool mousemove --window "$window" 400 200
 sleep 2

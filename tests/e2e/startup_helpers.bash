@@ -70,3 +70,24 @@ wait_for_picture() {
 is_lit() {
     awk -v f="$(lit_fraction "$1")" -v m="$2" 'BEGIN { exit !(f > m) }'
 }
+
+# Whether picture $1 shows a light dialog box (the name entry, a question)
+# across the middle of the 1280 x 1024 screen.
+dialog_shown() {
+    local r g b
+    read -r r g b <<<"$(region_colour "$1" 150x10+380+530)"
+    [ "$r" -gt 170 ] && [ "$g" -gt 170 ] && [ "$b" -gt 170 ]
+}
+
+# Whether picture $1 shows the intro's grey title card in the middle.
+intro_title_shown() {
+    local r g b
+    read -r r g b <<<"$(region_colour "$1" 300x40+490+492)"
+    [ "$r" -gt 20 ] && [ "$r" = "$b" ]
+}
+
+# Waits for the intro to begin (screenshots named $1), then skips it with a key.
+skip_intro() {
+    wait_for_picture "$1" intro_title_shown 15 || fail "the intro did not begin"
+    xdotool key space
+}
