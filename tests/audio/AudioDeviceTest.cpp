@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <utility>
@@ -33,6 +35,19 @@ public:
 private:
     std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
 };
+
+// Waits up to a minute for SDL's disk driver to write `bytes` more to the file.
+void waitForOutput(const std::filesystem::path& raw, std::uintmax_t bytes)
+{
+    std::error_code error;
+    const auto size = [&] {
+        const std::uintmax_t written = std::filesystem::file_size(raw, error);
+        return error ? 0 : written;
+    };
+    const std::uintmax_t wanted = size() + bytes;
+    for (int wait = 0; wait < 1200 && size() < wanted; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+}
 
 TEST(AudioDevice, WithoutAnOutputOrASoundFontEverythingIsSilentAndHarmless)
 {
@@ -91,8 +106,7 @@ TEST(AudioDevice, EffectsReachTheOutput)
         // Half a second of 1000 Hz at 22050 Hz.
         auto tone = audiotest::makeSample(audiotest::sine(1000.0, 22050, 11025), 22050);
         playSound(tone.get());
-        for (int wait = 0; wait < 200 && std::filesystem::file_size(raw) < 4u * 44100u; ++wait)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        waitForOutput(raw, 4u * 44100u);
         shutdownSoundDevice();
     }
     const std::vector<std::int16_t> stereo = audiotest::rawSamples(raw);
@@ -103,6 +117,58 @@ TEST(AudioDevice, EffectsReachTheOutput)
     ASSERT_GT(end, first);
     EXPECT_NEAR(static_cast<double>(end - first), 22050.0, 2.0);
     EXPECT_NEAR(audiotest::zeroCrossings(stereo, first, end, 1), 1000, 4);
+}
+
+// Every generated track (the intro too) and a crafted one as the output hears
+// them, three seconds from their first sound: audible and hardly clipping.
+// Each is kept as a WAV file under test-output/audio/listen for listening.
+TEST(AudioDevice, MusicReachesTheOutput)
+{
+    const std::filesystem::path out = audiotest::outputFolder("listen");
+    audiotest::writeFile(out / "crafted.mid", audiotest::midiBytes(60));
+    std::vector<std::string> tracks = {"test-output//audio//listen//crafted.mid"};
+    std::error_code error;
+    const std::filesystem::path generated = std::filesystem::path(DH_BUILD_DIR) / "mus";
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(generated, error))
+        if (entry.path().extension() == ".mid")
+            tracks.push_back(std::filesystem::relative(entry.path(), DH_BUILD_DIR).string());
+    for (const std::string& track : tracks) {
+        const std::filesystem::path raw = out / (std::filesystem::path(track).stem().string() + ".raw");
+        std::filesystem::remove(raw);
+        {
+            ScopedEnvironment environment;
+            environment.set("SDL_AUDIODRIVER", "disk");
+            environment.set("SDL_DISKAUDIOFILE", raw.string());
+            environment.set("SDL_DISKAUDIODELAY", "2");
+            initMusic();
+            if (!g_musicReady) {
+                shutdownMusic();
+                GTEST_SKIP() << "no audio output or no General MIDI soundfont";
+            }
+            playMusicFile(track);
+            waitForOutput(raw, 4u * 44100u * 4u);
+            shutdownMusic();
+        }
+        std::vector<std::int16_t> stereo = audiotest::rawSamples(raw);
+        std::filesystem::remove(raw);
+        const auto first = std::find_if(stereo.begin(), stereo.end(), [](std::int16_t s) { return s != 0; });
+        stereo.erase(stereo.begin(), stereo.begin() + (first - stereo.begin()) / 2 * 2);
+        stereo.resize(std::min<std::size_t>(stereo.size(), 3u * 44100u * 2u));
+        EXPECT_GE(stereo.size(), 2u * 44100u * 2u) << track;
+        double sum = 0.0;
+        int clipped = 0;
+        for (std::int16_t s : stereo) {
+            sum += static_cast<double>(s) * s;
+            clipped += s == 32767 || s == -32768;
+        }
+        EXPECT_GT(std::sqrt(sum / static_cast<double>(std::max<std::size_t>(stereo.size(), 1))), 300.0) << track;
+        EXPECT_LE(clipped, 8) << track;
+        audiotest::WavLayout wav;
+        wav.channels = 2;
+        wav.rate = 44100;
+        wav.data = audiotest::pcm16(stereo);
+        audiotest::writeFile(raw.parent_path() / (raw.stem().string() + ".wav"), audiotest::wavBytes(wav));
+    }
 }
 
 }

@@ -208,18 +208,5 @@ TEST_F(SoundSetTest, InterfaceSoundsOverlapFinishAndFallSilentWithSoundOff)
     playSound(&silent);
 }
 
-TEST_F(SoundSetTest, SamplesAreFoundByTheirFileNames)
-{
-    loadSoundList();
-    EXPECT_EQ(findSample("snd//collision2.wav"), sample::collision2);
-    EXPECT_EQ(findSample("snd\\dock.wav"), sample::dock);
-    EXPECT_EQ(findSample("snd//nothing.wav"), nullptr);
-    ASSERT_NE(sample::collision2, nullptr);
-    EXPECT_EQ(sample::collision2->buffer != nullptr,
-              std::filesystem::exists(std::filesystem::path(DH_BUILD_DIR) / "snd" / "collision2.wav"));
-    releaseSoundList();
-    EXPECT_EQ(findSample("snd//collision2.wav"), nullptr);
-}
-
 }
 }

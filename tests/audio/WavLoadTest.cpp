@@ -116,11 +116,16 @@ TEST_F(WavLoad, RejectsWrongHeadersAndMissingData)
     EXPECT_FALSE(loadWav(audiotest::assetName(folder(), "plain.wav"))->buffer);
 }
 
-TEST_F(WavLoad, EveryGeneratedSampleLoads)
+TEST_F(WavLoad, EveryGeneratedSampleLoadsAndIsFoundByItsFileName)
 {
-    if (!std::filesystem::exists(std::filesystem::path(DH_BUILD_DIR) / "snd" / "buttonOver.wav"))
-        GTEST_SKIP() << "no generated sounds";
     loadSoundList();
+    EXPECT_EQ(findSample("snd//collision2.wav"), sample::collision2);
+    EXPECT_EQ(findSample("snd\\dock.wav"), sample::dock);
+    EXPECT_EQ(findSample("snd//nothing.wav"), nullptr);
+    if (!std::filesystem::exists(std::filesystem::path(DH_BUILD_DIR) / "snd" / "buttonOver.wav")) {
+        releaseSoundList();
+        GTEST_SKIP() << "no generated sounds";
+    }
     for (const SampleFile& file : kSampleFiles) {
         ASSERT_NE(*file.sample, nullptr) << file.fileName;
         EXPECT_TRUE((*file.sample)->buffer) << file.fileName;
@@ -128,6 +133,7 @@ TEST_F(WavLoad, EveryGeneratedSampleLoads)
     releaseSoundList();
     for (const SampleFile& file : kSampleFiles)
         EXPECT_EQ(*file.sample, nullptr) << file.fileName;
+    EXPECT_EQ(findSample("snd//collision2.wav"), nullptr);
 }
 
 }
