@@ -3,15 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <ctime>
 #include <filesystem>
 
-namespace {
-
 using namespace savetest;
-
-}
 
 TEST(SaveFolder, FiveSlotFilesInTheCommandersFolderWhichIsMadeAgainWhenMissing)
 {
@@ -26,30 +20,6 @@ TEST(SaveFolder, FiveSlotFilesInTheCommandersFolderWhichIsMadeAgainWhenMissing)
     dh::ensureSaveFolder();
     dh::ensureSaveFolder();
     EXPECT_TRUE(std::filesystem::is_directory(folder));
-}
-
-TEST(SaveFolder, SlotFilesTellTheirWriteTimeInUtcAndCanBeDeleted)
-{
-    using namespace std::chrono;
-    clearSaveFolder();
-    const std::string path = dh::slotFilePath(2);
-    EXPECT_FALSE(dh::saveFileTime(path));
-    EXPECT_FALSE(dh::deleteSaveFile(path));
-
-    writeBytes(path, sampleFile());
-    const auto written5pm = time_point_cast<system_clock::duration>(sys_days{2026y / December / 5} + 17h + 5min);
-    std::filesystem::last_write_time(path, file_clock::from_sys(written5pm));
-    const std::optional<std::tm> written = dh::saveFileTime(path);
-    ASSERT_TRUE(written);
-    char text[32];
-    std::strftime(text, sizeof text, "%a %Y-%m-%d %H:%M", &*written);
-    EXPECT_STREQ(text, "Sat 2026-12-05 17:05");
-
-    EXPECT_TRUE(dh::deleteSaveFile(path));
-    EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_FALSE(dh::saveFileTime(path));
-    std::filesystem::create_directory(path);
-    EXPECT_FALSE(dh::saveFileTime(path));
 }
 
 TEST(SaveFolder, SlotNamesAreReadFromAnyFileWithoutChecks)

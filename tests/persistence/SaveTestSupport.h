@@ -2,36 +2,27 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "persistence/SaveFolder.h"
+#include "support/PrivateDataFolder.h"
 
 namespace savetest {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A fresh temporary per-user data folder, set before anything asks for the
-// save folder and removed when the program ends.
+// The save folder inside a private data folder, set before anything asks for
+// the save folder (which is looked up once).
 inline const std::string& testSaveFolder()
 {
-    static std::string base;
     static const std::string folder = [] {
-        base = (std::filesystem::temp_directory_path() / "dh-save-test-XXXXXX").string();
-        if (mkdtemp(base.data()) == nullptr)
-            throw std::runtime_error("no temporary folder");
-        setenv("XDG_DATA_HOME", base.c_str(), 1);
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(base, ignored);
-        });
+        testsupport::privateDataFolder("dh-save-test");
         return dh::saveFolderPath();
     }();
     return folder;
