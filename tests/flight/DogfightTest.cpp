@@ -2,17 +2,13 @@
 
 #include "flight/GameObject_Explosion.h"
 #include "flight/GameObject_SpaceStation.h"
-#include "flight/ObjectList.h"
 #include "flight/Orientation.h"
 #include "flight/PlayerAI.h"
 #include "flight/PlayerHuman.h"
-#include "flight/Random.h"
 #include "flight/Ship_ExplorerMark2.h"
 #include "flight/Ship_FighterMark1.h"
 #include "flight/Ship_FighterMark2.h"
 #include "platform/KeyState.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
@@ -51,11 +47,10 @@ TEST(Dogfight, SixtySecondsOfCombatStayFiniteAndEveryLostShipExplodesOnce)
     ObjectList& objects = t.objects();
     test::RecordingGame game;
     t.add(new GameObject_SpaceStation(&game.hooks));
-    auto* player = t.add(new Ship_FighterMark2(0.0f, 6000.0f));
+    auto* player = game.ship = t.add(new Ship_FighterMark2(0.0f, 6000.0f));
     player->shield = 1e6f;
     player->setMissiles(4);
     player->setEmpBombs(16);
-    game.ship = player;
     test::TrackedRef playerRef(objects, player);
     PlayerHuman human("Halvard", &playerRef.ref, &game.hooks);
 
@@ -88,13 +83,11 @@ TEST(Dogfight, SixtySecondsOfCombatStayFiniteAndEveryLostShipExplodesOnce)
             computer.pilot->update(dt);
             GameObject* ship = computer.ref->ref.object;
             if (nearest == nullptr || lengthSquared(ship->position - player->position)
-                                          < lengthSquared(nearest->position - player->position)) {
+                                          < lengthSquared(nearest->position - player->position))
                 nearest = ship;
-            }
         }
-        if (nearest != nullptr) {
+        if (nearest != nullptr)
             steerTowards(*player, dt * 2.0f, nearest->position);
-        }
         player->targetSpeed = nearest != nullptr ? player->topSpeed : 0.0f;
         injectKeyState(VK_SPACE, frame / 60 % 10 >= 4);
         injectKeyState(VK_BACK, frame % 240 == 0);
@@ -103,14 +96,11 @@ TEST(Dogfight, SixtySecondsOfCombatStayFiniteAndEveryLostShipExplodesOnce)
 
         missilesBefore = t.countNamed("Missile");
         missilesSeen = std::max(missilesSeen, missilesBefore);
-        for (const auto objectsOfKind : {objects.staticObjects(), objects.movingObjects()}) {
-            for (const GameObject* obj : objectsOfKind) {
+        for (const auto objectsOfKind : {objects.staticObjects(), objects.movingObjects()})
+            for (const GameObject* obj : objectsOfKind)
                 ASSERT_TRUE(finite(obj->position)) << obj->name << " at frame " << frame;
-            }
-        }
-        for (const Particle& p : t.world->particles.particles()) {
+        for (const Particle& p : t.world->particles.particles())
             ASSERT_TRUE(finite(p.position)) << "frame " << frame;
-        }
     }
     clearInjectedKeys();
     EXPECT_GE(kills, 1u) << "the fight must actually destroy something";

@@ -32,30 +32,32 @@ public:
     void onCollision(dh::GameObject* other) override
     {
         count(&Events::collisions);
-        if (onCollisionDo) {
+        if (onCollisionDo)
             onCollisionDo(other);
-        }
     }
-    void onDamaged(dh::GameObject*) override { count(&Events::damaged); }
+    void onDamaged(dh::GameObject* by) override
+    {
+        count(&Events::damaged);
+        lastAttacker = by;
+    }
     void onAddedToWorld() override { count(&Events::added); }
     void onRemovedFromWorld() override { count(&Events::removed); }
     void update(float) override
     {
         count(&Events::updates);
-        if (onUpdateDo) {
+        if (onUpdateDo)
             onUpdateDo();
-        }
     }
 
     std::function<void(dh::GameObject*)> onCollisionDo;
     std::function<void()> onUpdateDo;
+    dh::GameObject* lastAttacker = nullptr;
 
 protected:
     void count(int Events::*field)
     {
-        if (events_ != nullptr) {
+        if (events_ != nullptr)
             ++(events_->*field);
-        }
     }
 
 private:
@@ -103,9 +105,6 @@ inline std::unique_ptr<dh::Mesh> makeBox(dh::Vector3 half)
     return makeTriangles(cube.positions);
 }
 
-inline std::unique_ptr<dh::Mesh> makeBox(float half)
-{
-    return makeBox({half, half, half});
-}
+inline std::unique_ptr<dh::Mesh> makeBox(float half) { return makeBox({half, half, half}); }
 
 }

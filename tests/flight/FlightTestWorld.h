@@ -4,7 +4,11 @@
 #include "flight/FlightModels.h"
 #include "flight/FlightTestObjects.h"
 #include "flight/GameObject_Ship.h"
+#include "flight/Matrix4.h"
+#include "flight/Random.h"
 #include "flight/World.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
@@ -12,6 +16,30 @@
 #include <vector>
 
 namespace dh::test {
+
+inline void expectNear(Vector3 got, Vector3 want, float tolerance)
+{
+    EXPECT_NEAR(got.x, want.x, tolerance);
+    EXPECT_NEAR(got.y, want.y, tolerance);
+    EXPECT_NEAR(got.z, want.z, tolerance);
+}
+
+// Where a row-order transform puts a point.
+inline Vector3 transform(const Matrix4& m, Vector3 p)
+{
+    return {m.m[0] * p.x + m.m[1] * p.y + m.m[2] * p.z + m.m[3], m.m[4] * p.x + m.m[5] * p.y + m.m[6] * p.z + m.m[7],
+            m.m[8] * p.x + m.m[9] * p.y + m.m[10] * p.z + m.m[11]};
+}
+
+// The generator's seed after `draws` draws from `seed`; the seed is left alone.
+inline std::uint32_t seedAfterDraws(std::uint32_t seed, int draws)
+{
+    std::swap(seed, g_randomSeed);
+    for (int i = 0; i < draws; ++i)
+        random();
+    std::swap(seed, g_randomSeed);
+    return seed;
+}
 
 // A world of one system with boxes standing in for the ship, missile and station models.
 struct TestWorld {
@@ -27,23 +55,18 @@ struct TestWorld {
         world.reset();
         g_flightModels = {};
     }
-
     ObjectList& objects() { return world->objects; }
-
     template <typename T> T* add(T* obj)
     {
         world->objects.addObject(obj);
         return obj;
     }
-
     std::uint32_t countNamed(const char* name) const
     {
         std::uint32_t n = 0;
-        for (const auto objects : {world->objects.staticObjects(), world->objects.movingObjects()}) {
-            for (const GameObject* obj : objects) {
+        for (const auto objects : {world->objects.staticObjects(), world->objects.movingObjects()})
+            for (const GameObject* obj : objects)
                 n += std::string(obj->name) == name ? 1u : 0u;
-            }
-        }
         return n;
     }
 

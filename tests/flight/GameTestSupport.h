@@ -46,7 +46,6 @@ protected:
     }
 
     dh::GameObject_Ship& ship() { return *game->playerShip(); }
-
     // A computer ship with its pilot in the next free slot, as spawning makes one.
     dh::GameObject_Ship* addComputerShip(float x, float z)
     {

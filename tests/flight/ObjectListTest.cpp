@@ -14,9 +14,8 @@ TEST(ObjectList, AddsIntoTheArrayOfItsKindAndSwapRemoves)
     dh::ObjectList list;
     Events events;
     std::vector<TestMover*> movers;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         movers.push_back(add<TestMover>(list, &events));
-    }
     add<TestStatic>(list, &events);
     list.addObject(movers[0]);
     EXPECT_EQ(events.added, 5) << "an object already listed is not added again";
@@ -37,8 +36,7 @@ TEST(ObjectList, AddsIntoTheArrayOfItsKindAndSwapRemoves)
 TEST(ObjectList, FullArraysDropNewObjectsSilently)
 {
     dh::ObjectList list;
-    Events kept;
-    Events dropped;
+    Events kept, dropped;
     for (std::uint32_t i = 0; i < 512; ++i) {
         add<TestMover>(list, &kept);
         add<TestStatic>(list, &kept);
@@ -59,9 +57,8 @@ TEST(ObjectList, DeletedObjectsClearTheirReferencesDetachedOnesKeepThem)
     auto* traveller = add<TestMover>(list, &events);
     auto* bystander = add<TestStatic>(list, &events);
     dh::ObjectRef refs[4] = {{doomed, nullptr}, {doomed, nullptr}, {traveller, nullptr}, {bystander, nullptr}};
-    for (dh::ObjectRef& ref : refs) {
+    for (dh::ObjectRef& ref : refs)
         list.trackRef(&ref);
-    }
     list.deleteObject(doomed);
     EXPECT_EQ(refs[0].object, nullptr);
     EXPECT_EQ(refs[1].object, nullptr);
@@ -103,9 +100,8 @@ TEST(ObjectList, TrackRefEdgeCases)
     EXPECT_EQ(list.refCount(), 0u);
 
     std::vector<dh::ObjectRef> refs(dh::ObjectList::kMaxRefs, dh::ObjectRef{ship, nullptr});
-    for (auto& ref : refs) {
+    for (auto& ref : refs)
         list.trackRef(&ref);
-    }
     dh::ObjectRef overflow{ship, nullptr};
     list.trackRef(&overflow);
     EXPECT_EQ(overflow.object, nullptr) << "the 2049th reference is left empty";
@@ -115,9 +111,8 @@ TEST(ObjectList, TrackRefEdgeCases)
     EXPECT_EQ(refs[7].object, ship);
     EXPECT_EQ(refs[8].object, nullptr);
     EXPECT_EQ(refs.back().object, nullptr);
-    for (auto& ref : refs) {
+    for (auto& ref : refs)
         list.untrackRef(&ref);
-    }
 }
 
 TEST(ObjectList, KindQueries)
@@ -168,9 +163,8 @@ struct Wreck : Base {
     Wreck(Events* events, Events* leftovers) : Base(events), leftovers(leftovers) {}
     ~Wreck() override
     {
-        if (this->list != nullptr) {
+        if (this->list != nullptr)
             add<TestStatic>(*this->list, leftovers);
-        }
     }
     Events* leftovers;
 };

@@ -1,32 +1,24 @@
-#include "flight/Collision.h"
-#include "flight/FlightTestObjects.h"
-#include "flight/Orientation.h"
-#include "flight/Random.h"
+#include "FlightTestWorld.h"
 
-#include <gtest/gtest.h>
+#include "flight/Collision.h"
+#include "flight/Orientation.h"
 
 #include <cmath>
+#include <numbers>
 
 using dh::Vector3;
+using dh::test::expectNear;
+using dh::test::seedAfterDraws;
+using flighttest::add;
 using flighttest::Events;
 using flighttest::TestMover;
 using flighttest::TestStatic;
 
 namespace {
 
-std::uint32_t seedAfterDraws(std::uint32_t seed, int draws)
-{
-    std::swap(seed, dh::g_randomSeed);
-    for (int i = 0; i < draws; ++i) {
-        dh::random();
-    }
-    std::swap(seed, dh::g_randomSeed);
-    return seed;
-}
-
 TestMover* addMover(dh::ObjectList& list, Events* events, dh::Mesh* mesh, Vector3 position, Vector3 velocity)
 {
-    auto* mover = flighttest::add<TestMover>(list, events, mesh, position);
+    auto* mover = add<TestMover>(list, events, mesh, position);
     mover->velocity = velocity;
     mover->targetSpeed = dh::length(velocity);
     return mover;
@@ -38,6 +30,9 @@ struct Boxes {
     std::unique_ptr<dh::Mesh> small = flighttest::makeBox(10.0f);
     float rm = small->boundRadius;
 };
+
+// A flat diamond whose bounding sphere has radius exactly 10.
+const std::vector<float> kDiamond{-10, 0, 0, 10, 0, 0, 0, 10, 0, 10, 0, 0, -10, 0, 0, 0, -10, 0};
 
 }
 
@@ -59,8 +54,8 @@ TEST(Physics, MotionTowardsTargetSpeed)
     EXPECT_NEAR(dh::dot(starter->velocity, starter->forward()), 10.0f, 1e-5f) << "starts along its nose";
     EXPECT_NEAR(braker->velocity.z, 350.0f, 1e-3f);
     EXPECT_NEAR(braker->position.z, 35.0f, 1e-3f);
-    list.stepPhysics(0.1f);
-    list.stepPhysics(0.1f);
+    for (int i = 0; i < 2; ++i)
+        list.stepPhysics(0.1f);
     EXPECT_NEAR(braker->velocity.z, 100.0f, 1e-4f) << "never brakes below the target";
 
     // Thrust at right angles bends the flight towards the nose, keeping the speed.
@@ -76,10 +71,10 @@ TEST(Physics, DeadObjectsAreRemovedAtTheNextStep)
     const Boxes boxes;
     dh::ObjectList list;
     Events dead, alive;
-    auto* station = flighttest::add<TestStatic>(list, &alive, boxes.big.get());
+    auto* station = add<TestStatic>(list, &alive, boxes.big.get());
     station->shield = 0.0f;
     station->indestructible = true;
-    flighttest::add<TestStatic>(list, &dead)->shield = -5.0f;
+    add<TestStatic>(list, &dead)->shield = -5.0f;
     // Collision damage beyond the shield leaves 0, and the mover goes at the step after.
     auto* mover = addMover(list, &dead, boxes.small.get(), {-100.0f, 100.0f, 300.0f}, {0.0f, 0.0f, -4000.0f});
     mover->shield = 100.0f;
@@ -111,7 +106,7 @@ TEST(Physics, SphereFlownIntoABoxStopsOutsideAndBounces)
         const bool hurts = c.shield < 1000.0f;
         dh::ObjectList list;
         Events moverEvents, boxEvents;
-        auto* station = flighttest::add<TestStatic>(list, &boxEvents, boxes.big.get());
+        auto* station = add<TestStatic>(list, &boxEvents, boxes.big.get());
         auto* mover = addMover(list, &moverEvents, boxes.small.get(), c.start, {0.0f, 0.0f, -c.speed});
         dh::g_randomSeed = 643463;
         list.stepPhysics(c.dt);
@@ -132,11 +127,9 @@ TEST(Physics, TurnedAndMovedStationCollidesInItsOwnFrame)
 {
     const Boxes boxes;
     dh::ObjectList list;
-    auto* station = new TestStatic(nullptr, boxes.big.get());
-    station->position = {5000.0f, -300.0f, 200.0f};
+    auto* station = add<TestStatic>(list, nullptr, boxes.big.get(), {5000.0f, -300.0f, 200.0f});
     dh::yaw(*station, 0.3f);
     dh::pitch(*station, -0.2f);
-    list.addObject(station);
     const Vector3 right = station->orientation.row(0);
     const Vector3 nose = station->forward();
     const Vector3 start = station->position + nose * 290.0f + right * 60.0f - station->orientation.row(1) * 120.0f;
@@ -150,8 +143,7 @@ TEST(Physics, TurnedAndMovedStationCollidesInItsOwnFrame)
 
 TEST(Physics, MoversCollideOnlyWhenTheirSpheresOverlap)
 {
-    // A flat diamond whose bounding sphere has radius exactly 10.
-    const auto diamond = flighttest::makeTriangles({-10, 0, 0, 10, 0, 0, 0, 10, 0, 10, 0, 0, -10, 0, 0, 0, -10, 0});
+    const auto diamond = flighttest::makeTriangles(kDiamond);
     ASSERT_EQ(diamond->boundRadius, 10.0f);
     for (const float gap : {20.0f, 19.99f}) {
         dh::ObjectList list;
@@ -169,7 +161,7 @@ TEST(Physics, MoversCollideOnlyWhenTheirSpheresOverlap)
 
 TEST(Physics, MovingCollisionExchangesVelocitiesAndSharesDamage)
 {
-    const auto diamond = flighttest::makeTriangles({-10, 0, 0, 10, 0, 0, 0, 10, 0, 10, 0, 0, -10, 0, 0, 0, -10, 0});
+    const auto diamond = flighttest::makeTriangles(kDiamond);
     Events aEvents, bEvents;
     TestMover first(&aEvents, diamond.get());
     TestMover second(&bEvents, diamond.get());
@@ -188,12 +180,10 @@ TEST(Physics, MovingCollisionExchangesVelocitiesAndSharesDamage)
         newA[k] = -(ma * va[k] + mb * vb[k] + 0.75 * mb * (va[k] - vb[k])) / (ma + mb);
         newB[k] = (ma * va[k] + mb * vb[k] - 0.75 * ma * (va[k] - vb[k])) / (ma + mb);
     }
-    const double alongA = newA[0] * n[0] + newA[1] * n[1];
-    const double alongB = newB[0] * n[0] + newB[1] * n[1];
+    const double alongA = newA[0] * n[0] + newA[1] * n[1], alongB = newB[0] * n[0] + newB[1] * n[1];
     const double impact = std::sqrt(60.0 * 60.0 + 10.0 * 10.0) + std::sqrt(50.0 * 50.0 + 20.0 * 20.0);
 
-    const dh::ObjectRef firstRef{&first, nullptr};
-    const dh::ObjectRef secondRef{&second, nullptr};
+    const dh::ObjectRef firstRef{&first, nullptr}, secondRef{&second, nullptr};
     const std::uint32_t seed = dh::g_randomSeed;
     dh::collideMoving(firstRef, secondRef);
     for (int k = 0; k < 3; ++k) {
@@ -222,8 +212,8 @@ TEST(Physics, SelfDeletionEndsTheMoversCollisionTests)
     const Boxes boxes;
     dh::ObjectList list;
     Events firstBox, secondBox, doomed, witness;
-    flighttest::add<TestStatic>(list, &firstBox, boxes.big.get());
-    flighttest::add<TestStatic>(list, &secondBox, boxes.big.get());
+    add<TestStatic>(list, &firstBox, boxes.big.get());
+    add<TestStatic>(list, &secondBox, boxes.big.get());
     auto* mover = addMover(list, &doomed, boxes.small.get(), {-100.0f, 100.0f, 280.0f}, {0.0f, 0.0f, -300.0f});
     addMover(list, &witness, boxes.small.get(), {-100.0f, 100.0f, 300.0f}, {});
     mover->onCollisionDo = [&](dh::GameObject*) { list.deleteObject(mover); };
@@ -232,4 +222,68 @@ TEST(Physics, SelfDeletionEndsTheMoversCollisionTests)
     EXPECT_EQ(doomed.destroyed, 1);
     EXPECT_EQ(firstBox.collisions + secondBox.collisions + witness.collisions, 0);
     EXPECT_EQ(list.refCount(), 0u);
+}
+
+TEST(RayCast, HitsTheNearestTriangleOfTheNearestObject)
+{
+    const auto box = flighttest::makeBox(100.0f);
+    dh::ObjectList list;
+    auto* far = add<TestStatic>(list, nullptr, box.get(), {0.0f, 0.0f, 2000.0f});
+    auto* near = add<TestMover>(list, nullptr, box.get(), {0.0f, 0.0f, 1000.0f});
+    add<TestMover>(list, nullptr, nullptr, {0.0f, 0.0f, 500.0f});
+    const Vector3 from{10.0f, -20.0f, 0.0f}, ahead{0.0f, 0.0f, 1.0f};
+    Vector3 hit;
+    EXPECT_EQ(list.rayCast(from, ahead, nullptr, hit), near);
+    expectNear(hit, {10.0f, -20.0f, 900.0f}, 1e-3f);
+    EXPECT_EQ(list.rayCast(from, ahead, near, hit), far);
+    expectNear(hit, {10.0f, -20.0f, 1900.0f}, 1e-3f);
+    near->collidable = false;
+    EXPECT_EQ(list.rayCast(from, ahead, nullptr, hit), far);
+    near->collidable = true;
+    // From inside a box all its faces face away; nothing behind the start is hit.
+    EXPECT_EQ(list.rayCast({0.0f, 0.0f, 1000.0f}, ahead, nullptr, hit), far);
+    EXPECT_EQ(list.rayCast({0.0f, 0.0f, 3000.0f}, ahead, nullptr, hit), nullptr);
+}
+
+TEST(RayCast, TurnedObjectsAndBackFacingOrDegenerateTriangles)
+{
+    const auto box = flighttest::makeBox(100.0f);
+    TestStatic turned(nullptr, box.get());
+    turned.position = {50.0f, 0.0f, 1000.0f};
+    dh::yaw(turned, std::numbers::pi_v<float> / 4.0f);
+    Vector3 hit;
+    // Turned by 45 degrees the box shows a vertical edge 100 * sqrt(2) in front of its centre.
+    ASSERT_TRUE(dh::rayHitsObject({50.0f, 30.0f, 0.0f}, {0.0f, 0.0f, 1.0f}, turned, hit));
+    expectNear(hit, {50.0f, 30.0f, 1000.0f - 100.0f * std::sqrt(2.0f)}, 1e-2f);
+    EXPECT_FALSE(dh::rayHitsObject({225.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f}, turned, hit));
+
+    const auto sheet = flighttest::makeTriangles({-50, -50, 0, 50, -50, 0, 0, 50, 0});
+    TestStatic obj(nullptr, sheet.get());
+    obj.position = {0.0f, 0.0f, 500.0f};
+    EXPECT_FALSE(dh::rayHitsObject({0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f}, obj, hit)) << "from behind";
+    ASSERT_TRUE(dh::rayHitsObject({0.0f, 0.0f, 1000.0f}, {0.0f, 0.0f, -1.0f}, obj, hit));
+    expectNear(hit, {0.0f, 0.0f, 500.0f}, 1e-3f);
+    // An edge counts; a ray along the plane or of no direction never hits.
+    EXPECT_TRUE(dh::rayHitsObject({0.0f, -50.0f, 1000.0f}, {0.0f, 0.0f, -1.0f}, obj, hit));
+    EXPECT_FALSE(dh::rayHitsObject({0.0f, -200.0f, 500.0f}, {0.0f, 1.0f, 0.0f}, obj, hit));
+    EXPECT_FALSE(dh::rayHitsObject({0.0f, 0.0f, 1000.0f}, {}, obj, hit));
+    const auto flat = flighttest::makeTriangles({-50, -50, 0, -50, -50, 0, 0, 50, 0});
+    obj.mesh = flat.get();
+    EXPECT_FALSE(dh::rayHitsObject({0.0f, 0.0f, 1000.0f}, {0.0f, 0.0f, -1.0f}, obj, hit));
+}
+
+TEST(PickTarget, ChoosesTheObjectNearestTheNoseAndNothingBehind)
+{
+    dh::ObjectList list;
+    auto* chooser = add<TestMover>(list);
+    auto* behind = add<TestMover>(list, nullptr, nullptr, {0.0f, 0.0f, -10.0f});
+    add<TestMover>(list, nullptr, nullptr, {10.0f, 0.0f, 0.0f});
+    EXPECT_EQ(list.pickTarget(chooser), nullptr) << "only behind and abeam";
+    add<TestMover>(list, nullptr, nullptr, {100.0f, 0.0f, 1000.0f});
+    auto* aligned = add<TestStatic>(list, nullptr, nullptr, {0.0f, 10.0f, 5000.0f});
+    add<TestMover>(list, nullptr, nullptr, {0.0f, 0.0f, 50.0f})->targetable = false;
+    add<TestMover>(list, nullptr, nullptr, {0.0f, 10.0f, 5000.0f});
+    EXPECT_EQ(list.pickTarget(chooser), aligned) << "far but aligned; the first of equals stays";
+    dh::yaw(*chooser, std::numbers::pi_v<float>);
+    EXPECT_EQ(list.pickTarget(chooser), behind);
 }

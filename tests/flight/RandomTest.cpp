@@ -7,13 +7,11 @@
 TEST(Random, KnownSequencesFromFixedSeeds)
 {
     dh::g_randomSeed = 643463;
-    for (const std::uint32_t v : {0x5A20F062u, 0x5A810C18u, 0x5A1B4323u, 0x59E5642Fu}) {
+    for (const std::uint32_t v : {0x5A20F062u, 0x5A810C18u, 0x5A1B4323u, 0x59E5642Fu})
         EXPECT_EQ(dh::random(), v);
-    }
     dh::g_randomSeed = 0;
-    for (const std::uint32_t v : {0x59FE3544u, 0x5BA97E64u, 0x5BB592D5u}) {
+    for (const std::uint32_t v : {0x59FE3544u, 0x5BA97E64u, 0x5BB592D5u})
         EXPECT_EQ(dh::random(), v);
-    }
 }
 
 namespace {
@@ -25,19 +23,16 @@ using u64 = std::uint64_t;
 u64 roundToBits(u64 value, int bits)
 {
     int width = 0;
-    while (width < 64 && (value >> width) != 0) {
+    while (width < 64 && (value >> width) != 0)
         ++width;
-    }
-    if (width <= bits) {
+    if (width <= bits)
         return value;
-    }
     const int shift = width - bits;
     u64 kept = value >> shift;
     const u64 rest = value & ((u64{1} << shift) - 1);
     const u64 half = u64{1} << (shift - 1);
-    if (rest > half || (rest == half && (kept & 1) != 0)) {
+    if (rest > half || (rest == half && (kept & 1) != 0))
         ++kept;
-    }
     return kept << shift;
 }
 
@@ -51,9 +46,8 @@ std::uint32_t referenceDraw(std::uint32_t seed)
 {
     const u64 rounded = roundToBits(mulAddAsDouble(mulAddAsDouble(seed) & 0xFFFFFFFFu), 24);
     int exponent = 0;
-    while ((rounded >> (exponent + 1)) != 0) {
+    while ((rounded >> (exponent + 1)) != 0)
         ++exponent;
-    }
     const auto mantissa = static_cast<std::uint32_t>((rounded >> (exponent - 23)) & 0x7FFFFF);
     return (static_cast<std::uint32_t>(exponent + 127) << 23) | mantissa;
 }

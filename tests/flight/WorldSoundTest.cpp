@@ -4,11 +4,9 @@
 #include "audio/SoundEffects.h"
 #include "flight/GameObject_Explosion.h"
 #include "flight/GameObject_Missile.h"
-#include "flight/ObjectList.h"
 #include "flight/Ship_ExplorerMark1.h"
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -36,9 +34,8 @@ protected:
     void TearDown() override
     {
         t.reset();
-        for (SoundSample** effect : kEffects) {
+        for (SoundSample** effect : kEffects)
             *effect = nullptr;
-        }
         tones.clear();
         shutdownSoundDevice();
     }
@@ -46,12 +43,9 @@ protected:
     SoundSet& sounds() { return t->world->sounds; }
     const SoundSet::Entry* entry(std::uint32_t handle)
     {
-        for (std::uint32_t i = 0; i < sounds().count; ++i) {
-            if (sounds().entries[i].handle == handle) {
-                return &sounds().entries[i];
-            }
-        }
-        return nullptr;
+        const auto end = sounds().entries.begin() + sounds().count;
+        const auto found = std::find_if(sounds().entries.begin(), end, [&](const auto& e) { return e.handle == handle; });
+        return found != end ? &*found : nullptr;
     }
 
     std::vector<std::unique_ptr<SoundSample>> tones;
@@ -109,9 +103,8 @@ TEST_F(WorldSound, AHardCollisionSoundsInTheWorldOfTheShips)
     auto* a = t->add(new Ship_ExplorerMark1(0.0f, 0.0f));
     auto* b = t->add(new Ship_ExplorerMark1(0.0f, 90.0f));
     a->velocity = {0.0f, 0.0f, 400.0f};
-    a->targetSpeed = 400.0f;
     b->velocity = {0.0f, 0.0f, -400.0f};
-    b->targetSpeed = 400.0f;
+    a->targetSpeed = b->targetSpeed = 400.0f;
     b->orientation.m = {-1.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, -1.0f};
     const std::uint32_t engines = sounds().count;
     t->objects().stepPhysics(1.0f / 64.0f);

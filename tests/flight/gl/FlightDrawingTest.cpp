@@ -7,6 +7,7 @@
 #include "flight/Ship_ExplorerMark1.h"
 #include "rendering/TextureList.h"
 #include "shell/GLWindow.h"
+#include "support/GlWindowSupport.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -48,14 +49,10 @@ protected:
     }
     static int litPixels()
     {
-        std::vector<std::uint8_t> rgb(static_cast<std::size_t>(clientWidth()) * clientHeight() * 3);
-        glReadBuffer(GL_BACK);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, clientWidth(), clientHeight(), GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        const std::vector<std::uint8_t> rgb = testsupport::readBackTopDown(GL_RGB, 3);
         int lit = 0;
-        for (std::size_t i = 0; i < rgb.size(); i += 3) {
+        for (std::size_t i = 0; i < rgb.size(); i += 3)
             lit += rgb[i] + rgb[i + 1] + rgb[i + 2] > 0 ? 1 : 0;
-        }
         clear(0.0f);
         return lit;
     }
@@ -68,14 +65,8 @@ protected:
 TEST_F(FlightDrawing, AParticleAtHalfItsLifeShowsHalfItsColour)
 {
     ParticleList particles;
-    Particle p;
-    p.position = {0.0f, 0.0f, -300.0f};
-    p.red = 1.0f;
-    p.green = 0.5f;
-    p.size = 20.0f;
-    p.life = 0.15f;
-    p.initialLife = 0.3f;
-    particles.add(p);
+    particles.add({.position = {0.0f, 0.0f, -300.0f}, .red = 1.0f, .green = 0.5f, .velocity = {}, .size = 20.0f,
+                   .life = 0.15f, .initialLife = 0.3f});
     particles.drawParticles(&camera);
     EXPECT_NEAR(pixel()[0], 128, 1);
     EXPECT_NEAR(pixel()[1], 64, 1);

@@ -1,0 +1,264 @@
+#include "GameTestSupport.h"
+
+#include "flight/FrameTimer.h"
+#include "flight/GameObject_SpaceStation.h"
+#include "galaxy/Galaxy.h"
+
+#include <cmath>
+
+using gametest::GameTest;
+
+namespace {
+
+// Goods 7 is the dearest, at 300 credits a unit.
+constexpr std::size_t kJewellery = 7;
+
+float distance(dh::Vector3 a, dh::Vector3 b)
+{
+    return dh::length(a - b);
+}
+
+// The x of the first cell east of `from` that does (or does not) hold a star.
+std::uint32_t nextCell(const dh::Galaxy& galaxy, const dh::StarSystem& from, bool star, dh::StarSystem& system)
+{
+    std::uint32_t x = from.x;
+    do
+        dh::getSystem(galaxy, ++x, from.y, system);
+    while (system.hasStar() != star);
+    return x;
+}
+
+}
+
+TEST(FrameTimer, MeasuresMillisecondsAcrossTheClockWrap)
+{
+    std::uint32_t now = 0xFFFFFFF0u;
+    dh::platformOverrideClock(&now);
+    dh::FrameTimer timer;
+    now = 0x10u;
+    timer.tick();
+    EXPECT_EQ(timer.deltaTicks, 0x20u);
+    EXPECT_FLOAT_EQ(timer.deltaSeconds, 0.032f);
+    dh::platformOverrideClock(nullptr);
+}
+
+// Nothing moves until eight frame times are counted; pilots get their mean
+// unclamped, the world at most 1/15 s. A reset starts the mean afresh.
+TEST_F(GameTest, TheStepIsTheMeanOfEightFramesAndTheWorldIsCapped)
+{
+    game->resumeClock();
+    auto* hostile = addComputerShip(5000.0f, 0.0f);
+    hostile->velocity = hostile->forward() * 50.0f;
+    hostile->targetSpeed = 50.0f;
+    ship().velocity = ship().forward() * 100.0f;
+    ship().targetSpeed = 100.0f;
+    const dh::Vector3 start = ship().position, hostileStart = hostile->position;
+    for (int i = 1; i <= 8; ++i) {
+        frame(200);
+        EXPECT_EQ(game->timeStep, 0.0f) << "frame " << i;
+    }
+    EXPECT_EQ(ship().position, start);
+    EXPECT_EQ(hostile->position, hostileStart);
+
+    dh::injectKeyState(dh::VK_RETURN, true);
+    frame(200);
+    EXPECT_FLOAT_EQ(game->timeStep, 0.2f);
+    EXPECT_NEAR(distance(ship().position, start), 100.0f * 0.06666666f, 1e-3f);
+    EXPECT_FLOAT_EQ(ship().targetSpeed, 100.0f + 0.2f * 1500.0f) << "the throttle uses the unclamped step";
+
+    // A dialog that lasted 30 seconds does not become one long step.
+    now += 30000;
+    game->resumeClock();
+    for (int i = 0; i < 8; ++i)
+        frame(10);
+    EXPECT_EQ(game->timeStep, 0.0f);
+    frame(10);
+    EXPECT_FLOAT_EQ(game->timeStep, 0.01f);
+}
+
+// When a ship and the one in the last slot are lost together, the last one
+// moves into the freed slot and is found on the next frame.
+TEST_F(GameTest, LostComputerShipsAreRemovedAndCounted)
+{
+    dh::GameObject_Ship* first = addComputerShip(5000.0f, 0.0f);
+    dh::GameObject_Ship* middle = addComputerShip(0.0f, 5000.0f);
+    dh::GameObject_Ship* last = addComputerShip(-5000.0f, 0.0f);
+    const std::uint32_t refsBefore = game->world->objects.refCount();
+    game->world->objects.deleteObject(first);
+    game->world->objects.deleteObject(last);
+    frame(20);
+    EXPECT_EQ(game->aiCount, 2u);
+    EXPECT_EQ(game->human->kills, 1u);
+    frame(20);
+    EXPECT_EQ(game->aiCount, 1u);
+    EXPECT_EQ(game->human->kills, 2u);
+    EXPECT_EQ(game->aiShipRefs[0]->object, middle);
+    EXPECT_EQ(game->aiPilots[0]->shipRef, game->aiShipRefs[0].get());
+    EXPECT_EQ(game->world->objects.refCount(), refsBefore - 2);
+}
+
+TEST_F(GameTest, DockingClearsHostilesAndCountsThemAfterLaunch)
+{
+    addComputerShip(5000.0f, 0.0f);
+    addComputerShip(0.0f, 5000.0f);
+    dh::GameObject_Ship* third = addComputerShip(-5000.0f, 0.0f);
+    third->missiles = 1;
+    third->fireMissile(game->playerShip());
+    ship().hyperspaceFuel = false;
+    ship().position = static_cast<dh::GameObject_SpaceStation*>(game->station())->dockingPoint();
+    frame(20);
+    EXPECT_EQ(stationRuns, 1);
+    EXPECT_EQ(game->world->objects.findFirstMissile(), nullptr);
+    EXPECT_EQ(ship().position, (dh::Vector3{0.0f, 0.0f, 4000.0f}));
+    EXPECT_TRUE(ship().hyperspaceFuel);
+    frame(20);
+    EXPECT_EQ(game->aiCount, 0u);
+    EXPECT_EQ(game->human->kills, 3u);
+    EXPECT_EQ(stationRuns, 1);
+}
+
+// Once the ship is gone Escape does nothing, and the camera circles the place
+// of death at 800 units, one radian per second, looking back at it.
+TEST_F(GameTest, EscapeOpensTheMenuWhileTheShipExistsThenTheDeathCameraCircles)
+{
+    game->onKeyDown(dh::VK_ESCAPE);
+    EXPECT_EQ(menuRuns, 1);
+    for (int i = 0; i < 8; ++i)
+        frame(100);
+    const dh::Vector3 lost = ship().position;
+    game->world->objects.deleteObject(game->playerShip());
+    game->onKeyDown(dh::VK_ESCAPE);
+    game->onMouseDown(400, 590, 1);
+    EXPECT_EQ(menuRuns, 1);
+
+    now += 100;
+    const dh::Camera& first = game->simulateFrame();
+    EXPECT_EQ(&first, game->deathCamera.get());
+    EXPECT_NEAR(distance(first.position, lost + dh::Vector3{0.0f, 0.0f, 800.0f}), 0.0f, 0.01f);
+    now += 100;
+    const dh::Camera& second = game->simulateFrame();
+    const dh::Vector3 expected{-800.0f * std::sin(0.1f), 0.0f, 800.0f * std::cos(0.1f)};
+    EXPECT_NEAR(distance(second.position, lost + expected), 0.0f, 0.01f);
+    EXPECT_NEAR(second.rotation.row(2).x, -std::sin(0.1f), 1e-5f);
+    EXPECT_NEAR(second.rotation.row(2).z, std::cos(0.1f), 1e-5f);
+}
+
+TEST_F(GameTest, ReplacingTheShipKeepsEveryReferenceValid)
+{
+    addComputerShip(5000.0f, 0.0f);
+    dh::GameObject_Ship* old = game->playerShip();
+    game->replacePlayerShip(nullptr);
+    EXPECT_EQ(game->playerShip(), old);
+    auto* bought = new dh::Ship_ExplorerMark1(100.0f, 200.0f);
+    game->replacePlayerShip(bought);
+    EXPECT_EQ(game->playerShip(), bought);
+    EXPECT_FALSE(game->world->objects.containsObject(old));
+    EXPECT_EQ(game->aiPilots[0]->targetRef, game->playerShipRef.get());
+
+    // A ship lost before the replacement leaves no stale reference behind.
+    const std::uint32_t refs = game->world->objects.refCount();
+    game->world->objects.deleteObject(bought);
+    game->replacePlayerShip(new dh::Ship_ExplorerMark1(0.0f, 0.0f));
+    EXPECT_EQ(game->world->objects.refCount(), refs);
+    frame(20);
+    EXPECT_NE(game->playerShip(), nullptr);
+}
+
+// The chance per attempt is (V + 500) x D / 35294.1 (V the hold's base value,
+// D the danger): danger 0 never spawns, a product from 35295 up always gives 16.
+TEST_F(GameTest, SpawningFollowsDangerAndCargoValue)
+{
+    const struct {
+        std::uint32_t jewellery, danger, ships;
+    } sure[] = {{1000, 0, 0}, {116, 1, 16}};  // 116 units: (34800 + 500) x 1 = 35300
+    for (const auto& c : sure) {
+        ship().cargo[kJewellery] = c.jewellery;
+        game->currentSystem.danger = c.danger;
+        for (std::uint32_t clock = 1; clock < 4000; clock += 37) {
+            now = clock;
+            game->frameTimer->reset();
+            game->enterSystem(game->currentSystem, true, true);
+            ASSERT_EQ(game->aiCount, c.ships) << "clock " << clock;
+        }
+    }
+
+    ship().cargo = {};
+    game->currentSystem.danger = 5;
+    std::uint32_t total = 0;
+    for (std::uint32_t i = 0; i < 200; ++i) {
+        now = 7919u * i + 1u;
+        game->frameTimer->reset();
+        game->enterSystem(game->currentSystem, true, true);
+        total += game->aiCount;
+    }
+    EXPECT_NEAR(total / 200.0, 16.0 * 2500.0 / 35294.1, 0.35);
+}
+
+TEST_F(GameTest, AJumpArrivesFacingTheStationWithoutFuelAndComputerShipsHeadAway)
+{
+    const dh::StarSystem home = game->currentSystem;
+    dh::StarSystem destination;
+    nextCell(game->galaxy, home, true, destination);
+    ship().cargo[kJewellery] = 200;
+    ship().velocity = {0.0f, 0.0f, 300.0f};
+    ship().targetSpeed = 300.0f;
+    for (int i = 0; i < 8; ++i)
+        frame(40);
+    game->hyperspaceJump(destination.x, destination.y);
+    EXPECT_EQ(game->currentSystem, destination);
+    EXPECT_EQ(game->galaxy.recent[0], home);
+    EXPECT_EQ(game->timeStep, 0.0f);
+
+    const dh::Vector3 station = game->station()->position;
+    EXPECT_NEAR(distance(ship().position, station), 32000.0f, 1.0f);
+    EXPECT_NEAR(dh::dot(ship().forward(), dh::normalized(station - ship().position)), 1.0f, 1e-4f);
+    EXPECT_EQ(ship().velocity, dh::Vector3{});
+    EXPECT_EQ(ship().targetSpeed, 0.0f);
+    EXPECT_FALSE(ship().hyperspaceFuel);
+
+    ASSERT_GT(game->aiCount, 0u);
+    for (std::uint32_t i = 0; i < game->aiCount; ++i) {
+        const auto* hostile = static_cast<const dh::GameObject_Ship*>(game->aiShipRefs[i]->object);
+        ASSERT_NE(hostile, nullptr);
+        EXPECT_NEAR(dh::length(hostile->position), 16000.0f, 0.5f);
+        EXPECT_NEAR(dh::dot(hostile->forward(), dh::normalized(ship().position - hostile->position)), -1.0f, 1e-3f);
+        EXPECT_LE(hostile->missiles, hostile->missileCapacity / 2);
+    }
+}
+
+TEST_F(GameTest, NoJumpToAnEmptyCellOrWithoutAShip)
+{
+    const dh::StarSystem home = game->currentSystem;
+    dh::StarSystem destination;
+    const dh::Vector3 position = ship().position;
+    game->hyperspaceJump(nextCell(game->galaxy, home, false, destination), home.y);
+    EXPECT_EQ(game->currentSystem, home);
+    EXPECT_EQ(ship().position, position);
+
+    game->world->objects.deleteObject(game->playerShip());
+    nextCell(game->galaxy, home, true, destination);
+    game->hyperspaceJump(destination.x, destination.y);
+    EXPECT_EQ(game->currentSystem, home);
+}
+
+// A new game starts alone, 32000 from the station; entering a system without
+// random placement puts the ship by the station.
+TEST_F(GameTest, ANewGameStartsAloneAndASystemEnteredPlainlyPutsTheShipByTheStation)
+{
+    EXPECT_EQ(game->aiCount, 0u);
+    EXPECT_EQ(game->world->objects.movingObjects().size(), 1u);
+    ASSERT_NE(game->station(), nullptr);
+    EXPECT_NEAR(distance(ship().position, game->station()->position), 32000.0f, 1.0f);
+    addComputerShip(5000.0f, 0.0f);
+    game->enterSystem(game->currentSystem, false, false);
+    EXPECT_EQ(game->aiCount, 0u);
+    EXPECT_EQ(ship().position, (dh::Vector3{0.0f, 0.0f, 4000.0f}));
+    EXPECT_EQ(game->world->objects.movingObjects().size(), 1u);
+    EXPECT_EQ(game->human->kills, 0u);
+
+    dh::StarSystem empty = game->currentSystem;
+    empty.clear();
+    dh::World* before = game->world.get();
+    game->enterSystem(empty, true, true);
+    EXPECT_EQ(game->world.get(), before) << "a record without a star changes nothing";
+}
