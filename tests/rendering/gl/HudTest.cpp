@@ -13,23 +13,10 @@
 namespace {
 
 using Rgb = std::array<int, 3>;
+using Span = std::array<int, 2>;
 
-constexpr Rgb kGauge{100, 100, 100};
-constexpr Rgb kButton{180, 180, 180};
-constexpr Rgb kButtonHovered{250, 200, 40};
-constexpr Rgb kTarget{255, 0, 255};
-constexpr Rgb kGreen{0, 255, 0};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kBlue{0, 0, 255};
-
-std::unique_ptr<dh::GLTexture> solidTexture(Rgb colour, std::uint8_t alpha = 255)
-{
-    std::vector<std::uint8_t> pixels(512u * 512u * 4u);
-    for (std::size_t i = 0; i < pixels.size(); i += 4)
-        for (int c = 0; c < 4; ++c)
-            pixels[i + c] = static_cast<std::uint8_t>(c < 3 ? colour[c] : alpha);
-    return std::make_unique<dh::GLTexture>(pixels.data());
-}
+constexpr Rgb kGauge{100, 100, 100}, kButton{180, 180, 180}, kButtonHovered{250, 200, 40}, kTarget{255, 0, 255};
+constexpr Rgb kGreen{0, 255, 0}, kRed{255, 0, 0}, kBlue{0, 0, 255};
 
 // The HUD over black, its pictures replaced by plain colours so that every
 // drawn rectangle can be measured. No fonts: labels draw nothing.
@@ -42,19 +29,11 @@ protected:
         saved_ = dh::g_textures;
         dh::g_textures.fill(nullptr);
         using T = dh::Tex;
-        const std::pair<Rgb, std::vector<T>> pictures[] = {
-            {kGauge, {T::guageSpeeds, T::guageHeatHull}},
-            {kButton, {T::buttonMenu, T::buttonMissile, T::buttonEmp}},
-            {kButtonHovered, {T::buttonMenuH, T::buttonMissileH, T::buttonEmpH}},
-            {kTarget, {T::target}}};
-        for (const auto& [colour, slots] : pictures) {
-            owned_.push_back(solidTexture(colour));
-            for (T tex : slots)
-                set(tex, owned_.back().get());
-        }
-        owned_.push_back(solidTexture(kTarget, 0));
-        dh::g_mouseX = 0;
-        dh::g_mouseY = 0;
+        setPictures(kGauge, {T::guageSpeeds, T::guageHeatHull});
+        setPictures(kButton, {T::buttonMenu, T::buttonMissile, T::buttonEmp});
+        setPictures(kButtonHovered, {T::buttonMenuH, T::buttonMissileH, T::buttonEmpH});
+        setPictures(kTarget, {T::target});
+        dh::g_mouseX = dh::g_mouseY = 0;
         game = std::make_unique<dh::Game>("Hud");
         ship = game->playerShip();
         resize(800, 600);
@@ -66,13 +45,19 @@ protected:
         resize(800, 600);
     }
 
-    static void set(dh::Tex tex, dh::GLTexture* texture) { dh::g_textures[static_cast<std::size_t>(tex)] = texture; }
-    // See-through pictures, as the real ones are around the gauges.
-    void clearPictures(std::initializer_list<dh::Tex> textures)
+    // One colour for the textures; see-through ones by default, as the real
+    // pictures are around the gauges.
+    void setPictures(Rgb colour, std::initializer_list<dh::Tex> textures, std::uint8_t alpha = 255)
     {
+        std::vector<std::uint8_t> pixels(512u * 512u * 4u);
+        for (std::size_t i = 0; i < pixels.size(); i += 4)
+            for (int c = 0; c < 4; ++c)
+                pixels[i + c] = static_cast<std::uint8_t>(c < 3 ? colour[c] : alpha);
+        owned_.push_back(std::make_unique<dh::GLTexture>(pixels.data()));
         for (dh::Tex tex : textures)
-            set(tex, owned_.back().get());
+            dh::g_textures[static_cast<std::size_t>(tex)] = owned_.back().get();
     }
+    void clearPictures(std::initializer_list<dh::Tex> textures) { setPictures(kTarget, textures, 0); }
 
     void draw()
     {
@@ -83,6 +68,12 @@ protected:
         dh::drawHud(*game);
         frame_ = testsupport::readBackTopDown(GL_RGB, 3);
     }
+    void pointAt(int x, int y)
+    {
+        dh::g_mouseX = x;
+        dh::g_mouseY = y;
+        draw();
+    }
 
     Rgb at(int x, int y) const
     {
@@ -90,11 +81,10 @@ protected:
         return {frame_[i], frame_[i + 1], frame_[i + 2]};
     }
     bool lit(int x, int y) const { return at(x, y) != Rgb{0, 0, 0}; }
-
     // First and last lit column of a row, or {-1, -1}.
-    std::array<int, 2> litSpan(int y) const
+    Span litSpan(int y) const
     {
-        std::array<int, 2> span{-1, -1};
+        Span span{-1, -1};
         for (int x = 0; x < dh::clientWidth(); ++x)
             if (lit(x, y))
                 span = {span[0] < 0 ? x : span[0], x};
@@ -111,12 +101,12 @@ protected:
     int rowsWith(Rgb colour, int x0, int x1) const
     {
         int rows = 0;
-        for (int y = 0; y < dh::clientHeight(); ++y)
-            for (int x = x0; x < x1; ++x)
-                if (at(x, y) == colour) {
-                    ++rows;
-                    break;
-                }
+        for (int y = 0; y < dh::clientHeight(); ++y) {
+            int x = x0;
+            while (x < x1 && at(x, y) != colour)
+                ++x;
+            rows += x < x1 ? 1 : 0;
+        }
         return rows;
     }
 
@@ -141,27 +131,27 @@ struct HudSounds {
 
 TEST_F(Hud, TheConsoleSitsAtTheBottomCentre)
 {
-    // 1280 x 720 is a virtual 1066.7 x 600 at scale 1.2: the 384-unit console spans 409.6 .. 870.4.
+    // 1280 x 720 is a virtual 1066.7 x 600 at scale 1.2: the 384-unit console
+    // spans 409.6 .. 870.4, and the gauges reach 64 units up, from y 643.2.
     resize(1280, 720);
     draw();
-    EXPECT_EQ(litSpan(719), (std::array<int, 2>{410, 869}));
-    // The gauges reach 64 units up: from y 643.2.
+    EXPECT_EQ(litSpan(719), (Span{410, 869}));
     EXPECT_FALSE(lit(640, 642));
     EXPECT_TRUE(lit(640, 643));
 
     resize(800, 600);
     draw();
-    EXPECT_EQ(litSpan(599), (std::array<int, 2>{208, 591}));
+    EXPECT_EQ(litSpan(599), (Span{208, 591}));
     EXPECT_FALSE(lit(400, 535));
     EXPECT_TRUE(lit(400, 536));
 
     // Taller than 4:3 the width rules: scale 1.28, virtual height 800.
     resize(1024, 1024);
     draw();
-    EXPECT_EQ(litSpan(1023), (std::array<int, 2>{266, 757}));
+    EXPECT_EQ(litSpan(1023), (Span{266, 757}));
 }
 
-TEST_F(Hud, SpeedBarsShowThrottleAndSpeed)
+TEST_F(Hud, SpeedHeatAndHullBars)
 {
     clearPictures({dh::Tex::guageHeatHull});
     ship->targetSpeed = ship->topSpeed;
@@ -173,17 +163,13 @@ TEST_F(Hud, SpeedBarsShowThrottleAndSpeed)
     EXPECT_EQ(countInRow(557, kGreen), 64);
     EXPECT_EQ(at(336, 557), kGreen);
     EXPECT_EQ(rowsWith(kGreen, 0, 800), 8);
-
     // Faster than the top speed still fills only the bar.
     ship->targetSpeed = 0.0f;
     ship->velocity = ship->forward() * (ship->topSpeed * 3.0f);
     draw();
     EXPECT_EQ(countInRow(561, kGreen), 0);
     EXPECT_EQ(countInRow(557, kGreen), 128);
-}
 
-TEST_F(Hud, HeatAndHullGauges)
-{
     clearPictures({dh::Tex::guageSpeeds, dh::Tex::buttonMenu, dh::Tex::buttonMissile, dh::Tex::buttonEmp});
     ship->laser.heat = 1000.0f;
     ship->shield = ship->maxShield;
@@ -193,7 +179,6 @@ TEST_F(Hud, HeatAndHullGauges)
     EXPECT_EQ(countInRow(580, kRed), 16);
     EXPECT_EQ(rowsWith(kBlue, 400, 800), 48);
     EXPECT_EQ(countInRow(570, kBlue), 16);
-
     ship->laser.heat = 0.0f;
     ship->shield = 0.0f;
     draw();
@@ -204,14 +189,8 @@ TEST_F(Hud, HeatAndHullGauges)
 TEST_F(Hud, HoveringAButtonPlaysItsSoundOncePerEntry)
 {
     HudSounds sounds;
-    const auto pointAt = [this](int x, int y) {
-        dh::g_mouseX = x;
-        dh::g_mouseY = y;
-        draw();
-    };
     draw();
     EXPECT_EQ(sounds.hovers(), 0);
-
     // The missile button's middle: (c - 160, H - 16).
     pointAt(240, 584);
     EXPECT_TRUE(game->missileHover);
@@ -248,14 +227,14 @@ TEST_F(Hud, TheTargetIsMarkedWhereItProjects)
     game->human->target = station;
     draw();
     // Straight ahead: the 64-unit square around the centre.
-    EXPECT_EQ(litSpan(300), (std::array<int, 2>{368, 431}));
+    EXPECT_EQ(litSpan(300), (Span{368, 431}));
     EXPECT_EQ(at(368, 268), kTarget);
     EXPECT_FALSE(lit(400, 267));
 
     // A target that has left the world is not marked.
     game->world->objects.detachObject(station);
     draw();
-    EXPECT_EQ(litSpan(300), (std::array<int, 2>{-1, -1}));
+    EXPECT_EQ(litSpan(300), (Span{-1, -1}));
     game->world->objects.addObject(station);
 }
 
@@ -274,9 +253,8 @@ TEST_F(Hud, TheNearestIncomingMissileBeepsEverySevenTenths)
     EXPECT_EQ(sounds.warnings(), 1);
     EXPECT_FLOAT_EQ(game->warningBeepTimer, 0.7f);
     game->frameTimer->deltaSeconds = 0.3f;
-    draw();
-    draw();
-    draw();
+    for (int i = 0; i < 3; ++i)
+        draw();
     EXPECT_EQ(sounds.warnings(), 0);
     draw();
     EXPECT_EQ(sounds.warnings(), 1);

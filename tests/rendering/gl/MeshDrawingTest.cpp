@@ -1,4 +1,8 @@
+#include "flight/Camera.h"
 #include "flight/Matrix3.h"
+#include "flight/MovingGameObject.h"
+#include "flight/ObjectList.h"
+#include "flight/StaticGameObject.h"
 #include "platform/PlatformFiles.h"
 #include "rendering/MD2Mesh.h"
 #include "rendering/MeshDrawing.h"
@@ -10,6 +14,7 @@ namespace {
 
 using rendertest::Rgba;
 
+// A perspective view along -z over black, lighting off, white.
 class MeshDrawing : public ::testing::Test {
 protected:
     void SetUp() override
@@ -21,9 +26,11 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         for (GLenum state : {GL_LIGHTING, GL_CULL_FACE, GL_DEPTH_TEST, GL_BLEND})
             glDisable(state);
+        glColor4f(1, 1, 1, 1);
         for (GLenum array : kArrays)
             glEnableClientState(array);
-        glColor4f(1, 1, 1, 1);
+        cx = dh::clientWidth() / 2;
+        cy = dh::clientHeight() / 2;
     }
     void TearDown() override
     {
@@ -32,8 +39,11 @@ protected:
     }
 
     static constexpr GLenum kArrays[] = {GL_VERTEX_ARRAY, GL_NORMAL_ARRAY, GL_TEXTURE_COORD_ARRAY};
-
     static Rgba at(int x, int y) { return rendertest::pixelAt(x, y); }
+    static bool litAt(int x, int y) { return at(x, y).r > 128; }
+
+    int cx = 0;
+    int cy = 0;
 };
 
 }
@@ -49,12 +59,10 @@ TEST_F(MeshDrawing, OrientationRowsAreTheObjectAxesAndPositionIsWorld)
     orientation.m = {0, 1, 0, -1, 0, 0, 0, 0, 1};
     dh::drawMesh(&mesh, orientation, 0, 0, -300);
     // Local (100, 0, 0) is world (0, 100, -300): 100 / 300 of the half height above the centre.
-    const int centreX = dh::clientWidth() / 2;
-    const int centreY = dh::clientHeight() / 2;
-    const int above = centreY - static_cast<int>(100.0 / 300.0 * centreY);
-    EXPECT_EQ(at(centreX, above).r, 255);
-    EXPECT_EQ(at(centreX, centreY).r, 0);
-    EXPECT_EQ(at(centreX + (centreY - above), centreY).r, 0);
+    const int above = cy - static_cast<int>(100.0 / 300.0 * cy);
+    EXPECT_EQ(at(cx, above).r, 255);
+    EXPECT_EQ(at(cx, cy).r, 0);
+    EXPECT_EQ(at(cx + (cy - above), cy).r, 0);
 
     // The modelview stack is left as it was.
     GLint depth = 0;
@@ -88,22 +96,65 @@ TEST_F(MeshDrawing, MissingSkinIsTheCheckerboardOnTheModel)
     glDisable(GL_CULL_FACE);
 }
 
+TEST_F(MeshDrawing, ObjectListDrawsVisibleMeshesThroughTheCameraAndSkipsTheRiddenObject)
+{
+    // 40 x 40, facing +z around the object's origin.
+    dh::Mesh square;
+    square.setTriangles({-20, -20, 0, 20, -20, 0, 20, 20, 0, -20, -20, 0, 20, 20, 0, -20, 20, 0}, {});
+    dh::ObjectList list;
+    TearDown();  // drawMeshes turns on the arrays it needs, and off again
+    const auto add = [&](dh::GameObject* object, float x, bool visible) {
+        object->mesh = &square;
+        object->visible = visible;
+        object->position = {x, 0, -300};
+        list.addObject(object);
+        return object;
+    };
+    add(new dh::StaticGameObject(), -100, true);
+    add(new dh::StaticGameObject(), 100, false);
+    dh::GameObject* ship = add(new dh::MovingGameObject(), 0, true);
+
+    // The camera rides with the ship, its eye at the origin, looking along -z.
+    dh::Camera camera;
+    camera.followed = ship;
+    const int side = cy * 100 / 300;
+    list.drawMeshes(camera);
+    EXPECT_TRUE(litAt(cx - side, cy));
+    EXPECT_FALSE(litAt(cx + side, cy));
+    EXPECT_FALSE(litAt(cx, cy));
+    EXPECT_FALSE(glIsEnabled(GL_NORMAL_ARRAY));
+
+    glClear(GL_COLOR_BUFFER_BIT);
+    camera.outsideView = true;
+    list.drawMeshes(camera);
+    EXPECT_TRUE(litAt(cx, cy));
+    EXPECT_TRUE(litAt(cx - side, cy));
+
+    // Back faces are culled: from behind, nothing shows.
+    glClear(GL_COLOR_BUFFER_BIT);
+    dh::Camera behind;
+    behind.rotation.m = {-1, 0, 0, 0, 1, 0, 0, 0, -1};
+    behind.position = {0, 0, -600};
+    list.drawMeshes(behind);
+    EXPECT_FALSE(litAt(cx, cy));
+    list.clearObjects();
+}
+
 TEST_F(MeshDrawing, ModelListLoadsEveryModelWithItsSkin)
 {
-    if (!std::filesystem::exists(dh::assetPath("mdl\\gfx\\Ship_Fighter.gif"))) {
+    if (!std::filesystem::exists(dh::assetPath("mdl\\gfx\\Ship_Fighter.gif")))
         GTEST_SKIP() << "the generated models are not built yet";
-    }
     dh::loadModels();
     for (std::size_t i = 0; i < dh::kModelCount; ++i) {
         const dh::Mesh* mesh = dh::g_models[i];
         ASSERT_TRUE(mesh && mesh->texture) << dh::kModelStems[i];
         EXPECT_NE(mesh->texture->width, 16u) << dh::kModelStems[i];
-        EXPECT_GT(mesh->vertexCount, 0u) << dh::kModelStems[i];
+        // More than the fallback cube's twelve: the file itself was read.
+        EXPECT_GT(mesh->triangleCount, 12u) << dh::kModelStems[i];
     }
     EXPECT_EQ(dh::findModel("Spacestation"), dh::g_models[4]);
     EXPECT_EQ(dh::findModel("Station"), nullptr);
     dh::releaseModels();
     dh::releaseModels();
-    EXPECT_EQ(std::count(dh::g_models.begin(), dh::g_models.end(), nullptr),
-              static_cast<std::ptrdiff_t>(dh::kModelCount));
+    EXPECT_EQ(std::count(dh::g_models.begin(), dh::g_models.end(), nullptr), std::ptrdiff_t(dh::kModelCount));
 }

@@ -7,57 +7,36 @@
 
 namespace rendertest {
 
-inline const char* kTestFolder = "rendering-test-files";
-
-inline std::string assetName(const std::string& file) { return std::string(kTestFolder) + "\\" + file; }
-
-inline std::filesystem::path testFilePath(const std::string& file)
+// Writes the file into the test folder and returns its asset name.
+inline std::string writeFile(const std::string& file, const std::vector<std::uint8_t>& bytes)
 {
-    const std::filesystem::path folder = std::filesystem::path(DH_BUILD_DIR) / kTestFolder;
+    const std::filesystem::path folder = std::filesystem::path(DH_BUILD_DIR) / "rendering-test-files";
     std::filesystem::create_directories(folder);
-    return folder / file;
-}
-
-inline void writeFile(const std::string& file, const std::vector<std::uint8_t>& bytes)
-{
-    std::ofstream(testFilePath(file), std::ios::binary)
+    std::ofstream(folder / file, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return "rendering-test-files\\" + file;
 }
 
-// Rows top first; true colour has 8 alpha bits, a palette has 32-bit entries.
-inline std::vector<std::uint8_t> tgaHeader(bool paletted, unsigned paletteSize, unsigned w, unsigned h)
+// A w x h TGA, rows top first, and its asset name: 32-bit true colour from RGBA
+// texels, or 8-bit indices into a palette of RGBA entries, which the file
+// holds as 32 bits (the decoder takes an entry with alpha 0 as the colour key).
+inline std::string writeTga(const std::string& file, unsigned w, unsigned h, const std::vector<std::uint8_t>& data,
+                            const std::vector<std::uint8_t>& palette = {})
 {
-    const auto lo = [](unsigned v) { return static_cast<std::uint8_t>(v & 0xFF); };
-    const auto hi = [](unsigned v) { return static_cast<std::uint8_t>(v >> 8); };
-    const unsigned entries = paletted ? paletteSize : 0;
-    return {0, std::uint8_t(paletted ? 1 : 0), std::uint8_t(paletted ? 1 : 2), 0, 0, lo(entries), hi(entries),
-            std::uint8_t(paletted ? 32 : 0), 0, 0, 0, 0, lo(w), hi(w), lo(h), hi(h),
-            std::uint8_t(paletted ? 8 : 32), std::uint8_t(paletted ? 0x20 : 0x28)};
-}
-
-// Swaps RGBA to the file's BGRA.
-inline void appendBgra(std::vector<std::uint8_t>& out, const std::vector<std::uint8_t>& rgba)
-{
-    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4)
-        out.insert(out.end(), {rgba[i + 2], rgba[i + 1], rgba[i], rgba[i + 3]});
-}
-
-// rgba: w x h texels, top row first.
-inline void writeTga32(const std::string& file, unsigned w, unsigned h, const std::vector<std::uint8_t>& rgba)
-{
-    std::vector<std::uint8_t> out = tgaHeader(false, 0, w, h);
-    appendBgra(out, rgba);
-    writeFile(file, out);
-}
-
-// paletteRgba: 4 bytes an entry; the decoder takes an entry with alpha 0 as the colour key.
-inline void writeTgaPaletted(const std::string& file, unsigned w, unsigned h, const std::vector<std::uint8_t>& indices,
-                             const std::vector<std::uint8_t>& paletteRgba)
-{
-    std::vector<std::uint8_t> out = tgaHeader(true, static_cast<unsigned>(paletteRgba.size() / 4), w, h);
-    appendBgra(out, paletteRgba);
-    out.insert(out.end(), indices.begin(), indices.end());
-    writeFile(file, out);
+    const bool paletted = !palette.empty();
+    const auto lo = [](std::size_t v) { return static_cast<std::uint8_t>(v & 0xFF); };
+    const auto hi = [](std::size_t v) { return static_cast<std::uint8_t>(v >> 8); };
+    std::vector<std::uint8_t> out{0, std::uint8_t(paletted ? 1 : 0), std::uint8_t(paletted ? 1 : 2), 0, 0,
+                                  lo(palette.size() / 4), hi(palette.size() / 4), std::uint8_t(paletted ? 32 : 0),
+                                  0, 0, 0, 0, lo(w), hi(w), lo(h), hi(h), std::uint8_t(paletted ? 8 : 32),
+                                  std::uint8_t(paletted ? 0x20 : 0x28)};
+    // RGBA to the file's BGRA.
+    for (const std::vector<std::uint8_t>* rgba : {&palette, paletted ? nullptr : &data})
+        for (std::size_t i = 0; rgba && i + 3 < rgba->size(); i += 4)
+            out.insert(out.end(), {(*rgba)[i + 2], (*rgba)[i + 1], (*rgba)[i], (*rgba)[i + 3]});
+    if (paletted)
+        out.insert(out.end(), data.begin(), data.end());
+    return writeFile(file, out);
 }
 
 // Level 0 of a texture as RGBA bytes, rows in texture order.
