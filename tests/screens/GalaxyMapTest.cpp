@@ -1,6 +1,8 @@
 #include "GalaxyMapTestSupport.h"
 
+#include "flight/ObjectList.h"
 #include "flight/World.h"
+#include "screens/GuiStarInfo.h"
 
 #include <string>
 #include <tuple>
@@ -133,6 +135,98 @@ TEST_F(MapTest, ADragWhoseCursorWillNotMoveNeitherRunsAwayNorSticks)
     EXPECT_EQ(map->scrollX, startX);
     map->onMouseLeave();
     EXPECT_FALSE(map->dragging);
+}
+
+
+TEST_F(MapTest, RefusalsComeInTheirOrder)
+{
+    std::unique_ptr<GuiGalaxyMap> docked = makeMap(false);
+    docked->onMouseMove(screenX(kViovio), screenY(kViovio));
+    EXPECT_STREQ(docked->travelRefusal(ship()), "You cannot travel while docked at a spacestation.");
+    pointAt(kViovio);
+    EXPECT_STREQ(map->travelRefusal(ship()), "You are already at this system.");
+    // Mocom is 3.66 ly away, beyond an Explorer's 3.0, fuel or not.
+    pointAt(kMocom);
+    ship().hyperspaceFuel = false;
+    EXPECT_STREQ(map->travelRefusal(ship()), "System is beyond the range of your hyperspace engines.");
+    pointAt(kMided);
+    EXPECT_STREQ(map->travelRefusal(ship()), "You must refuel by docking at a spacestation before travelling again.");
+    ship().hyperspaceFuel = true;
+    EXPECT_EQ(map->travelRefusal(ship()), nullptr);
+    EXPECT_STREQ(GuiGalaxyMap::kRefusalCaption, "Unable to travel");
+
+    // Two cells straight down with the same offsets: exactly 2 ly.
+    StarSystem target = game->currentSystem;
+    target.y += 2;
+    map->hoveredSystem = target;
+    ship().hyperspaceRange = 2.0f;
+    EXPECT_EQ(map->travelRefusal(ship()), nullptr);
+    ship().hyperspaceRange = 1.9999999f;
+    EXPECT_NE(map->travelRefusal(ship()), nullptr);
+}
+
+TEST_F(MapTest, ClickingAStarInRangeJumpsAndClosesTheScreen)
+{
+    owner.running = true;
+    // Refused, middle-button and empty-space clicks change nothing.
+    pointAt(kMocom);
+    map->onMouseDown(screenX(kMocom), screenY(kMocom), 1);
+    pointAt(kCopit);
+    map->onMouseDown(screenX(kCopit), screenY(kCopit), 4);
+    map->onMouseMove(screenX(kCopit) + 20, screenY(kCopit));
+    map->onMouseDown(screenX(kCopit) + 20, screenY(kCopit), 1);
+    EXPECT_TRUE(owner.running);
+    EXPECT_EQ(game->currentSystem.name, "Viovio");
+
+    pointAt(kCopit);
+    sounds.take();
+    map->onMouseDown(screenX(kCopit), screenY(kCopit), 1);
+    EXPECT_EQ(sounds.take().click, 1);
+    EXPECT_FALSE(owner.running);
+    EXPECT_EQ(game->currentSystem.name, "Copit");
+    EXPECT_EQ(game->galaxy.recent[0].name, "Viovio");
+    EXPECT_FALSE(ship().hyperspaceFuel);
+}
+
+TEST_F(MapTest, WithoutAShipAClickOnlySounds)
+{
+    owner.running = true;
+    pointAt(kCopit);
+    game->world->objects.deleteObject(game->playerShip());
+    sounds.take();
+    map->onMouseDown(screenX(kCopit), screenY(kCopit), 1);
+    EXPECT_EQ(sounds.take().click, 1);
+    EXPECT_TRUE(owner.running);
+    EXPECT_EQ(game->currentSystem.name, "Viovio");
+}
+
+TEST_F(MapTest, StarInfoShowsThePointedAtSystem)
+{
+    GuiStarInfo info(map.get(), game.get());
+    const StarSystem& shown = info.map->hoveredSystem;
+    struct Case {
+        KnownStar star;
+        const char* planet;
+        const char* danger;
+        const char* range;
+    };
+    for (const Case& c : {Case{kCopit, "planet2", "Dangerous", "In range"},
+                          Case{kViovio, "planet4", nullptr, "Within system"},
+                          Case{kMided, "planet1", "Some danger", "In range"},
+                          Case{kMocom, nullptr, "Peaceful", "Out of range"}}) {
+        pointAt(c.star);
+        if (c.planet) {
+            EXPECT_EQ(planetTexture(shown), c.planet) << c.star.name;
+        }
+        if (c.danger) {
+            EXPECT_EQ(dangerName(shown.danger), c.danger) << c.star.name;
+        }
+        EXPECT_EQ(info.rangeText(shown), c.range) << c.star.name;
+    }
+    ship().hyperspaceRange = 3.7f;
+    EXPECT_EQ(info.rangeText(shown), "In range");
+    game->world->objects.deleteObject(game->playerShip());
+    EXPECT_EQ(info.rangeText(shown), "");
 }
 
 }

@@ -2,8 +2,10 @@
 
 #include "flight/Ship_ExplorerMark1.h"
 #include "flight/Ship_FighterMark2.h"
+#include "platform/PlatformEvents.h"
 #include "screens/GuiCargoInfo.h"
 #include "screens/GuiMarketInfo.h"
+#include "screens/GuiMeshViewer.h"
 #include "screens/GuiPlayerInfo.h"
 #include "screens/GuiShipInfo.h"
 
@@ -86,6 +88,29 @@ TEST(InfoPanels, SupplyBarsFillAtTwoHundredUnits)
     EXPECT_EQ(GuiMarketInfo::supplyBarWidth(UINT_MAX), 100);
     EXPECT_FLOAT_EQ(GuiMarketInfo::supplyFill(40), 0.2f);
     EXPECT_FLOAT_EQ(GuiMarketInfo::supplyFill(250), 1.0f);
+}
+
+
+TEST(MeshViewer, SpinsOneRadianPerSecondOfItsOwnTimeAcrossAClockWrap)
+{
+    std::uint32_t now = 0xFFFFFF00u;
+    platformOverrideClock(&now);
+    GuiMeshViewer first;
+    now = 0xFFFFFF00u + 500;
+    GuiMeshViewer second;
+    second.spinX = false;
+    second.angleX = 0.5f;
+    now = 0x100;
+    first.advanceSpin(now);
+    second.advanceSpin(now);
+    EXPECT_FLOAT_EQ(first.angleY, 0.512f);
+    EXPECT_FLOAT_EQ(first.angleX, 0.512f);
+    EXPECT_FLOAT_EQ(second.angleY, 0.012f);
+    EXPECT_FLOAT_EQ(second.angleX, 0.5f);
+    // Not painted for a while: the whole gap at once.
+    first.advanceSpin(0x100 + 60000);
+    EXPECT_FLOAT_EQ(first.angleY, 60.512f);
+    platformOverrideClock(nullptr);
 }
 
 }

@@ -1,22 +1,108 @@
-#include "InfoGlSupport.h"
-
+#include "flight/FlightModels.h"
+#include "flight/Game.h"
+#include "flight/GameObject_Ship.h"
 #include "flight/ObjectList.h"
 #include "flight/PlayerHuman.h"
 #include "flight/World.h"
+#include "gui/Dialogs.h"
 #include "gui/GuiButton.h"
 #include "gui/GuiPanel.h"
+#include "gui/GuiScreen.h"
+#include "gui/gl/GuiGlSupport.h"
+#include "platform/KeyState.h"
+#include "platform/PlatformEvents.h"
+#include "platform/PlatformImage.h"
 #include "platform/PlatformWindow.h"
+#include "rendering/GLFont.h"
+#include "rendering/ModelList.h"
+#include "rendering/TextureList.h"
 #include "screens/GuiGalaxyMap.h"
+#include "screens/GuiMarketInfo.h"
+#include "screens/GuiMeshViewer.h"
 #include "screens/GuiScreen_InGameMenu.h"
+#include "screens/GuiStarInfo.h"
+#include "shell/GLWindow.h"
+#include "support/GlWindowSupport.h"
 
+#include <GL/gl.h>
+#include <array>
+#include <cstdint>
 #include <cstdlib>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
 
+// The in-game menu's views, the galaxy map and the model viewers drawn in the
+// window with the generated fonts, textures and models, over a new game on a
+// clock of the test's own.
 namespace {
 
-using infogl::countLit;
-using infogl::pixel;
+using Rgb = std::array<int, 3>;
 
-class InGameMenuDrawing : public infogl::ScreenWindow {
+class ScreenWindow : public testsupport::GlWindowTest {
+protected:
+    void SetUp() override
+    {
+        dh::platformOverrideClock(&now);
+        ASSERT_TRUE(testsupport::openWindowWith(testsupport::Art::FontsTexturesAndModels));
+        dh::g_flightModels = {dh::model(dh::Model::Ship_Explorer), dh::model(dh::Model::Ship_Fighter),
+                              dh::model(dh::Model::Missile), dh::model(dh::Model::Spacestation)};
+        dh::g_listener = nullptr;
+        dh::clearInjectedKeys();
+        resize(800, 600);
+        game = std::make_unique<dh::Game>("Halvard");
+    }
+    void TearDown() override
+    {
+        game.reset();
+        dh::g_flightModels = {};
+        dh::g_dialogFrameHook = nullptr;
+        dh::clearInjectedKeys();
+        dh::g_listener = nullptr;
+        dh::platformOverrideClock(nullptr);
+    }
+
+    dh::GameObject_Ship& ship() { return *game->playerShip(); }
+
+    std::uint32_t now = 100000;
+    std::unique_ptr<dh::Game> game;
+};
+
+// The shown frame (read back after the swap), top row first, RGBA; also kept
+// under <build>/test-output/screens for looking at.
+std::vector<std::uint8_t> shown(const std::string& name)
+{
+    std::vector<std::uint8_t> frame = testsupport::readBackOpaqueRgba();
+    testsupport::keepPicture(frame, "screens", name);
+    return frame;
+}
+
+Rgb pixel(const std::vector<std::uint8_t>& frame, int x, int y)
+{
+    const std::size_t at = (static_cast<std::size_t>(y) * dh::clientWidth() + x) * 4;
+    return {frame[at], frame[at + 1], frame[at + 2]};
+}
+
+int brightness(const Rgb& c) { return c[0] + c[1] + c[2]; }
+
+// Pixels brighter than the threshold in the rectangle [x0, x1) x [y0, y1).
+int countLit(const std::vector<std::uint8_t>& frame, int x0, int y0, int x1, int y1, int threshold = 60)
+{
+    int lit = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            lit += brightness(pixel(frame, x, y)) > threshold ? 1 : 0;
+    return lit;
+}
+
+using guigl::DialogScript;
+using guigl::kNoX;
+using guigl::kYesX;
+using guigl::post;
+
+class InGameMenuDrawing : public ScreenWindow {
 protected:
     // Releases the left button on a menu button as a click on it would.
     static void choose(dh::GuiScreen_InGameMenu& menu, const char* caption, int mouseButton = 1)
@@ -43,40 +129,33 @@ TEST_F(InGameMenuDrawing, CargoShipAndCommanderViews)
     dh::GuiScreen_InGameMenu menu(*game);
     now += 700;
 
-    choose(menu, "Cargo info");
-    menu.onPaint();
-    auto frame = infogl::readShownFrame();
-    infogl::saveFrame(frame, "ingame_cargo");
+    auto show = [&](const char* view, const char* name) {
+        choose(menu, view);
+        menu.onPaint();
+        return shown(name);
+    };
+    auto frame = show("Cargo info", "ingame_cargo");
     // The rows of goods, the hold line and the crate below them.
     EXPECT_GT(countLit(frame, kBoxLeft + 10, kBoxTop + 48, kBoxLeft + 100, kBoxTop + 140), 300);
     EXPECT_GT(countLit(frame, kBoxLeft + 64, kBoxTop + 184, kBoxLeft + 200, kBoxTop + 200), 200);
     EXPECT_GT(countLit(frame, kBoxLeft + 8, kBoxTop + 236, kBoxLeft + 478, kBoxTop + 462, 30), 3000);
 
-    choose(menu, "Ship info");
-    menu.onPaint();
-    frame = infogl::readShownFrame();
-    infogl::saveFrame(frame, "ingame_ship");
+    frame = show("Ship info", "ingame_ship");
     EXPECT_GT(countLit(frame, kBoxLeft + 8, kBoxTop + 40, kBoxLeft + 400, kBoxTop + 270), 1500);
     EXPECT_GT(countLit(frame, kBoxLeft + 4, kBoxTop + 292, kBoxLeft + 474, kBoxTop + 458, 30), 2000);
 
-    choose(menu, "Commander info");
-    menu.onPaint();
-    frame = infogl::readShownFrame();
-    infogl::saveFrame(frame, "ingame_commander");
+    frame = show("Commander info", "ingame_commander");
     EXPECT_GT(countLit(frame, kBoxLeft + 8, kBoxTop + 8, kBoxLeft + 478, kBoxTop + 380, 30), 5000);
     EXPECT_GT(countLit(frame, kBoxLeft + 8, kBoxTop + 404, kBoxLeft + 300, kBoxTop + 450), 300);
 
     // Without a ship the cargo and ship panels stay black.
     game->world->objects.deleteObject(game->playerShip());
-    for (const char* view : {"Cargo info", "Ship info"}) {
-        choose(menu, view);
-        menu.onPaint();
-        frame = infogl::readShownFrame();
-        EXPECT_EQ(countLit(frame, kBoxLeft + 2, kBoxTop + 2, kBoxLeft + 484, kBoxTop + 462, 10), 0) << view;
-    }
+    for (const char* view : {"Cargo info", "Ship info"})
+        EXPECT_EQ(countLit(show(view, "ingame_no_ship"), kBoxLeft + 2, kBoxTop + 2, kBoxLeft + 484, kBoxTop + 462, 10), 0)
+            << view;
 }
 
-TEST_F(InGameMenuDrawing, QuitIsConfirmedAndEscapeReturns)
+TEST_F(InGameMenuDrawing, NoToQuitKeepsTheViewAndReturnToGameEndsTheMenu)
 {
     dh::GuiScreen_InGameMenu menu(*game);
     game->running = true;
@@ -84,36 +163,18 @@ TEST_F(InGameMenuDrawing, QuitIsConfirmedAndEscapeReturns)
     choose(menu, "Ship info");
     menu.onPaint();
     {
-        infogl::DialogScript script;
-        script.clickAt(0, infogl::kNoX);
+        DialogScript script;
+        script.clickAt(0, kNoX);
         choose(menu, "Quit game");
         EXPECT_EQ(script.lastFrame, 2);
     }
     EXPECT_TRUE(game->running);
     EXPECT_TRUE(menu.running);
     EXPECT_TRUE(menu.contentPanels[dh::GuiScreen_InGameMenu::ShipView]->visible);
-    {
-        infogl::DialogScript script;
-        script.at(1, [] { infogl::saveFrame(infogl::readShownFrame(), "ingame_quit_question"); });
-        script.clickAt(2, infogl::kYesX);
-        choose(menu, "Quit game");
-    }
-    EXPECT_FALSE(game->running);
-    EXPECT_FALSE(menu.running);
-
-    // Escape, or "Return to game" clicked at (43 + 90, 480 + 17), ends the
-    // menu's loop with the game still running.
-    game->running = true;
-    dh::PlatformEvent escape;
-    escape.type = dh::PlatformEvent::Type::KeyDown;
-    escape.key = dh::VK_ESCAPE;
-    dh::platformPostEvent(escape);
-    menu.run();
-    EXPECT_TRUE(game->running);
-    EXPECT_FALSE(menu.running);
-    infogl::post(dh::PlatformEvent::Type::MouseMove, 133, 497);
-    infogl::post(dh::PlatformEvent::Type::MouseDown, 133, 497);
-    infogl::post(dh::PlatformEvent::Type::MouseUp, 133, 497);
+    // "Return to game", clicked at (43 + 90, 480 + 17), ends the menu's loop with the game running.
+    post(dh::PlatformEvent::Type::MouseMove, 133, 497);
+    post(dh::PlatformEvent::Type::MouseDown, 133, 497);
+    post(dh::PlatformEvent::Type::MouseUp, 133, 497);
     dh::runInGameMenu(*game);
     EXPECT_TRUE(game->running);
     EXPECT_EQ(dh::g_listener, nullptr);
@@ -129,7 +190,7 @@ TEST_F(InGameMenuDrawing, WideWindowKeepsTheMenuCentredAndTheViewerInItsBox)
     menu.onMouseMove(845, 222);
     EXPECT_EQ(menu.galaxyMap->hoveredSystem.name, "Copit");
     menu.onPaint();
-    infogl::saveFrame(infogl::readShownFrame(), "ingame_map_1280x720");
+    shown("ingame_map_1280x720");
 
     int clientLeft = 0, clientTop = 0;
     dh::platformGetClientPosition(clientLeft, clientTop);
@@ -144,14 +205,157 @@ TEST_F(InGameMenuDrawing, WideWindowKeepsTheMenuCentredAndTheViewerInItsBox)
     choose(menu, "Commander info");
     now += 900;
     menu.onPaint();
-    const auto frame = infogl::readShownFrame();
-    infogl::saveFrame(frame, "ingame_commander_1280x720");
+    const auto frame = shown("ingame_commander_1280x720");
     // The portrait's box is (158 + 216 + 20 + 8, 25 + 8 + 60 + 8) virtual,
     // 470 x 372: on screen (482, 121) to (1046, 567). Right of the root
     // panel (its edge at 1089) the window stays black.
     EXPECT_GT(countLit(frame, 482, 121, 1046, 567, 30), 8000);
     EXPECT_EQ(countLit(frame, 1092, 0, 1280, 720, 5), 0);
     resize(800, 600);
+}
+
+// Paints one viewer over a black screen whose depth buffer was left full of
+// near values with depth writes off, as a flight frame can leave it.
+std::vector<std::uint8_t> paintViewer(dh::Mesh* mesh, int x, int y, int w, int h, const std::string& name)
+{
+    dh::GuiScreen screen;
+    auto viewer = std::make_unique<dh::GuiMeshViewer>();
+    viewer->mesh = mesh;
+    // Turned to show the long ships from the side rather than nose on.
+    viewer->angleY = 1.2f;
+    viewer->spinX = false;
+    std::tie(viewer->x, viewer->y, viewer->width, viewer->height) = std::tie(x, y, w, h);
+    screen.addWidget(std::move(viewer));
+    screen.clearColour = {0.0f, 0.0f, 0.0f};
+    glClearDepth(0.0);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glClearDepth(1.0);
+    glDepthMask(GL_FALSE);
+    screen.onPaint();
+    glDepthMask(GL_TRUE);
+    return shown(name);
+}
+
+TEST_F(InGameMenuDrawing, MeshViewerModelsAppearInsideTheirRectangleOnly)
+{
+    const dh::Model models[] = {dh::Model::Commander, dh::Model::Cargo, dh::Model::Ship_Explorer,
+                                dh::Model::Ship_Fighter};
+    const char* names[] = {"commander", "cargo", "explorer", "fighter"};
+    for (int i = 0; i < 4; ++i) {
+        const auto frame = paintViewer(dh::model(models[i]), 200, 150, 300, 200, std::string("viewer_") + names[i]);
+        SCOPED_TRACE(names[i]);
+        EXPECT_GT(countLit(frame, 200, 150, 500, 350, 30), 2000);
+        EXPECT_EQ(countLit(frame, 0, 0, 800, 600, 5), countLit(frame, 198, 148, 502, 352, 5));
+    }
+    // An empty rectangle draws nothing and leaves the whole window's viewport.
+    EXPECT_EQ(countLit(paintViewer(dh::model(dh::Model::Cargo), 200, 150, 300, 0, "viewer_empty"), 0, 0, 800, 600, 5), 0);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 800);
+    EXPECT_EQ(viewport[3], 600);
+}
+
+class GalaxyMapDrawing : public ScreenWindow {};
+
+// At 800 x 600 the menu's root panel is at (25, 25) and the map's top-left
+// corner at (263, 95); the current system (Viovio) is drawn at the map's middle.
+constexpr int kMapLeft = 263, kMapTop = 95, kMapWidth = 482, kMapHeight = 316;
+constexpr int kCentreX = kMapLeft + 241, kCentreY = kMapTop + 158;
+// Copit, 1.49 ly away: one cell right and one up, offsets 35, 26 against 32, 30.
+constexpr int kCopitX = kCentreX + 64 + 3, kCopitY = kCentreY - 64 - 4;
+
+TEST_F(GalaxyMapDrawing, InGameMenuMapWithAStarPointedAt)
+{
+    dh::GuiScreen_InGameMenu menu(*game);
+    menu.onMouseMove(kCopitX + 5, kCopitY - 3);
+    ASSERT_EQ(menu.galaxyMap->hoveredSystem.name, "Copit");
+    menu.onPaint();
+    const auto frame = shown("ingame_map_copit");
+
+    // The stars themselves are bright; empty space inside the range circle is
+    // green, outside it (but on the map) nearly black.
+    EXPECT_GT(brightness(pixel(frame, kCentreX, kCentreY)), 400);
+    EXPECT_GT(brightness(pixel(frame, kCopitX, kCopitY)), 400);
+    const Rgb inside = pixel(frame, kCentreX - 60, kCentreY + 25);
+    EXPECT_GT(inside[1], inside[0] + 10);
+    const Rgb outside = pixel(frame, kMapLeft + 5, kMapTop + kMapHeight - 5);
+    EXPECT_LT(brightness(outside), 120);
+    // The home button fills the map's top-right corner.
+    EXPECT_GT(countLit(frame, kMapLeft + kMapWidth - 32, kMapTop, kMapLeft + kMapWidth, kMapTop + 32), 300);
+    // Star information: the planet in the middle of its panel, the name, the
+    // two lines below; the market panel's eight supply bars.
+    EXPECT_GT(countLit(frame, 261 + 32, 417 + 32, 261 + 96, 417 + 96), 1500);
+    EXPECT_GT(countLit(frame, 261, 417 + 104, 261 + 128, 417 + 130), 100);
+    int bars = 0;
+    for (int i = 0; i < 8; ++i)
+        bars += countLit(frame, 397 + 120, 417 + 35 + 12 * i, 397 + 220, 417 + 43 + 12 * i, 30) > 0 ? 1 : 0;
+    EXPECT_EQ(bars, 8);
+}
+
+TEST_F(GalaxyMapDrawing, DockedMapWithoutFuelIsRedAndNothingPointedAtLeavesThePanelsBlack)
+{
+    auto placed = [](auto widget, int x, int y, int w, int h) {
+        widget->x = x;
+        widget->y = y;
+        widget->width = w;
+        widget->height = h;
+        return widget;
+    };
+    dh::GuiScreen screen;
+    auto holder = placed(std::make_unique<dh::GuiPanel>(), 10, 10, 486, 320);
+    auto* map = static_cast<dh::GuiGalaxyMap*>(holder->addWidget(
+        placed(std::make_unique<dh::GuiGalaxyMap>(game.get(), &screen, false), 2, 2, 482, 316)));
+    map->centreOnCurrentSystem();
+    screen.addWidget(std::move(holder));
+    screen.addWidget(placed(std::make_unique<dh::GuiStarInfo>(map, game.get()), 10, 340, 128, 146));
+    screen.addWidget(placed(std::make_unique<dh::GuiMarketInfo>(game.get(), map), 150, 340, 348, 138));
+    screen.onPaint();
+    const auto frame = shown("docked_map_nothing_pointed");
+    const Rgb inside = pixel(frame, 12 + 241 - 60, 12 + 158 + 25);
+    EXPECT_GT(inside[0], inside[1] + 10);
+    EXPECT_EQ(countLit(frame, 10, 340, 138, 486, 10), 0);
+    EXPECT_EQ(countLit(frame, 150, 340, 498, 478, 10), 0);
+}
+
+bool near(int a, int b) { return std::abs(a - b) <= 1; }
+
+TEST_F(GalaxyMapDrawing, RightButtonDragScrollsAndPutsTheCursorBack)
+{
+    dh::GuiScreen_InGameMenu menu(*game);
+    dh::GuiGalaxyMap& map = *menu.galaxyMap;
+    int clientLeft = 0, clientTop = 0;
+    dh::platformGetClientPosition(clientLeft, clientTop);
+    dh::moveCursorTo(clientLeft + 300, clientTop + 200);
+    int startX = 0, startY = 0;
+    dh::platformGetCursorScreenPosition(startX, startY);
+    ASSERT_TRUE(near(startX, clientLeft + 300) && near(startY, clientTop + 200)) << startX << " " << startY;
+
+    const std::uint32_t scrollX = map.scrollX;
+    const std::uint32_t scrollY = map.scrollY;
+    map.onMouseDown(300 - 241, 200 - 93, 2);
+    ASSERT_TRUE(map.dragging);
+    EXPECT_EQ(dh::g_cursorMode, 0);
+    int x = 0, y = 0;
+    dh::platformGetCursorScreenPosition(x, y);
+    EXPECT_TRUE(near(x, clientLeft + kCentreX) && near(y, clientTop + kCentreY)) << x << " " << y;
+
+    // The hand moves 10 right and 7 up; the cursor is put back in the middle,
+    // so a move event after that scrolls nothing.
+    dh::platformWarpCursor(x + 10, y - 7);
+    map.onMouseMove(241, 158);
+    map.onMouseMove(241, 158);
+    EXPECT_EQ(map.scrollX, scrollX + 10);
+    EXPECT_EQ(map.scrollY, scrollY - 7);
+    dh::platformGetCursorScreenPosition(x, y);
+    EXPECT_TRUE(near(x, clientLeft + kCentreX) && near(y, clientTop + kCentreY)) << x << " " << y;
+
+    map.onMouseUp(241, 158, 2);
+    EXPECT_FALSE(map.dragging);
+    EXPECT_EQ(dh::g_cursorMode, 1);
+    dh::platformGetCursorScreenPosition(x, y);
+    EXPECT_TRUE(near(x, startX) && near(y, startY)) << x << " " << y;
+    menu.onPaint();
+    shown("ingame_map_dragged");
 }
 
 }

@@ -1,4 +1,3 @@
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,13 +10,10 @@
 #include "audio/Music.h"
 #include "audio/SoundEffects.h"
 #include "flight/Game.h"
-#include "gui/GuiButton.h"
-#include "gui/GuiPanel.h"
 #include "gui/GuiSlider.h"
 #include "persistence/SaveFolder.h"
 #include "persistence/SaveGame.h"
 #include "platform/KeyState.h"
-#include "platform/PlatformEvents.h"
 #include "screens/GuiLoadGame.h"
 #include "screens/GuiScreen_Startup.h"
 #include "shell/GLWindow.h"
@@ -97,16 +93,12 @@ protected:
 };
 
 // Client points of the menu at 800 x 600: the root panel at (25, 25), the views at (241, 33).
-constexpr int kMenuX = 133, kNewGameY = 122, kLoadY = 162, kSettingsY = 497, kQuitY = 537;
+constexpr int kMenuX = 133, kNewGameY = 122, kLoadY = 162, kSettingsY = 497;
 constexpr int kSwitchX = 651, kSoundY = 130, kMusicY = 210;
 
 TEST_F(StartupScreen, TitleSettingsAndLoadViews)
 {
     EXPECT_TRUE(showing(screen->titlePanel));
-    EXPECT_STREQ(screen->newGameButton->text, "New Game");
-    EXPECT_STREQ(screen->loadGameButton->text, "Load Game");
-    EXPECT_STREQ(screen->settingsButton->text, "Settings");
-    EXPECT_STREQ(screen->quitButton->text, "Quit Program");
     const auto title = paint("startup_title");
     // Black outside the root panel, the title picture lit, light button faces on a dark panel.
     EXPECT_EQ(meanBrightness(title, 0, 0, 800, 20), 0);
@@ -118,8 +110,6 @@ TEST_F(StartupScreen, TitleSettingsAndLoadViews)
     EXPECT_TRUE(showing(screen->titlePanel));
     click(kMenuX, kSettingsY);
     EXPECT_TRUE(showing(screen->settingsPanel));
-    EXPECT_STREQ(screen->resolutionButtons[0]->text, "800x600 windowed");
-    EXPECT_STREQ(screen->resolutionButtons[7]->text, "1920x1080 fullscreen");
     EXPECT_GT(meanBrightness(paint("startup_settings"), 270, 120, 420, 140), 400);
 
     // The load view's five slots point at the save files with no running game.
@@ -154,7 +144,6 @@ TEST_F(StartupScreen, SwitchesTurnOverAndTheBrightnessKnobStopsAtBothEnds)
     click(kSwitchX, kMusicY);
     EXPECT_FALSE(dh::g_soundEnabled);
     EXPECT_FALSE(dh::g_musicEnabled);
-    EXPECT_STREQ(screen->soundButton->text, "Disabled");
     EXPECT_STREQ(screen->musicButton->text, "Disabled");
     paint("startup_settings_switched_off");
     click(kSwitchX, kSoundY);
@@ -169,43 +158,17 @@ TEST_F(StartupScreen, SwitchesTurnOverAndTheBrightnessKnobStopsAtBothEnds)
     // The knob's left edge is at 261 + 193 = 454; the drag ends where the pointer leaves the slider.
     screen->onMouseMove(460, 543);
     screen->onMouseDown(460, 543, 1);
-    for (int x = 440; x >= 261; x -= 30)
-        screen->onMouseMove(x, 543);
     screen->onMouseMove(261, 543);
     EXPECT_EQ(slider.knobOffset, 0);
     EXPECT_FLOAT_EQ(screen->brightnessGamma(), 0.5f);
-    for (int x = 300; x <= 660; x += 30)
-        screen->onMouseMove(x, 545);
     screen->onMouseMove(660, 545);
     EXPECT_EQ(slider.knobOffset, 387);
     EXPECT_FLOAT_EQ(screen->brightnessGamma(), 1.5f);
     screen->onMouseUp(660, 545, 1);
 }
 
-TEST_F(StartupScreen, AMissingFullscreenSizeOrAnEmptyNameIsRefusedAndTheMenuStays)
+TEST_F(StartupScreen, AnEmptyNameIsRefusedAndTheMenuStays)
 {
-    click(kMenuX, kSettingsY);
-    // The dialog freezes the frame last drawn, as the running menu leaves it.
-    paint("startup_settings_before_refusal");
-    std::vector<std::uint8_t> shown;
-    {
-        testsupport::DialogScript script;
-        int dialogs = 0;
-        script.at(0, [&] { ++dialogs; });
-        script.at(3, [&] { shown = readBack("startup_mode_refused"); });
-        script.at(4, [] { dh::injectKeyState(dh::VK_RETURN, true); });
-        // 1920 x 1080 is not among this display's modes.
-        click(351, 130 + 40 * 7);
-        EXPECT_EQ(dialogs, 1);
-    }
-    EXPECT_FALSE(dh::g_fullscreen);
-    EXPECT_EQ(dh::clientWidth(), 800);
-    EXPECT_EQ(screen->rootPanel->x, 25);
-    ASSERT_FALSE(shown.empty());
-    // The message's white body over the darkened menu.
-    EXPECT_GT(meanBrightness(shown, 120, 240, 300, 300), 450);
-    EXPECT_LT(meanBrightness(shown, 20, 560, 200, 570), 150);
-
     // Enter on the empty name entry, then Enter again for the refusal it brings.
     testsupport::DialogScript script;
     int dialogs = 0;
@@ -215,27 +178,7 @@ TEST_F(StartupScreen, AMissingFullscreenSizeOrAnEmptyNameIsRefusedAndTheMenuStay
     script.at(6, [] { dh::injectKeyState(dh::VK_RETURN, true); });
     click(kMenuX, kNewGameY);
     EXPECT_EQ(dialogs, 2);
-    EXPECT_TRUE(showing(screen->settingsPanel));
-    EXPECT_TRUE(dh::isWindowOpen());
-}
-
-TEST_F(StartupScreen, QuitAndEscapeEndTheMenuLoop)
-{
-    dh::PlatformEvent event;
-    event.x = kMenuX;
-    event.y = kQuitY;
-    event.button = 1;
-    for (auto type : {dh::PlatformEvent::Type::MouseDown, dh::PlatformEvent::Type::MouseUp}) {
-        event.type = type;
-        dh::platformPostEvent(event);
-    }
-    screen->run();
-    EXPECT_FALSE(screen->running);
-    event.type = dh::PlatformEvent::Type::KeyDown;
-    event.key = dh::VK_ESCAPE;
-    dh::platformPostEvent(event);
-    screen->run();
-    EXPECT_FALSE(screen->running);
+    EXPECT_TRUE(showing(screen->titlePanel));
     EXPECT_TRUE(dh::isWindowOpen());
 }
 

@@ -29,38 +29,29 @@ protected:
     }
     void TearDown() override { dh::g_listener = nullptr; }
 
-    // The frame just swapped, top row first, RGB; also written as a picture.
+    // The frame just swapped, top row first, RGBA; also written as a picture.
     static std::vector<std::uint8_t> shown(const std::string& name)
     {
         std::vector<std::uint8_t> frame = testsupport::readBackOpaqueRgba();
         testsupport::keepPicture(frame, "shell", name);
         return frame;
     }
-
     static const std::uint8_t* at(const std::vector<std::uint8_t>& frame, int x, int y)
     {
         return &frame[(static_cast<std::size_t>(y) * dh::clientWidth() + x) * 4];
     }
-
-    struct Yellow {
-        int count = 0;
-        double meanY = 0.0;
-    };
-    // The story's yellow pixels: red and green bright, blue dark.
-    static Yellow yellow(const std::vector<std::uint8_t>& frame)
+    // The count and mean row of the story's yellow pixels (red and green bright, blue dark).
+    static std::pair<int, double> yellow(const std::vector<std::uint8_t>& frame)
     {
-        Yellow found;
+        int count = 0;
         double sumY = 0.0;
         for (int y = 0; y < dh::clientHeight(); ++y)
-            for (int x = 0; x < dh::clientWidth(); ++x) {
-                const std::uint8_t* p = at(frame, x, y);
-                if (p[0] > 120 && p[1] > 120 && p[2] < 60) {
-                    ++found.count;
+            for (int x = 0; x < dh::clientWidth(); ++x)
+                if (const std::uint8_t* p = at(frame, x, y); p[0] > 120 && p[1] > 120 && p[2] < 60) {
+                    ++count;
                     sumY += y;
                 }
-            }
-        found.meanY = found.count > 0 ? sumY / found.count : 0.0;
-        return found;
+        return {count, count > 0 ? sumY / count : 0.0};
     }
 };
 
@@ -108,16 +99,16 @@ TEST_F(Intro, StoryCrawlsUpwardsInYellow)
     IntroScreen intro;
     // The text starts just below the window's bottom edge and rises into it.
     intro.drawCrawlFrame(60.0f);
-    EXPECT_EQ(yellow(shown("intro_crawl_start")).count, 0);
+    EXPECT_EQ(yellow(shown("intro_crawl_start")).first, 0);
     intro.drawCrawlFrame(50.0f);
-    const Yellow first = yellow(shown("intro_crawl_10s"));
+    const auto [count10, meanY10] = yellow(shown("intro_crawl_10s"));
     intro.drawCrawlFrame(40.0f);
-    const Yellow later = yellow(shown("intro_crawl_20s"));
-    EXPECT_GT(first.count, 2000);
-    EXPECT_GT(first.meanY, 400.0);
+    const auto [count20, meanY20] = yellow(shown("intro_crawl_20s"));
+    EXPECT_GT(count10, 2000);
+    EXPECT_GT(meanY10, 400.0);
     // Ten seconds on, 150 units further along, the text has risen and more lines come in.
-    EXPECT_GT(later.count, first.count);
-    EXPECT_LT(later.meanY, first.meanY - 20.0);
+    EXPECT_GT(count20, count10);
+    EXPECT_LT(meanY20, meanY10 - 20.0);
 }
 
 // A key skips everything but the one-second fade; closing the window skips
@@ -127,10 +118,7 @@ TEST_F(Intro, AKeySkipsAllButTheFadeAndClosingTheWindowEndsItAtOnce)
     Catcher menu;
     for (auto type : {dh::PlatformEvent::Type::KeyDown, dh::PlatformEvent::Type::Close}) {
         dh::g_listener = &menu;
-        dh::PlatformEvent event;
-        event.type = type;
-        event.key = 32;
-        dh::platformPostEvent(event);
+        dh::platformPostEvent({type, 0, 0, 0, 32, 0});
         const auto begin = std::chrono::steady_clock::now();
         dh::playIntro();
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();

@@ -2,8 +2,9 @@
 #include "platform/PlatformEvents.h"
 #include "platform/PlatformWindow.h"
 #include "shell/AccumulationBuffer.h"
+#include "shell/DisplayMode.h"
 #include "shell/GLWindow.h"
-#include "shell/gl/OpenWindowTest.h"
+#include "shell/Startup.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -42,19 +43,21 @@ std::array<unsigned char, 4> pixelAt(int x, int yFromTop)
 
 void post(Type type, int x = 0, int y = 0, int button = 0, unsigned key = 0)
 {
-    dh::PlatformEvent event;
-    event.type = type;
-    event.x = x;
-    event.y = y;
-    event.button = button;
-    event.key = key;
-    dh::platformPostEvent(event);
+    dh::platformPostEvent({type, x, y, button, key, 0});
     if (type == Type::Close)
         dh::pumpMessages();
 }
 
-class Window : public shellgl::OpenWindowTest {
+// The game's window opened with no listener and its first messages handled.
+class Window : public ::testing::Test {
 protected:
+    void SetUp() override
+    {
+        dh::createGLWindow();
+        ASSERT_TRUE(dh::isWindowOpen());
+        dh::g_listener = nullptr;
+        dh::pumpMessages();
+    }
     void TearDown() override { dh::g_listener = nullptr; }
 };
 
@@ -168,4 +171,27 @@ TEST_F(Window, ListenerDecidesOnCloseAndNoListenerMeansDestroy)
     ASSERT_TRUE(dh::isWindowOpen());
     post(Type::Close);
     EXPECT_FALSE(dh::isWindowOpen());
+}
+
+// The virtual test display has one mode, its own size; full screen takes it
+// when it is a preferred size, and windowed brings the 800 x 600 client back.
+TEST_F(Window, FullscreenTakesThePreferredDisplaySizeAndWindowedComesBack)
+{
+    int width = 0, height = 0;
+    dh::platformGetDesktopSize(width, height);
+    bool preferred = false;
+    for (const dh::ScreenSize& size : dh::kFullscreenPreference)
+        preferred = preferred || (size.width == width && size.height == height);
+    if (!preferred)
+        GTEST_SKIP() << "the test display is " << width << " x " << height << ", not a preferred size";
+    dh::chooseFullscreenMode();
+    dh::pumpMessages();
+    EXPECT_TRUE(dh::g_fullscreen);
+    EXPECT_EQ(dh::clientWidth(), width);
+    EXPECT_EQ(dh::clientHeight(), height);
+    dh::setDisplayMode(800, 600, false);
+    dh::pumpMessages();
+    EXPECT_FALSE(dh::g_fullscreen);
+    EXPECT_EQ(dh::clientWidth(), 800);
+    EXPECT_EQ(dh::clientHeight(), 600);
 }
