@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <tuple>
 
 #include "audio/SoundEffects.h"
 #include "flight/Game.h"
@@ -39,11 +40,7 @@ struct SoundCounter : testsupport::ToneCounter {
         : ToneCounter({&dh::sample::tradeItemOver, &dh::sample::tradeBuySell, &dh::sample::repair}, 40, 1600)
     {
     }
-    Counts take()
-    {
-        const auto [row, trade, repair] = ToneCounter::take();
-        return {row, trade, repair};
-    }
+    Counts take() { return std::apply([](int a, int b, int c) { return Counts{a, b, c}; }, ToneCounter::take()); }
 };
 
 }

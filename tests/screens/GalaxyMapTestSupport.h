@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 // A new game (which always starts at Viovio) with a galaxy map laid out as the
@@ -37,19 +38,12 @@ struct SoundCounter : testsupport::ToneCounter {
         : ToneCounter({&dh::sample::systemOver, &dh::sample::buttonOver, &dh::sample::buttonClick}, 50, 2500)
     {
     }
-    Counts take()
-    {
-        const auto [systemOver, buttonOver, click] = ToneCounter::take();
-        return {systemOver, buttonOver, click};
-    }
+    Counts take() { return std::apply([](int a, int b, int c) { return Counts{a, b, c}; }, ToneCounter::take()); }
 };
 
 class MapTest : public ::testing::Test {
 protected:
-    static constexpr int kMapX = 2;
-    static constexpr int kMapY = 2;
-    static constexpr int kMapWidth = 482;
-    static constexpr int kMapHeight = 316;
+    static constexpr int kMapX = 2, kMapY = 2, kMapWidth = 482, kMapHeight = 316;
 
     void SetUp() override
     {
@@ -57,20 +51,12 @@ protected:
         game = std::make_unique<dh::Game>("Tester");
         map = makeMap(true);
     }
-    void TearDown() override
-    {
-        map.reset();
-        game.reset();
-        dh::platformOverrideClock(nullptr);
-    }
+    void TearDown() override { dh::platformOverrideClock(nullptr); }
 
     std::unique_ptr<dh::GuiGalaxyMap> makeMap(bool travelAllowed)
     {
         auto made = std::make_unique<dh::GuiGalaxyMap>(game.get(), &owner, travelAllowed);
-        made->x = kMapX;
-        made->y = kMapY;
-        made->width = kMapWidth;
-        made->height = kMapHeight;
+        std::tie(made->x, made->y, made->width, made->height) = std::tuple{kMapX, kMapY, kMapWidth, kMapHeight};
         made->centreOnCurrentSystem();
         return made;
     }

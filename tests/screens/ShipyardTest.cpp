@@ -15,7 +15,7 @@ namespace {
 using docktest::DockedGame;
 using docktest::text;
 
-TEST(Upgrade, MissilesAtOneHundredSoldBackInFullCreditsRefusedBeforeRoom)
+TEST(Upgrade, MissilesAtOneHundredEmpBombsAtFiftySoldBackInFullCreditsRefusedBeforeRoom)
 {
     docktest::SoundCounter sounds;
     DockedGame docked;
@@ -35,12 +35,8 @@ TEST(Upgrade, MissilesAtOneHundredSoldBackInFullCreditsRefusedBeforeRoom)
     EXPECT_EQ(docked.credits(), 1200.0);
     EXPECT_EQ(text(GuiUpgrade::sellMissile(docked.game)), "Cannot sell missile / You have no missiles on board.");
     EXPECT_EQ(sounds.take().trade, 3);
-}
 
-TEST(Upgrade, EmpBombsAtFiftyUpToTheCapacity)
-{
-    DockedGame docked;
-    GameObject_Ship& ship = docked.ship();
+    // It carries 8 EMP bombs.
     ship.empBombs = 7;
     docked.credits() = 50.0;
     EXPECT_EQ(text(GuiUpgrade::buyEmpBomb(docked.game)), "");

@@ -4,27 +4,31 @@
 #include "screens/GuiLoadGame.h"
 #include "screens/GuiSaveGame.h"
 #include "screens/SaveSlotDate.h"
-#include "screens/SlotTestSupport.h"
+#include "support/PrivateDataFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 namespace {
 
 using namespace std::chrono;
-using slottest::slotPath;
+
+// Slot files in a private folder, removed when the program ends; the
+// commander's own folder is never touched.
+std::string slotPath(int slot)
+{
+    return testsupport::privateDataFolder("dh-slot-test") + "/save" + std::to_string(slot) + ".sav";
+}
 
 // A slot placed as the views place the first one; its "Save"/"Load" and
 // "Delete" buttons then hold these points.
-template <typename Slot>
-void place(Slot& slot)
+void place(dh::GuiSlot& slot)
 {
-    slot.x = 20;
-    slot.y = 60;
-    slot.width = 486;
-    slot.height = 75;
+    std::tie(slot.x, slot.y, slot.width, slot.height) = std::tuple{20, 60, 486, 75};
 }
 
 constexpr int kActionX = 440, kActionY = 80, kDeleteX = 440, kDeleteY = 116;
@@ -43,7 +47,11 @@ void save(const char* commander, int slot)
 
 class SlotTest : public ::testing::Test {
 protected:
-    void SetUp() override { slottest::clearSlots(); }
+    void SetUp() override
+    {
+        for (int slot = 1; slot <= 5; ++slot)
+            std::filesystem::remove_all(slotPath(slot));
+    }
 };
 
 }
@@ -66,7 +74,9 @@ TEST(SlotDate, NamesSuffixesAndTimesAsTheSlotsShowThem)
 TEST_F(SlotTest, ASlotShowsItsDateCommanderAndSystemOrTheNameFieldsOfAnyFile)
 {
     save("Halvard", 1);
-    slottest::setWriteTime(slotPath(1), sys_days{2027y / January / 11}, 9, 5);
+    // Written at 9:05 UTC.
+    const sys_time<system_clock::duration> written = sys_days{2027y / January / 11} + 9h + 5min;
+    std::filesystem::last_write_time(slotPath(1), file_clock::from_sys(written));
     dh::GuiLoadGame slot(slotPath(1), nullptr);
     slot.refresh();
     EXPECT_TRUE(slot.exists);
@@ -120,26 +130,13 @@ TEST_F(SlotTest, LoadingFromTheDockReplacesTheRunningGameOnlyFromAGoodFile)
         out << "garbage";
     }
     dh::Game running("Someone");
-    for (int empty : {1, 2}) {
-        dh::GuiLoadGame slot(slotPath(empty), &running);
-        place(slot);
-        slot.refresh();
-        click(slot, kActionX, kActionY);
+    for (auto [slot, commander] : {std::pair{1, "Someone"}, {2, "Someone"}, {5, "Halvard"}}) {
+        dh::GuiLoadGame load(slotPath(slot), &running);
+        place(load);
+        load.refresh();
+        click(load, kActionX, kActionY);
+        EXPECT_EQ(running.human->commanderName, commander) << slot;
     }
-    EXPECT_EQ(running.human->commanderName, "Someone");
-
-    dh::GuiLoadGame slot(slotPath(5), &running);
-    place(slot);
-    slot.refresh();
-    click(slot, kActionX, kActionY);
-    EXPECT_EQ(running.human->commanderName, "Halvard");
-
-    // From the main menu a good file plays its game; without a window its loop ends at once.
-    dh::GuiLoadGame menuSlot(slotPath(5), nullptr);
-    place(menuSlot);
-    menuSlot.refresh();
-    click(menuSlot, kActionX, kActionY);
-    EXPECT_TRUE(std::filesystem::exists(slotPath(5)));
 }
 
 TEST_F(SlotTest, ButtonsLightUpUnderThePointerAndGoOutWhenItLeaves)

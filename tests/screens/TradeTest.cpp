@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "screens/DockTestSupport.h"
 #include "screens/GuiTrade_Buy.h"
 #include "screens/GuiTrade_Sell.h"
@@ -14,15 +16,10 @@ using docktest::SoundCounter;
 template <typename Table>
 void place(Table& table)
 {
-    table.width = 484;
-    table.height = 166;
-    table.hovered = true;
+    std::tie(table.width, table.height, table.hovered) = std::tuple{484, 166, true};
 }
 
-int rowY(int row)
-{
-    return 30 + 12 * row + 5;
-}
+int rowY(int row) { return 30 + 12 * row + 5; }
 
 TEST(TradeBuy, PaysThePriceOfTheStockBeforeThePurchase)
 {

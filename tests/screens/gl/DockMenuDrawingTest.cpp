@@ -7,6 +7,7 @@
 #include "flight/FlightModels.h"
 #include "flight/Ship_FighterMark1.h"
 #include "gui/gl/GuiGlSupport.h"
+#include "persistence/SaveFile.h"
 #include "persistence/SaveFolder.h"
 #include "persistence/SaveGame.h"
 #include "rendering/ModelList.h"
@@ -162,6 +163,65 @@ TEST_F(DockMenuDrawing, TheDockingRunsTheMenuUntilLaunchOrEscape)
     dh::runStationScreen(docked->game);
     EXPECT_EQ(dh::g_listener, &flight);
     EXPECT_TRUE(dh::isWindowOpen());
+}
+
+// Dark text pixels in the text part of slot i of the load or save view.
+int textPixels(const std::vector<unsigned char>& frame, int i)
+{
+    int count = 0;
+    for (int y = kViewY + 60 + 80 * i + 12; y < kViewY + 60 + 80 * i + 70; ++y)
+        for (int x = kViewX + 30; x < kViewX + 320; ++x) {
+            const Rgb p = pixel(frame, x, y);
+            count += p[0] < 40 && p[1] < 40 && p[2] < 40 ? 1 : 0;
+        }
+    return count;
+}
+
+TEST_F(DockMenuDrawing, DeletingAndOverwritingASaveWaitForAYes)
+{
+    for (auto [slot, commander] : {std::pair{2, "Halvard"}, {5, "Oldtimer"}}) {
+        dh::Game game(commander);
+        ASSERT_TRUE(dh::SaveGame::trySave(dh::slotFilePath(slot).c_str(), &game).succeeded);
+    }
+    GuiScreen_SpaceStation screen(docked->game);
+    screen.showView(GuiScreen_SpaceStation::kSave);
+    screen.onPaint();
+    // Presses and releases in the middle of slot i's "Save" or "Delete" button.
+    auto click = [&](int i, bool deleteButton) {
+        const int x = kViewX + 20 + 486 - 130 + 64, y = kViewY + 60 + 80 * i + (deleteButton ? 56 : 20);
+        screen.onMouseMove(x, y);
+        screen.onMouseDown(x, y, 1);
+        screen.onPaint();
+        screen.onMouseUp(x, y, 1);
+    };
+    {
+        guigl::DialogScript script;
+        script.clickAt(0, guigl::kNoX);
+        click(1, true);
+        EXPECT_EQ(script.lastFrame, 2);
+    }
+    EXPECT_TRUE(std::filesystem::exists(dh::slotFilePath(2)));
+    {
+        guigl::DialogScript script;
+        script.clickAt(0, guigl::kYesX);
+        script.at(1, [] { guigl::keepShownFrame("screens", "slots-delete-question"); });
+        click(1, true);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dh::slotFilePath(2)));
+    screen.onPaint();
+    EXPECT_EQ(textPixels(guigl::readShownFrame(), 1), 0);
+    EXPECT_GT(textPixels(guigl::readShownFrame(), 4), 300);
+    {
+        // x 350 lies on both "Yes" (215 to 395) and the message's "Ok" (310 to 490);
+        // the last picture kept is the message over the question.
+        guigl::DialogScript script;
+        script.clickAt(0, 350);
+        script.at(1, [] { guigl::keepShownFrame("screens", "slots-save-successful"); });
+        click(4, false);
+    }
+    std::string system, commander;
+    ASSERT_TRUE(dh::readSaveFileNames(dh::slotFilePath(5), system, commander));
+    EXPECT_EQ(commander, "Tester");
 }
 
 }
