@@ -28,7 +28,7 @@ struct TwoButtons {
     int poll(int x, bool was, bool is) { return pollDialogButtons(buttons, x, 340, was, is); }
 };
 
-TEST(DialogButtons, HoverSoundComesOnTheFrameAfterArrival)
+TEST(DialogButtons, HoverSoundOnTheFrameAfterArrivalAndAClickNeedsPressAndReleaseOnTheButton)
 {
     SoundCounter sounds;
     TwoButtons box;
@@ -41,12 +41,7 @@ TEST(DialogButtons, HoverSoundComesOnTheFrameAfterArrival)
     EXPECT_TRUE(box.buttons[0].highlighted);
     box.poll(100, false, false);
     EXPECT_FALSE(box.buttons[0].highlighted);
-}
 
-TEST(DialogButtons, AClickNeedsPressAndReleaseOnTheButton)
-{
-    SoundCounter sounds;
-    TwoButtons box;
     EXPECT_EQ(box.poll(300, false, true), -1);
     EXPECT_EQ(sounds.take().click, 1);
     // Moved off while held and released there: no click, the press is gone.

@@ -22,11 +22,6 @@ using guigl::kOkX;
 using guigl::kYesX;
 constexpr int kButtonY = 342;
 
-void holdKey(DialogScript& script, int frame, unsigned key, bool held = true)
-{
-    script.at(frame, [key, held] { dh::injectKeyState(key, held); });
-}
-
 TEST_F(Dialogs, OkClosesOnlyOnAPressAndReleaseThatBothBeganInsideTheBox)
 {
     guitest::SoundCounter sounds;
@@ -61,15 +56,15 @@ TEST_F(Dialogs, EscapeDoesNothingAndEnterClosesTheMessageBoxOnlyOncePressedInsid
 {
     {
         DialogScript script;
-        holdKey(script, 1, dh::VK_ESCAPE);
-        holdKey(script, 4, dh::VK_ESCAPE, false);
+        script.holdKey(1, dh::VK_ESCAPE);
+        script.holdKey(4, dh::VK_ESCAPE, false);
         script.clickAt(5, kOkX);
         dh::showMessage("Unable to travel", "Escape does not close this");
         EXPECT_EQ(script.lastFrame, 7);
     }
     {
         DialogScript script;
-        holdKey(script, 1, dh::VK_ESCAPE);
+        script.holdKey(1, dh::VK_ESCAPE);
         script.clickAt(5, kNoX);
         EXPECT_FALSE(dh::askYesNo("Confirm quit", "Any unsaved progress will be lost.",
                                   "Are you sure you want to quit the game ?"));
@@ -85,8 +80,8 @@ TEST_F(Dialogs, EscapeDoesNothingAndEnterClosesTheMessageBoxOnlyOncePressedInsid
     // The Enter that ended the name entry is still down when this box opens.
     dh::injectKeyState(dh::VK_RETURN, true);
     DialogScript script;
-    holdKey(script, 3, dh::VK_RETURN, false);
-    holdKey(script, 5, dh::VK_RETURN);
+    script.holdKey(3, dh::VK_RETURN, false);
+    script.holdKey(5, dh::VK_RETURN);
     dh::showMessage("Enter commnader name", "You must enter a name before proceeding.");
     EXPECT_EQ(script.lastFrame, 5);
 }
@@ -102,7 +97,7 @@ std::string typeName(DialogScript& script, const std::string& text, unsigned end
         script.at(frame++, [key, c] { guigl::typeKey(key, c); });
     }
     if (endKey)
-        holdKey(script, frame + 1, endKey);
+        script.holdKey(frame + 1, endKey);
     else
         script.clickAt(frame, kOkX);
     return dh::askCommanderName();
@@ -176,7 +171,7 @@ TEST_F(Dialogs, MessageBoxOverAGameFrame)
             guigl::keepFrame(shown, "gui", "message_" + std::to_string(w));
             guigl::keepShownFrame("gui", "message_hover_" + std::to_string(w));
         });
-        holdKey(script, 5, dh::VK_RETURN);
+        script.holdKey(5, dh::VK_RETURN);
         dh::showMessage("You have been killed", "Your ship has been destroyed. Press OK to return to main menu");
         ASSERT_FALSE(shown.empty());
         SCOPED_TRACE(w);

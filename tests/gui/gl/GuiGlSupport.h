@@ -39,16 +39,12 @@ protected:
 };
 
 // The shown frame (after a buffer swap), top row first, RGB.
-inline std::vector<unsigned char> readShownFrame()
-{
-    return testsupport::readBackTopDown(GL_RGB, 3);
-}
+inline std::vector<unsigned char> readShownFrame() { return testsupport::readBackTopDown(GL_RGB, 3); }
 
 // Keeps an RGB frame as <build>/test-output/<folder>/<name>.png to look at.
 inline void keepFrame(const std::vector<unsigned char>& frame, const std::string& folder, const std::string& name)
 {
     std::vector<std::uint8_t> rgba;
-    rgba.reserve(frame.size() / 3 * 4);
     for (std::size_t i = 0; i < frame.size(); i += 3)
         rgba.insert(rgba.end(), {frame[i], frame[i + 1], frame[i + 2], 255});
     testsupport::keepPicture(rgba, folder, name);
@@ -69,10 +65,8 @@ inline Rgb pixel(const std::vector<unsigned char>& frame, int x, int y)
 
 inline bool near(const Rgb& a, const Rgb& b, int tolerance = 1)
 {
-    for (int i = 0; i < 3; ++i)
-        if (std::abs(a[i] - b[i]) > tolerance)
-            return false;
-    return true;
+    return std::abs(a[0] - b[0]) <= tolerance && std::abs(a[1] - b[1]) <= tolerance &&
+           std::abs(a[2] - b[2]) <= tolerance;
 }
 
 inline void post(dh::PlatformEvent::Type type, int x, int y, unsigned key = 0, char text = 0)
@@ -87,10 +81,7 @@ inline void post(dh::PlatformEvent::Type type, int x, int y, unsigned key = 0, c
     dh::platformPostEvent(event);
 }
 
-inline void movePointer(int x, int y)
-{
-    post(dh::PlatformEvent::Type::MouseMove, x, y);
-}
+inline void movePointer(int x, int y) { post(dh::PlatformEvent::Type::MouseMove, x, y); }
 
 inline void typeKey(unsigned key, char text)
 {
@@ -100,15 +91,16 @@ inline void typeKey(unsigned key, char text)
     post(dh::PlatformEvent::Type::KeyUp, 0, 0, key);
 }
 
-// A dialog script that can also hold the left button or click: onto (x, y) at
-// pass f, pressed at f + 1, released at f + 2. The buttons of the boxes at
-// 800 x 600 are centred on row 342.
+// A dialog script that can also hold a key or the left button, or click: onto
+// (x, y) at pass f, pressed at f + 1, released at f + 2. The buttons of the
+// boxes at 800 x 600 are centred on row 342.
 class DialogScript : public testsupport::DialogScript {
 public:
-    void holdLeft(int frame, bool held)
+    void holdKey(int frame, unsigned key, bool held = true)
     {
-        at(frame, [held] { dh::injectKeyState(dh::VK_LBUTTON, held); });
+        at(frame, [key, held] { dh::injectKeyState(key, held); });
     }
+    void holdLeft(int frame, bool held) { holdKey(frame, dh::VK_LBUTTON, held); }
     void clickAt(int frame, int x, int y = 342)
     {
         at(frame, [x, y] { movePointer(x, y); });

@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include "gui/GuiButton.h"
+#include "gui/GuiPanel.h"
+#include "gui/GuiScreen.h"
+#include "gui/GuiSlider.h"
+#include "gui/GuiTestSupport.h"
+#include "gui/UiSpace.h"
+
+#include <limits>
+
+// Without a window the screen keeps the reference scale: client and virtual pixels are the same.
+namespace dh {
+namespace {
+
+using guitest::CallLog;
+using guitest::LoggingWidget;
+using guitest::SoundCounter;
+using Log = std::vector<std::string>;
+
+template <class W>
+std::unique_ptr<W> placed(std::unique_ptr<W> widget, int x, int y, int w, int h)
+{
+    widget->x = x;
+    widget->y = y;
+    widget->width = w;
+    widget->height = h;
+    return widget;
+}
+
+std::unique_ptr<LoggingWidget> logging(Log& log, const char* name, int x, int y, int w, int h)
+{
+    return placed(std::make_unique<LoggingWidget>(log, name), x, y, w, h);
+}
+
+GuiButton* addButton(GuiScreen& screen, CallLog* log)
+{
+    auto button = placed(std::make_unique<GuiButton>(), 100, 50, 100, 20);
+    button->listener = log;
+    return static_cast<GuiButton*>(screen.addWidget(std::move(button)));
+}
+
+TEST(GuiButton, PressAndReleaseOnTheButtonReachTheListenerWithTheClickAtThePress)
+{
+    SoundCounter sounds;
+    CallLog log;
+    GuiScreen screen;
+    GuiButton* button = addButton(screen, &log);
+    screen.onMouseMove(110, 55);
+    screen.onMouseDown(110, 55, 1);
+    EXPECT_TRUE(button->pressed);
+    const SoundCounter::Counts atPress = sounds.take();
+    EXPECT_EQ(atPress.click, 1);
+    EXPECT_EQ(atPress.over, 1);
+    screen.onMouseUp(112, 56, 1);
+    EXPECT_FALSE(button->pressed);
+    EXPECT_EQ(sounds.take().click, 0);
+    EXPECT_EQ(log.calls, (Log{"down 110 55 1", "up 112 56 1"}));
+
+    // A release without a press does not reach the listener.
+    log.calls.clear();
+    screen.onMouseUp(110, 55, 1);
+    EXPECT_TRUE(log.calls.empty());
+
+    // A press that leaves the button is cancelled; pressed outside and
+    // released on it, no call either.
+    screen.onMouseDown(150, 60, 1);
+    screen.onMouseMove(250, 60);
+    EXPECT_FALSE(button->pressed);
+    screen.onMouseUp(250, 60, 1);
+    screen.onMouseDown(250, 60, 1);
+    screen.onMouseMove(150, 60);
+    screen.onMouseUp(150, 60, 1);
+    EXPECT_EQ(log.calls, (Log{"down 150 60 1"}));
+}
+
+TEST(GuiButton, HoverSoundPlaysOncePerEntry)
+{
+    SoundCounter sounds;
+    GuiScreen screen;
+    GuiButton* button = addButton(screen, nullptr);
+    screen.onMouseMove(99, 55);
+    EXPECT_EQ(sounds.take().over, 0);
+    screen.onMouseMove(100, 55);
+    screen.onMouseMove(199, 69);
+    EXPECT_EQ(sounds.take().over, 1);
+    // The rectangle is half-open: x + width and y + height are outside.
+    screen.onMouseMove(200, 60);
+    EXPECT_FALSE(button->highlighted);
+    screen.onMouseMove(150, 70);
+    screen.onMouseMove(150, 69);
+    EXPECT_EQ(sounds.take().over, 1);
+}
+
+TEST(GuiScreen, OverlappingWidgetsTheLaterGetsTheClickBothGetHoverDisabledOnesNothing)
+{
+    Log log;
+    GuiScreen screen;
+    screen.addWidget(logging(log, "a", 0, 0, 100, 100));
+    auto* b = static_cast<LoggingWidget*>(screen.addWidget(logging(log, "b", 50, 50, 100, 100)));
+    screen.onMouseMove(60, 60);
+    screen.onMouseDown(60, 60, 1);
+    screen.onMouseUp(70, 70, 1);
+    screen.onMouseMove(10, 10);
+    screen.onMouseDown(10, 10, 4);
+    EXPECT_EQ(log, (Log{"b enter 60 60", "b move 60 60", "a enter 60 60", "a move 60 60", "b down 60 60 1",
+                        "b up 70 70 1", "b leave", "a move 10 10", "a down 10 10 4"}));
+
+    // A disabled widget keeps its hover flag and hears nothing; misses reach nobody.
+    screen.onMouseMove(60, 60);
+    log.clear();
+    b->enabled = false;
+    screen.onMouseMove(500, 5);
+    screen.onMouseDown(60, 60, 1);
+    screen.onMouseDown(500, 500, 1);
+    EXPECT_TRUE(b->hovered);
+    EXPECT_EQ(log, (Log{"a leave", "a down 60 60 1"}));
+}
+
+TEST(GuiScreen, AHundredAndTwentyNinthWidgetIsDeleted)
+{
+    Log log;
+    int destroyed = 0;
+    {
+        GuiScreen screen;
+        for (int i = 0; i < 128; ++i)
+            ASSERT_NE(screen.addWidget(std::make_unique<LoggingWidget>(log, "w", &destroyed)), nullptr);
+        EXPECT_EQ(screen.addWidget(std::make_unique<LoggingWidget>(log, "extra", &destroyed)), nullptr);
+        EXPECT_EQ(destroyed, 1);
+    }
+    EXPECT_EQ(destroyed, 129);
+
+    GuiPanel panel;
+    destroyed = 0;
+    for (int i = 0; i < 128; ++i)
+        panel.addWidget(std::make_unique<LoggingWidget>(log, "w", &destroyed));
+    EXPECT_EQ(panel.children[0]->parent, &panel);
+    EXPECT_EQ(panel.addWidget(std::make_unique<LoggingWidget>(log, "extra", &destroyed)), nullptr);
+    EXPECT_EQ(destroyed, 1);
+}
+
+// A button's action can run a loop of its own in which the window is closed
+// with this screen as the listener: the button must outlive its own handler.
+TEST(GuiScreen, WindowClosedInsideAWidgetsHandlerReleasesItAfterwards)
+{
+    struct ClosingWidget : GuiWidget {
+        GuiScreen* screen = nullptr;
+        bool handlerDone = false;
+        bool* destroyedAfterHandler = nullptr;
+        ~ClosingWidget() override { *destroyedAfterHandler = handlerDone; }
+        void onMouseUp(int, int, int) override
+        {
+            screen->onDestroy();
+            handlerDone = true;
+        }
+    };
+    bool destroyedAfterHandler = false;
+    GuiScreen screen;
+    auto widget = placed(std::make_unique<ClosingWidget>(), 0, 0, 100, 100);
+    widget->screen = &screen;
+    widget->destroyedAfterHandler = &destroyedAfterHandler;
+    screen.addWidget(std::move(widget));
+    screen.onMouseUp(10, 10, 1);
+    EXPECT_TRUE(destroyedAfterHandler);
+    EXPECT_FALSE(screen.widgets[127]);
+}
+
+TEST(GuiPanel, ChildrenGetEventsInPanelCoordinatesLaterChildOnTop)
+{
+    Log log;
+    GuiScreen screen;
+    auto panel = placed(std::make_unique<GuiPanel>(), 100, 200, 400, 200);
+    panel->addWidget(logging(log, "a", 10, 10, 50, 50));
+    panel->addWidget(logging(log, "b", 30, 30, 50, 50));
+    screen.addWidget(std::move(panel));
+    screen.onMouseMove(140, 240);
+    screen.onMouseDown(140, 240, 1);
+    screen.onMouseUp(115, 215, 1);
+    // Leaving the panel's rectangle altogether leaves the children as well.
+    screen.onMouseMove(750, 240);
+    EXPECT_EQ(log, (Log{"b enter 40 40", "b move 40 40", "a enter 40 40", "a move 40 40", "b down 40 40 1",
+                        "a up 15 15 1", "b leave", "a leave"}));
+}
+
+TEST(GuiWidget, ColoursAreClampedToTheUnitRange)
+{
+    GuiWidget widget;
+    widget.setColour(-0.5f, 0.25f, 3.0f);
+    EXPECT_FLOAT_EQ(widget.colour.r, 0.0f);
+    EXPECT_FLOAT_EQ(widget.colour.g, 0.25f);
+    EXPECT_FLOAT_EQ(widget.colour.b, 1.0f);
+    widget.setColour(std::numeric_limits<float>::quiet_NaN(), 1.0f, 0.0f);
+    EXPECT_FLOAT_EQ(widget.colour.r, 0.0f);
+}
+
+TEST(GuiSlider, DragMovesTheKnobAndPinsItAtBothEnds)
+{
+    CallLog log;
+    GuiSlider slider;
+    slider.x = 200;
+    slider.y = 40;
+    slider.listener = &log;
+    slider.onMouseDown(205, 45, 1);
+    ASSERT_TRUE(slider.dragging);
+    slider.onMouseMove(235, 45);
+    EXPECT_EQ(slider.knobOffset, 30);
+    // 150 wide: the knob stops at width - 13 = 137, where t = 1.
+    slider.onMouseMove(349, 45);
+    EXPECT_EQ(slider.knobOffset, 137);
+    EXPECT_FLOAT_EQ(slider.position(), 1.0f);
+    slider.onMouseMove(100, 45);
+    EXPECT_EQ(slider.knobOffset, 0);
+    EXPECT_FLOAT_EQ(slider.position(), 0.0f);
+    slider.onMouseUp(100, 45, 1);
+    slider.onMouseMove(300, 45);
+    EXPECT_EQ(slider.knobOffset, 0);
+    EXPECT_EQ(log.calls, (Log{"move 235 45", "move 349 45", "move 100 45"}));
+
+    // Only a left press on the knob starts a drag.
+    slider.x = 10;
+    slider.y = 0;
+    slider.knobOffset = 20;
+    for (auto [x, button] : {std::pair{29, 1}, {43, 1}, {35, 2}}) {
+        slider.onMouseDown(x, 5, button);
+        EXPECT_FALSE(slider.dragging) << x << " " << button;
+    }
+    slider.onMouseDown(42, 5, 1);
+    EXPECT_TRUE(slider.dragging);
+    // Only the left button's release ends the drag; leaving ends it too.
+    slider.onMouseUp(42, 5, 2);
+    EXPECT_TRUE(slider.dragging);
+    slider.onMouseLeave();
+    EXPECT_FALSE(slider.dragging);
+}
+
+TEST(GuiSlider, ValueRunsFromMinimumToMaximum)
+{
+    GuiSlider slider;
+    slider.minValue = 0.5f;
+    slider.maxValue = 2.0f;
+    slider.knobOffset = 137;
+    EXPECT_FLOAT_EQ(slider.value(), 2.0f);
+    slider.knobOffset = 68;
+    EXPECT_FLOAT_EQ(slider.value(), 0.5f + 1.5f * (68.0f / 137.0f));
+    // No room to move: the knob stays at the start instead of dividing by zero.
+    slider.width = 13;
+    slider.knobOffset = 0;
+    EXPECT_FLOAT_EQ(slider.value(), 0.5f);
+}
+
+// Pointer positions through the window are checked in the drawing tests.
+TEST(UiSpace, ScaleFollowsHeightOnWideWindowsAndWidthOtherwise)
+{
+    EXPECT_FLOAT_EQ(uiScaleFor(800, 600), 1.0f);
+    EXPECT_FLOAT_EQ(uiScaleFor(1280, 720), 1.2f);
+    // 5:4 is narrower than 4:3: the width decides.
+    EXPECT_FLOAT_EQ(uiScaleFor(1280, 1024), 1.6f);
+    // A window without a client area keeps the reference scale.
+    EXPECT_FLOAT_EQ(uiScaleFor(0, 0), 1.0f);
+}
+
+}
+}
