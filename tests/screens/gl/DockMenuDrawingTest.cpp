@@ -56,6 +56,16 @@ bool near(const Rgb& a, const Rgb& b, int tolerance = 8)
     return true;
 }
 
+// Whether every pixel of [x0, x1) x [y0, y1) is black.
+bool black(const std::vector<unsigned char>& frame, int x0, int y0, int x1, int y1)
+{
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (!near(pixel(frame, x, y), {0, 0, 0}, 3))
+                return false;
+    return true;
+}
+
 // At 800 x 600 the root panel spans (25, 25) to (775, 575); the views start
 // at (241, 33) and their boxes 20 pixels further in.
 constexpr int kRootX = 25, kRootY = 25, kViewX = 241, kViewY = 33;
@@ -72,12 +82,9 @@ TEST_F(DockMenuDrawing, EveryView)
                                               "dock-shipyard", "dock-load", "dock-save"};
     for (int k = 0; k < GuiScreen_SpaceStation::kViewCount; ++k) {
         screen.showView(k);
-        // On the map the pointer rests on the current system in its middle, on
-        // the trade view over the third row of the buy table.
+        // The pointer rests over the third row of the buy table, and on no star.
         if (k == GuiScreen_SpaceStation::kTrade)
             screen.onMouseMove(kViewX + 20 + 300, kViewY + 80 + 30 + 12 * 2 + 4);
-        else
-            screen.onMouseMove(kViewX + 22 + 241, kViewY + 62 + 158);
         screen.onPaint();
         const std::vector<unsigned char> frame = guigl::keepShownFrame("screens", names[static_cast<std::size_t>(k)]);
         SCOPED_TRACE(names[static_cast<std::size_t>(k)]);
@@ -97,6 +104,13 @@ TEST_F(DockMenuDrawing, EveryView)
             // The hovered band in 0.2 grey beyond the price column.
             EXPECT_TRUE(near(pixel(frame, left + 470, top + 30 + 24 + 1), {51, 51, 51}, 2));
             EXPECT_TRUE(near(pixel(frame, left + 470, top + 30 + 12 + 1), {0, 0, 0}));
+        }
+        if (k == GuiScreen_SpaceStation::kMap) {
+            // Docked, the range circle is red; with nothing pointed at, the star and market panels stay black.
+            const Rgb inside = pixel(frame, left + 2 + 241 - 60, kViewY + 62 + 158 + 25);
+            EXPECT_GT(inside[0], inside[1] + 10);
+            EXPECT_TRUE(black(frame, left + 2, kViewY + 386, left + 128, kViewY + 522));
+            EXPECT_TRUE(black(frame, left + 138, kViewY + 386, left + 484, kViewY + 522));
         }
         if (k == GuiScreen_SpaceStation::kRepairs) {
             // The Explorer's 200 points, 50 lost: trunc(455 x 0.25) = 113, so red to x 22 + 113.

@@ -11,16 +11,11 @@
 #include "gui/gl/GuiGlSupport.h"
 #include "platform/KeyState.h"
 #include "platform/PlatformEvents.h"
-#include "platform/PlatformImage.h"
 #include "platform/PlatformWindow.h"
-#include "rendering/GLFont.h"
 #include "rendering/ModelList.h"
-#include "rendering/TextureList.h"
 #include "screens/GuiGalaxyMap.h"
-#include "screens/GuiMarketInfo.h"
 #include "screens/GuiMeshViewer.h"
 #include "screens/GuiScreen_InGameMenu.h"
-#include "screens/GuiStarInfo.h"
 #include "shell/GLWindow.h"
 #include "support/GlWindowSupport.h"
 
@@ -290,31 +285,6 @@ TEST_F(GalaxyMapDrawing, InGameMenuMapWithAStarPointedAt)
     for (int i = 0; i < 8; ++i)
         bars += countLit(frame, 397 + 120, 417 + 35 + 12 * i, 397 + 220, 417 + 43 + 12 * i, 30) > 0 ? 1 : 0;
     EXPECT_EQ(bars, 8);
-}
-
-TEST_F(GalaxyMapDrawing, DockedMapWithoutFuelIsRedAndNothingPointedAtLeavesThePanelsBlack)
-{
-    auto placed = [](auto widget, int x, int y, int w, int h) {
-        widget->x = x;
-        widget->y = y;
-        widget->width = w;
-        widget->height = h;
-        return widget;
-    };
-    dh::GuiScreen screen;
-    auto holder = placed(std::make_unique<dh::GuiPanel>(), 10, 10, 486, 320);
-    auto* map = static_cast<dh::GuiGalaxyMap*>(holder->addWidget(
-        placed(std::make_unique<dh::GuiGalaxyMap>(game.get(), &screen, false), 2, 2, 482, 316)));
-    map->centreOnCurrentSystem();
-    screen.addWidget(std::move(holder));
-    screen.addWidget(placed(std::make_unique<dh::GuiStarInfo>(map, game.get()), 10, 340, 128, 146));
-    screen.addWidget(placed(std::make_unique<dh::GuiMarketInfo>(game.get(), map), 150, 340, 348, 138));
-    screen.onPaint();
-    const auto frame = shown("docked_map_nothing_pointed");
-    const Rgb inside = pixel(frame, 12 + 241 - 60, 12 + 158 + 25);
-    EXPECT_GT(inside[0], inside[1] + 10);
-    EXPECT_EQ(countLit(frame, 10, 340, 138, 486, 10), 0);
-    EXPECT_EQ(countLit(frame, 150, 340, 498, 478, 10), 0);
 }
 
 bool near(int a, int b) { return std::abs(a - b) <= 1; }
