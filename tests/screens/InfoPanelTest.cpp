@@ -39,9 +39,7 @@ TEST(InfoPanels, ShipFiguresAndHoldLine)
         "Acceleration:            1200.00 m/s2",    "Hyperspace range:        3.00 ly",
         "Laser strenght:          700.00 mw",       "Laser cooling strenght:  500.00 mw/s",
         "Missile capacity:        2 missiles",      "Emp bomb capacity:       8 emp bombs"};
-    const auto lines = GuiShipInfo::figureLines(ship);
-    for (std::size_t i = 0; i < explorer.size(); ++i)
-        EXPECT_EQ(lines[i], explorer[i]);
+    EXPECT_EQ(GuiShipInfo::figureLines(ship), explorer);
     EXPECT_EQ(GuiShipInfo::figureLines(Ship_FighterMark2(0.0f, 0.0f))[5], "Top Speed:               14400.00 kmph");
 
     // The capacity is padded to two places.
@@ -59,11 +57,8 @@ TEST_F(MapTest, CommanderLinesAndMarketPrices)
     GuiPlayerInfo player(game.get());
     game->human->credits = 1234.5;
     game->human->kills = 12;
-    auto lines = player.commanderLines();
-    EXPECT_EQ(lines[0], "Name:     Tester");
-    EXPECT_EQ(lines[1], "Credits:  Cr 1234.50");
-    EXPECT_EQ(lines[2], "Kills:    12");
-    EXPECT_EQ(lines[3], "Rank:     Able");
+    const std::array<std::string, 4> lines{"Name:     Tester", "Credits:  Cr 1234.50", "Kills:    12", "Rank:     Able"};
+    EXPECT_EQ(player.commanderLines(), lines);
     // Credits are shown at single precision: 2^24 + 1 reads 2^24.
     game->human->credits = 16777217.0;
     EXPECT_EQ(player.commanderLines()[1], "Credits:  Cr 16777216.00");

@@ -21,12 +21,14 @@ void place(Table& table)
 
 int rowY(int row) { return 30 + 12 * row + 5; }
 
-TEST(TradeBuy, PaysThePriceOfTheStockBeforeThePurchase)
+TEST(TradeBuy, PaysThePriceOfTheStockBeforeThePurchaseAndRefusesInTheOrderStockCreditsRoom)
 {
+    SoundCounter sounds;
     DockedGame docked;
+    GameObject_Ship& ship = docked.ship();
     docked.stock()[3] = 100;
     docked.credits() = 1000.0;
-    docked.ship().cargo = {};
+    ship.cargo = {};
     // Computers at the neutral stock cost their base price of 100.
     EXPECT_EQ(GuiTrade_Buy::buy(docked.game, 3), "");
     EXPECT_DOUBLE_EQ(docked.credits(), 900.0);
@@ -34,25 +36,18 @@ TEST(TradeBuy, PaysThePriceOfTheStockBeforeThePurchase)
     // One unit scarcer: 100 x (1 + 1 x 0.0015), in single precision.
     EXPECT_EQ(GuiTrade_Buy::buy(docked.game, 3), "");
     EXPECT_DOUBLE_EQ(docked.credits(), 900.0 - static_cast<double>(static_cast<float>(100.15)));
-    EXPECT_EQ(docked.ship().cargo[3], 2u);
-
-    // Medicines at stock 1 for exactly the credits: 50 x (1 + 99 x 0.0015).
+    EXPECT_EQ(ship.cargo[3], 2u);
+    // The last unit of Medicines for exactly the credits: 50 x (1 + 99 x 0.0015).
     docked.stock()[1] = 1;
     docked.credits() = static_cast<float>(50.0 * (1.0 + 99 * 0.0015));
     EXPECT_EQ(GuiTrade_Buy::buy(docked.game, 1), "");
     EXPECT_EQ(docked.credits(), 0.0);
-}
+    EXPECT_EQ(docked.stock()[1], 0u);
+    EXPECT_EQ(sounds.take().trade, 3);
 
-TEST(TradeBuy, RefusalsComeInTheOrderStockCreditsRoomAndChangeNothing)
-{
-    SoundCounter sounds;
-    DockedGame docked;
-    GameObject_Ship& ship = docked.ship();
-    ship.cargo = {};
-    ship.cargo[0] = ship.cargoCapacity;
-    docked.credits() = 1.0;
-    docked.stock()[7] = 0;
-    EXPECT_EQ(GuiTrade_Buy::buy(docked.game, 7), "Item is out of stock");
+    // With no stock, no credits and no room the stock is reported first; refusals change nothing.
+    ship.cargo[0] = ship.cargoCapacity - 3;
+    EXPECT_EQ(GuiTrade_Buy::buy(docked.game, 1), "Item is out of stock");
     docked.stock()[7] = 5;
     EXPECT_EQ(GuiTrade_Buy::buy(docked.game, 7), "You do not have sufficient credits");
     docked.credits() = 100000.0;
@@ -92,7 +87,7 @@ TEST(TradeBuy, ALeftPressOnARowBuysThatGood)
     EXPECT_EQ(table.selectedRow, -1);
 }
 
-TEST(TradeSell, ListsOnlyGoodsOnBoardAndSellsAtTheStockBeforeTheSale)
+TEST(TradeSell, ListsOnlyGoodsOnBoardSellsAtTheStockBeforeTheSaleAndNothingWithoutAShip)
 {
     DockedGame docked;
     docked.ship().cargo = {0, 2, 0, 0, 0, 0, 1, 0};
@@ -112,16 +107,11 @@ TEST(TradeSell, ListsOnlyGoodsOnBoardAndSellsAtTheStockBeforeTheSale)
     table.onMouseDown(200, rowY(0), 1);
     EXPECT_EQ(docked.ship().cargo, (GoodsCounts{0, 1, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(docked.stock()[1], 101u);
-}
 
-TEST(TradeSell, WithoutAShipNothingIsListedOrSold)
-{
-    DockedGame docked;
+    // Without a ship nothing is listed, sold or bought.
     docked.game.world->objects.deleteObject(docked.game.playerShip());
     EXPECT_EQ(GuiTrade_Sell::listGoods(docked.game).count, 0);
     const GoodsCounts before = docked.stock();
-    GuiTrade_Sell table(&docked.game);
-    place(table);
     table.onMouseDown(200, rowY(0), 1);
     docked.credits() = 1000.0;
     EXPECT_EQ(GuiTrade_Buy::buy(docked.game, 0), "");

@@ -145,9 +145,10 @@ TEST_F(InGameMenuDrawing, CargoShipAndCommanderViews)
 
     // Without a ship the cargo and ship panels stay black.
     game->world->objects.deleteObject(game->playerShip());
-    for (const char* view : {"Cargo info", "Ship info"})
-        EXPECT_EQ(countLit(show(view, "ingame_no_ship"), kBoxLeft + 2, kBoxTop + 2, kBoxLeft + 484, kBoxTop + 462, 10), 0)
-            << view;
+    for (const char* view : {"Cargo info", "Ship info"}) {
+        frame = show(view, "ingame_no_ship");
+        EXPECT_EQ(countLit(frame, kBoxLeft + 2, kBoxTop + 2, kBoxLeft + 484, kBoxTop + 462, 10), 0) << view;
+    }
 }
 
 TEST_F(InGameMenuDrawing, NoToQuitKeepsTheViewAndReturnToGameEndsTheMenu)
@@ -243,7 +244,8 @@ TEST_F(InGameMenuDrawing, MeshViewerModelsAppearInsideTheirRectangleOnly)
         EXPECT_EQ(countLit(frame, 0, 0, 800, 600, 5), countLit(frame, 198, 148, 502, 352, 5));
     }
     // An empty rectangle draws nothing and leaves the whole window's viewport.
-    EXPECT_EQ(countLit(paintViewer(dh::model(dh::Model::Cargo), 200, 150, 300, 0, "viewer_empty"), 0, 0, 800, 600, 5), 0);
+    const auto empty = paintViewer(dh::model(dh::Model::Cargo), 200, 150, 300, 0, "viewer_empty");
+    EXPECT_EQ(countLit(empty, 0, 0, 800, 600, 5), 0);
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 800);
