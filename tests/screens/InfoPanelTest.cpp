@@ -57,7 +57,8 @@ TEST_F(MapTest, CommanderLinesAndMarketPrices)
     GuiPlayerInfo player(game.get());
     game->human->credits = 1234.5;
     game->human->kills = 12;
-    const std::array<std::string, 4> lines{"Name:     Tester", "Credits:  Cr 1234.50", "Kills:    12", "Rank:     Able"};
+    const std::array<std::string, 4> lines{"Name:     Tester", "Credits:  Cr 1234.50", "Kills:    12",
+                                           "Rank:     Able"};
     EXPECT_EQ(player.commanderLines(), lines);
     // Credits are shown at single precision: 2^24 + 1 reads 2^24.
     game->human->credits = 16777217.0;

@@ -20,10 +20,11 @@
 #include "support/GlWindowSupport.h"
 
 #include <GL/gl.h>
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdint>
 #include <cstdlib>
-#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -36,7 +37,7 @@ namespace {
 
 using Rgb = std::array<int, 3>;
 
-class ScreenWindow : public testsupport::GlWindowTest {
+class InGameMenuDrawing : public testsupport::GlWindowTest {
 protected:
     void SetUp() override
     {
@@ -60,6 +61,19 @@ protected:
     }
 
     dh::GameObject_Ship& ship() { return *game->playerShip(); }
+
+    // Releases the left button on a menu button as a click on it would.
+    static void choose(dh::GuiScreen_InGameMenu& menu, const char* caption, int mouseButton = 1)
+    {
+        auto& root = static_cast<dh::GuiPanel&>(*menu.widgets[dh::kWidgetSlots - 1]);
+        for (auto& widget : root.children)
+            if (auto* button = dynamic_cast<dh::GuiButton*>(widget.get());
+                button && button->text && std::string(button->text) == caption) {
+                button->listener->onMouseUp(0, 0, mouseButton);
+                return;
+            }
+        FAIL() << caption;
+    }
 
     std::uint32_t now = 100000;
     std::unique_ptr<dh::Game> game;
@@ -97,21 +111,13 @@ using guigl::kNoX;
 using guigl::kYesX;
 using guigl::post;
 
-class InGameMenuDrawing : public ScreenWindow {
-protected:
-    // Releases the left button on a menu button as a click on it would.
-    static void choose(dh::GuiScreen_InGameMenu& menu, const char* caption, int mouseButton = 1)
-    {
-        auto& root = static_cast<dh::GuiPanel&>(*menu.widgets[dh::kWidgetSlots - 1]);
-        for (auto& widget : root.children)
-            if (auto* button = dynamic_cast<dh::GuiButton*>(widget.get());
-                button && button->text && std::string(button->text) == caption) {
-                button->listener->onMouseUp(0, 0, mouseButton);
-                return;
-            }
-        FAIL() << caption;
-    }
-};
+// The cursor stands within a pixel of (x, y) on the screen.
+void expectCursorAt(int x, int y)
+{
+    int cx = 0, cy = 0;
+    dh::platformGetCursorScreenPosition(cx, cy);
+    EXPECT_TRUE(std::abs(cx - x) <= 1 && std::abs(cy - y) <= 1) << cx << " " << cy << " for " << x << " " << y;
+}
 
 // The content view's box on screen at 800 x 600: (261, 93) to (747, 557).
 constexpr int kBoxLeft = 261, kBoxTop = 93;
@@ -191,10 +197,7 @@ TEST_F(InGameMenuDrawing, WideWindowKeepsTheMenuCentredAndTheViewerInItsBox)
     int clientLeft = 0, clientTop = 0;
     dh::platformGetClientPosition(clientLeft, clientTop);
     menu.galaxyMap->onMouseDown(100, 100, 2);
-    int x = 0, y = 0;
-    dh::platformGetCursorScreenPosition(x, y);
-    EXPECT_LE(std::abs(x - (clientLeft + 475 + 289)), 1) << x;
-    EXPECT_LE(std::abs(y - (clientTop + 114 + 189)), 1) << y;
+    expectCursorAt(clientLeft + 475 + 289, clientTop + 114 + 189);
     menu.galaxyMap->onMouseUp(100, 100, 2);
     EXPECT_FALSE(menu.galaxyMap->dragging);
 
@@ -252,8 +255,6 @@ TEST_F(InGameMenuDrawing, MeshViewerModelsAppearInsideTheirRectangleOnly)
     EXPECT_EQ(viewport[3], 600);
 }
 
-class GalaxyMapDrawing : public ScreenWindow {};
-
 // At 800 x 600 the menu's root panel is at (25, 25) and the map's top-left
 // corner at (263, 95); the current system (Viovio) is drawn at the map's middle.
 constexpr int kMapLeft = 263, kMapTop = 95, kMapWidth = 482, kMapHeight = 316;
@@ -261,7 +262,7 @@ constexpr int kCentreX = kMapLeft + 241, kCentreY = kMapTop + 158;
 // Copit, 1.49 ly away: one cell right and one up, offsets 35, 26 against 32, 30.
 constexpr int kCopitX = kCentreX + 64 + 3, kCopitY = kCentreY - 64 - 4;
 
-TEST_F(GalaxyMapDrawing, InGameMenuMapWithAStarPointedAt)
+TEST_F(InGameMenuDrawing, MapWithAStarPointedAt)
 {
     dh::GuiScreen_InGameMenu menu(*game);
     menu.onMouseMove(kCopitX + 5, kCopitY - 3);
@@ -289,9 +290,7 @@ TEST_F(GalaxyMapDrawing, InGameMenuMapWithAStarPointedAt)
     EXPECT_EQ(bars, 8);
 }
 
-bool near(int a, int b) { return std::abs(a - b) <= 1; }
-
-TEST_F(GalaxyMapDrawing, RightButtonDragScrollsAndPutsTheCursorBack)
+TEST_F(InGameMenuDrawing, MapRightButtonDragScrollsAndPutsTheCursorBack)
 {
     dh::GuiScreen_InGameMenu menu(*game);
     dh::GuiGalaxyMap& map = *menu.galaxyMap;
@@ -300,32 +299,28 @@ TEST_F(GalaxyMapDrawing, RightButtonDragScrollsAndPutsTheCursorBack)
     dh::moveCursorTo(clientLeft + 300, clientTop + 200);
     int startX = 0, startY = 0;
     dh::platformGetCursorScreenPosition(startX, startY);
-    ASSERT_TRUE(near(startX, clientLeft + 300) && near(startY, clientTop + 200)) << startX << " " << startY;
+    ASSERT_TRUE(std::abs(startX - clientLeft - 300) <= 1 && std::abs(startY - clientTop - 200) <= 1);
 
-    const std::uint32_t scrollX = map.scrollX;
-    const std::uint32_t scrollY = map.scrollY;
+    const std::uint32_t scrollX = map.scrollX, scrollY = map.scrollY;
     map.onMouseDown(300 - 241, 200 - 93, 2);
     ASSERT_TRUE(map.dragging);
     EXPECT_EQ(dh::g_cursorMode, 0);
-    int x = 0, y = 0;
-    dh::platformGetCursorScreenPosition(x, y);
-    EXPECT_TRUE(near(x, clientLeft + kCentreX) && near(y, clientTop + kCentreY)) << x << " " << y;
-
+    expectCursorAt(clientLeft + kCentreX, clientTop + kCentreY);
     // The hand moves 10 right and 7 up; the cursor is put back in the middle,
     // so a move event after that scrolls nothing.
+    int x = 0, y = 0;
+    dh::platformGetCursorScreenPosition(x, y);
     dh::platformWarpCursor(x + 10, y - 7);
     map.onMouseMove(241, 158);
     map.onMouseMove(241, 158);
     EXPECT_EQ(map.scrollX, scrollX + 10);
     EXPECT_EQ(map.scrollY, scrollY - 7);
-    dh::platformGetCursorScreenPosition(x, y);
-    EXPECT_TRUE(near(x, clientLeft + kCentreX) && near(y, clientTop + kCentreY)) << x << " " << y;
+    expectCursorAt(clientLeft + kCentreX, clientTop + kCentreY);
 
     map.onMouseUp(241, 158, 2);
     EXPECT_FALSE(map.dragging);
     EXPECT_EQ(dh::g_cursorMode, 1);
-    dh::platformGetCursorScreenPosition(x, y);
-    EXPECT_TRUE(near(x, startX) && near(y, startY)) << x << " " << y;
+    expectCursorAt(startX, startY);
     menu.onPaint();
     shown("ingame_map_dragged");
 }

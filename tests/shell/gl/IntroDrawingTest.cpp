@@ -1,6 +1,4 @@
 #include "platform/PlatformEvents.h"
-#include "platform/PlatformImage.h"
-#include "rendering/GLFont.h"
 #include "shell/GLWindow.h"
 #include "shell/IntroScreen.h"
 #include "support/GlWindowSupport.h"
