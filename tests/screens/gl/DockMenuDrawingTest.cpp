@@ -48,13 +48,7 @@ protected:
     std::unique_ptr<docktest::DockedGame> docked;
 };
 
-bool near(const Rgb& a, const Rgb& b, int tolerance = 8)
-{
-    for (int i = 0; i < 3; ++i)
-        if (std::abs(a[i] - b[i]) > tolerance)
-            return false;
-    return true;
-}
+bool near(const Rgb& a, const Rgb& b, int tolerance = 8) { return guigl::near(a, b, tolerance); }
 
 // Whether every pixel of [x0, x1) x [y0, y1) is black.
 bool black(const std::vector<unsigned char>& frame, int x0, int y0, int x1, int y1)
