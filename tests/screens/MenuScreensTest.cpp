@@ -5,17 +5,13 @@
 #include "persistence/SaveFolder.h"
 #include "screens/DockTestSupport.h"
 #include "screens/GuiBuyShip_Select.h"
-#include "screens/GuiCargoInfo.h"
 #include "screens/GuiLoadGame.h"
-#include "screens/GuiMarketInfo.h"
-#include "screens/GuiPlayerInfo.h"
 #include "screens/GuiSaveGame.h"
 #include "screens/GuiScreen_InGameMenu.h"
 #include "screens/GuiScreen_SpaceStation.h"
-#include "screens/GuiShipInfo.h"
-#include "screens/GuiStarInfo.h"
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 // The dock menu and the in-game menu: their buttons, what each one shows, and
@@ -71,16 +67,15 @@ TEST(DockMenu, EightButtonsEachShowingItsViewOnALeftRelease)
 {
     DockedGame docked;
     Station screen(docked.game);
-    const std::vector<GuiButton*> found = childrenOf<GuiButton>(rootOf(screen));
-    ASSERT_EQ(found.size(), 8u);
-    const std::vector<std::string> captions = {"Trade",         "Galactic map", "Upgrades",  "Repairs",
-                                               "Purchase ship", "Load game",    "Save game", "Launch ship"};
-    const std::vector<int> tops = {80, 120, 160, 200, 240, 415, 455, 495};
-    for (std::size_t i = 0; i < found.size(); ++i) {
-        EXPECT_EQ(found[i]->text, captions[i]);
-        EXPECT_EQ(found[i]->y, tops[i]);
-        EXPECT_EQ(found[i]->listener, screen.actions[i].get());
+    std::vector<std::pair<std::string, int>> buttons;
+    for (GuiButton* b : childrenOf<GuiButton>(rootOf(screen))) {
+        buttons.emplace_back(b->text, b->y);
+        EXPECT_EQ(b->listener, screen.actions[buttons.size() - 1].get());
     }
+    const std::vector<std::pair<std::string, int>> expected = {
+        {"Trade", 80},          {"Galactic map", 120}, {"Upgrades", 160},  {"Repairs", 200},
+        {"Purchase ship", 240}, {"Load game", 415},    {"Save game", 455}, {"Launch ship", 495}};
+    EXPECT_EQ(buttons, expected);
     EXPECT_EQ(shownView(screen), Station::kTrade);
     EXPECT_FALSE(screen.galaxyMap->travelAllowed);
 
@@ -98,10 +93,11 @@ TEST(DockMenu, TheShipyardOffersTheFourClassesAndTheSlotViewsTheFiveFiles)
     Station screen(docked.game);
     auto* select = boxed<GuiBuyShip_Select>(*screen.contentPanels[Station::kShipyard], 20, 40);
     ASSERT_NE(select, nullptr);
-    ASSERT_EQ(select->shipClasses.size(), 4u);
-    const char* names[] = {"Explorer Mark I", "Explorer Mark II", "Fighter Mark I", "Fighter Mark II"};
-    for (std::size_t i = 0; i < 4; ++i)
-        EXPECT_STREQ(select->shipClasses[i].name, names[i]);
+    std::vector<std::string> names;
+    for (const auto& shipClass : select->shipClasses)
+        names.push_back(shipClass.name);
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"Explorer Mark I", "Explorer Mark II", "Fighter Mark I", "Fighter Mark II"}));
     EXPECT_EQ(select->selectedIndex, 0);
 
     const auto loads = childrenOf<GuiLoadGame>(*screen.contentPanels[Station::kLoad]);
@@ -131,30 +127,22 @@ TEST_F(MapTest, InGameMenuButtonsAndTheViewsTheyShow)
         FAIL() << text;
     };
 
-    // The map view holds the map, star and market panels wired to one another.
-    GuiPanel& mapView = *menu.contentPanels[Menu::MapView];
-    auto* map = boxed<GuiGalaxyMap>(mapView, 20, 60);
+    // The map in its view can jump and closes this screen when it does; the
+    // star and market panels beside it are seen following it in the drawings.
+    auto* map = boxed<GuiGalaxyMap>(*menu.contentPanels[Menu::MapView], 20, 60);
     ASSERT_NE(map, nullptr);
     EXPECT_EQ(map, menu.galaxyMap);
     EXPECT_TRUE(map->travelAllowed);
     EXPECT_EQ(map->ownerScreen, &menu);
-    EXPECT_EQ(boxed<GuiStarInfo>(mapView, 20, 384)->map, map);
-    EXPECT_EQ(boxed<GuiMarketInfo>(mapView, 156, 384)->map, map);
-    EXPECT_NE(boxed<GuiCargoInfo>(*menu.contentPanels[Menu::CargoView], 20, 60), nullptr);
-    EXPECT_NE(boxed<GuiShipInfo>(*menu.contentPanels[Menu::ShipView], 20, 60), nullptr);
-    EXPECT_NE(boxed<GuiPlayerInfo>(*menu.contentPanels[Menu::CommanderView], 20, 60), nullptr);
 
     EXPECT_EQ(shownView(menu), Menu::MapView);
-    release("Cargo info");
-    EXPECT_EQ(shownView(menu), Menu::CargoView);
-    release("Ship info");
-    EXPECT_EQ(shownView(menu), Menu::ShipView);
-    release("Commander info");
-    EXPECT_EQ(shownView(menu), Menu::CommanderView);
-    release("Galaxy map", 2);
-    EXPECT_EQ(shownView(menu), Menu::CommanderView);
-    release("Galaxy map");
-    EXPECT_EQ(shownView(menu), Menu::MapView);
+    for (auto [caption, mouseButton, view] :
+         {std::tuple{"Cargo info", 1, Menu::CargoView}, {"Ship info", 1, Menu::ShipView},
+          {"Commander info", 1, Menu::CommanderView}, {"Galaxy map", 2, Menu::CommanderView},
+          {"Galaxy map", 1, Menu::MapView}}) {
+        release(caption, mouseButton);
+        EXPECT_EQ(shownView(menu), view) << caption;
+    }
 }
 
 }

@@ -107,6 +107,16 @@ TEST_F(SlotTest, SavingIntoAnEmptySlotNeedsAPressAndReleaseOnSave)
     dh::Game game("Halvard");
     dh::GuiSaveGame slot(slotPath(3), &game);
     place(slot);
+    // Only the button under the pointer lights up; the pointer leaving puts it
+    // out and ends its press.
+    slot.onMouseMove(kActionX, kActionY);
+    slot.onMouseMove(kDeleteX, kDeleteY);
+    EXPECT_FALSE(slot.actionButton.highlighted);
+    EXPECT_TRUE(slot.deleteButton.highlighted);
+    slot.onMouseDown(kDeleteX, kDeleteY, 1);
+    slot.onMouseLeave();
+    EXPECT_FALSE(slot.deleteButton.highlighted);
+    EXPECT_FALSE(slot.deleteButton.pressed);
     // Released without a press, or pressed on "Save" and released on "Delete".
     slot.onMouseUp(kActionX, kActionY, 1);
     slot.onMouseDown(kActionX, kActionY, 1);
@@ -114,7 +124,6 @@ TEST_F(SlotTest, SavingIntoAnEmptySlotNeedsAPressAndReleaseOnSave)
     slot.refresh();
     EXPECT_FALSE(slot.exists);
     EXPECT_TRUE(slot.actionButton.pressed);
-    slot.onMouseLeave();
 
     click(slot, kActionX, kActionY);
     EXPECT_FALSE(slot.actionButton.pressed);
@@ -137,18 +146,4 @@ TEST_F(SlotTest, LoadingFromTheDockReplacesTheRunningGameOnlyFromAGoodFile)
         click(load, kActionX, kActionY);
         EXPECT_EQ(running.human->commanderName, commander) << slot;
     }
-}
-
-TEST_F(SlotTest, ButtonsLightUpUnderThePointerAndGoOutWhenItLeaves)
-{
-    dh::GuiLoadGame slot(slotPath(1), nullptr);
-    place(slot);
-    slot.onMouseMove(kActionX, kActionY);
-    slot.onMouseMove(kDeleteX, kDeleteY);
-    EXPECT_FALSE(slot.actionButton.highlighted);
-    EXPECT_TRUE(slot.deleteButton.highlighted);
-    slot.onMouseDown(kDeleteX, kDeleteY, 1);
-    slot.onMouseLeave();
-    EXPECT_FALSE(slot.deleteButton.highlighted);
-    EXPECT_FALSE(slot.deleteButton.pressed);
 }

@@ -14,14 +14,6 @@
 namespace dh {
 namespace {
 
-TEST(StartupSettings, BrightnessRunsFromHalfToOneAndAHalfAcrossTheSlider)
-{
-    // The 400-pixel slider leaves 387 pixels of travel for its 13-pixel knob.
-    EXPECT_FLOAT_EQ(GuiScreen_Startup::gammaForKnob(0, 400), 0.5f);
-    EXPECT_FLOAT_EQ(GuiScreen_Startup::gammaForKnob(387, 400), 1.5f);
-    EXPECT_NEAR(GuiScreen_Startup::gammaForKnob(100, 400), 0.5 + 100.0 / 387.0, 1e-6);
-}
-
 // The loudest of the next 64 frames of the offline mix.
 int loudness()
 {

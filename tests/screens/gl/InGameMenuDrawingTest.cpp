@@ -4,59 +4,47 @@
 #include "flight/ObjectList.h"
 #include "flight/PlayerHuman.h"
 #include "flight/World.h"
-#include "gui/Dialogs.h"
 #include "gui/GuiButton.h"
 #include "gui/GuiPanel.h"
-#include "gui/GuiScreen.h"
 #include "gui/gl/GuiGlSupport.h"
-#include "platform/KeyState.h"
-#include "platform/PlatformEvents.h"
 #include "platform/PlatformWindow.h"
 #include "rendering/ModelList.h"
 #include "screens/GuiGalaxyMap.h"
 #include "screens/GuiMeshViewer.h"
 #include "screens/GuiScreen_InGameMenu.h"
-#include "shell/GLWindow.h"
-#include "support/GlWindowSupport.h"
 
-#include <GL/gl.h>
-#include <gtest/gtest.h>
-
-#include <array>
-#include <cstdint>
-#include <cstdlib>
 #include <memory>
-#include <string>
 #include <tuple>
-#include <vector>
 
 // The in-game menu's views, the galaxy map and the model viewers drawn in the
 // window with the generated fonts, textures and models, over a new game on a
 // clock of the test's own.
 namespace {
 
-using Rgb = std::array<int, 3>;
+using guigl::DialogScript;
+using guigl::kNoX;
+using guigl::pixel;
+using guigl::post;
+using guigl::Rgb;
+using Frame = std::vector<unsigned char>;
 
-class InGameMenuDrawing : public testsupport::GlWindowTest {
+class InGameMenuDrawing : public guigl::GuiWindow {
 protected:
     void SetUp() override
     {
         dh::platformOverrideClock(&now);
-        ASSERT_TRUE(testsupport::openWindowWith(testsupport::Art::FontsTexturesAndModels));
+        guigl::GuiWindow::SetUp();
+        if (!dh::g_models[0])
+            dh::loadModels();
         dh::g_flightModels = {dh::model(dh::Model::Ship_Explorer), dh::model(dh::Model::Ship_Fighter),
                               dh::model(dh::Model::Missile), dh::model(dh::Model::Spacestation)};
-        dh::g_listener = nullptr;
-        dh::clearInjectedKeys();
-        resize(800, 600);
         game = std::make_unique<dh::Game>("Halvard");
     }
     void TearDown() override
     {
         game.reset();
         dh::g_flightModels = {};
-        dh::g_dialogFrameHook = nullptr;
-        dh::clearInjectedKeys();
-        dh::g_listener = nullptr;
+        guigl::GuiWindow::TearDown();
         dh::platformOverrideClock(nullptr);
     }
 
@@ -79,25 +67,13 @@ protected:
     std::unique_ptr<dh::Game> game;
 };
 
-// The shown frame (read back after the swap), top row first, RGBA; also kept
-// under <build>/test-output/screens for looking at.
-std::vector<std::uint8_t> shown(const std::string& name)
-{
-    std::vector<std::uint8_t> frame = testsupport::readBackOpaqueRgba();
-    testsupport::keepPicture(frame, "screens", name);
-    return frame;
-}
-
-Rgb pixel(const std::vector<std::uint8_t>& frame, int x, int y)
-{
-    const std::size_t at = (static_cast<std::size_t>(y) * dh::clientWidth() + x) * 4;
-    return {frame[at], frame[at + 1], frame[at + 2]};
-}
+// The shown frame, also kept under <build>/test-output/screens for looking at.
+Frame shown(const std::string& name) { return guigl::keepShownFrame("screens", name); }
 
 int brightness(const Rgb& c) { return c[0] + c[1] + c[2]; }
 
 // Pixels brighter than the threshold in the rectangle [x0, x1) x [y0, y1).
-int countLit(const std::vector<std::uint8_t>& frame, int x0, int y0, int x1, int y1, int threshold = 60)
+int countLit(const Frame& frame, int x0, int y0, int x1, int y1, int threshold = 60)
 {
     int lit = 0;
     for (int y = y0; y < y1; ++y)
@@ -105,11 +81,6 @@ int countLit(const std::vector<std::uint8_t>& frame, int x0, int y0, int x1, int
             lit += brightness(pixel(frame, x, y)) > threshold ? 1 : 0;
     return lit;
 }
-
-using guigl::DialogScript;
-using guigl::kNoX;
-using guigl::kYesX;
-using guigl::post;
 
 // The cursor stands within a pixel of (x, y) on the screen.
 void expectCursorAt(int x, int y)
@@ -215,7 +186,7 @@ TEST_F(InGameMenuDrawing, WideWindowKeepsTheMenuCentredAndTheViewerInItsBox)
 
 // Paints one viewer over a black screen whose depth buffer was left full of
 // near values with depth writes off, as a flight frame can leave it.
-std::vector<std::uint8_t> paintViewer(dh::Mesh* mesh, int x, int y, int w, int h, const std::string& name)
+Frame paintViewer(dh::Mesh* mesh, int x, int y, int w, int h, const std::string& name)
 {
     dh::GuiScreen screen;
     auto viewer = std::make_unique<dh::GuiMeshViewer>();
