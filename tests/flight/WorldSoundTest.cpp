@@ -20,18 +20,17 @@ protected:
     static constexpr SoundSample** kEffects[] = {&sample::shipEngine, &sample::laser,      &sample::laserHit,
                                                  &sample::rocketFire, &sample::rocketEngine, &sample::explosion,
                                                  &sample::collision1, &sample::collision2};
-    void SetUp() override
+    WorldSound()
     {
         initOfflineSoundDevice(22050);
         const std::vector<std::uint8_t> bytes = audiotest::pcm16(std::vector<std::int16_t>(2205, 8000));
         for (SoundSample** effect : kEffects) {
-            tones.push_back(std::make_unique<SoundSample>());
-            tones.back()->buffer = SoundBuffer::create(g_soundDevice, {1, 22050, 16}, bytes.data(), bytes.size());
-            *effect = tones.back().get();
+            *effect = tones.emplace_back(std::make_unique<SoundSample>()).get();
+            (*effect)->buffer = SoundBuffer::create(g_soundDevice, {1, 22050, 16}, bytes.data(), bytes.size());
         }
         t = std::make_unique<test::TestWorld>();
     }
-    void TearDown() override
+    ~WorldSound() override
     {
         t.reset();
         for (SoundSample** effect : kEffects)
@@ -54,7 +53,9 @@ protected:
 
 }
 
-TEST_F(WorldSound, AShipsEngineHumsWhileItIsInTheWorldAndFollowsIt)
+// The engine hums while the ship is in a world and follows it; the laser beam
+// keeps one sound while firing and each hit rings once.
+TEST_F(WorldSound, AShipsEngineFollowsItAndItsLaserSoundsWhileFiring)
 {
     auto* ship = t->add(new Ship_ExplorerMark1(100.0f, 200.0f));
     ASSERT_NE(entry(ship->engineSound), nullptr);
@@ -67,22 +68,19 @@ TEST_F(WorldSound, AShipsEngineHumsWhileItIsInTheWorldAndFollowsIt)
     EXPECT_EQ(sounds().count, 0u);
     t->objects().addObject(ship);
     EXPECT_EQ(sounds().count, 1u) << "back in a world, the engine starts again";
-}
 
-TEST_F(WorldSound, TheLaserSoundsWhileFiringAndEachHitRingsOnce)
-{
-    auto* shooter = t->add(new Ship_ExplorerMark1(0.0f, 0.0f));
+    ship->position = {};
     t->add(new Ship_ExplorerMark1(0.0f, 800.0f));
-    const std::uint32_t engines = sounds().count;
-    shooter->fireLaser(1.0f / 64.0f);
-    shooter->fireLaser(1.0f / 64.0f);
-    EXPECT_EQ(sounds().count, engines + 2) << "the beam keeps its one sound, and one hit";
-    shooter->stopLaser(1.0f / 64.0f);
-    EXPECT_EQ(entry(shooter->laser.sound), nullptr);
-    EXPECT_EQ(sounds().count, engines + 1);
+    ship->fireLaser(1.0f / 64.0f);
+    ship->fireLaser(1.0f / 64.0f);
+    EXPECT_EQ(sounds().count, 2u + 2u) << "two engines, the beam and one hit";
+    ship->stopLaser(1.0f / 64.0f);
+    EXPECT_EQ(entry(ship->laser.sound), nullptr);
+    EXPECT_EQ(sounds().count, 3u);
 }
 
-TEST_F(WorldSound, AMissileFiresAndRoarsThenFallsSilentWhenItExplodes)
+// A hard collision sounds once, heard over a shorter range than the engines.
+TEST_F(WorldSound, AMissileRoarsUntilItExplodesAndAHardCollisionSounds)
 {
     auto* owner = t->add(new Ship_ExplorerMark1(0.0f, 0.0f));
     auto* missile = t->add(new GameObject_Missile(0.0f, 0.0f, 500.0f, owner, nullptr));
@@ -96,12 +94,9 @@ TEST_F(WorldSound, AMissileFiresAndRoarsThenFallsSilentWhenItExplodes)
     explosion->update(0.1f);
     explosion->update(0.1f);
     EXPECT_EQ(sounds().count, before + 2) << "the fire and one explosion remain";
-}
 
-TEST_F(WorldSound, AHardCollisionSoundsInTheWorldOfTheShips)
-{
-    auto* a = t->add(new Ship_ExplorerMark1(0.0f, 0.0f));
-    auto* b = t->add(new Ship_ExplorerMark1(0.0f, 90.0f));
+    auto* a = t->add(new Ship_ExplorerMark1(5000.0f, 0.0f));
+    auto* b = t->add(new Ship_ExplorerMark1(5000.0f, 90.0f));
     a->velocity = {0.0f, 0.0f, 400.0f};
     b->velocity = {0.0f, 0.0f, -400.0f};
     a->targetSpeed = b->targetSpeed = 400.0f;

@@ -74,11 +74,6 @@ protected:
         return sum / (3.0 * (x1 - x0) * (y1 - y0));
     }
     static double whole() { return brightness(0, 0, 800, 600); }
-    // Kept beside the test program for looking at.
-    static void keep(const std::string& name)
-    {
-        testsupport::keepPicture(testsupport::readBackOpaqueRgba(), "flight", name);
-    }
     // The console along the bottom edge, the sky above it.
     static void expectFlightFrame()
     {
@@ -109,7 +104,6 @@ TEST_F(GameDrawing, AFlightFrameShowsTheSceneAndTheConsoleBeforeAndAfterAJump)
     game->running = true;
     game->human->target = game->station();
     paint(10);
-    keep("flight_frame");
     expectFlightFrame();
 
     dh::platformOverrideClock(nullptr);
@@ -129,7 +123,6 @@ TEST_F(GameDrawing, AFlightFrameShowsTheSceneAndTheConsoleBeforeAndAfterAJump)
     EXPECT_EQ(game->currentSystem, destination);
     for (int i = 0; i < 10; ++i)
         game->onPaint();
-    keep("after_jump");
     expectFlightFrame();
 }
 
@@ -139,18 +132,16 @@ TEST_F(GameDrawing, TheLoadingFrameAndTheTunnel)
     EXPECT_GT(brightness(330, 285, 470, 315), 10.0);
     EXPECT_EQ(brightness(0, 0, 800, 200), 0.0);
     float remaining = 1.5f;
-    for (; remaining > 0.7f; remaining -= 0.1f) {
-        dh::drawHyperspaceTunnelFrame(remaining);
-        dh::swapBuffers();
-    }
-    keep("tunnel");
-    const double tunnel = whole();
+    const auto tunnelUntil = [&](float end) {
+        for (; remaining > end; remaining -= 0.1f) {
+            dh::drawHyperspaceTunnelFrame(remaining);
+            dh::swapBuffers();
+        }
+        return whole();
+    };
+    const double tunnel = tunnelUntil(0.7f);
     EXPECT_GT(tunnel, 20.0);
-    for (; remaining > 0.0f; remaining -= 0.1f) {
-        dh::drawHyperspaceTunnelFrame(remaining);
-        dh::swapBuffers();
-    }
-    EXPECT_LT(whole(), tunnel * 0.5) << "towards the end the smear sinks to black";
+    EXPECT_LT(tunnelUntil(0.0f), tunnel * 0.5) << "towards the end the smear sinks to black";
 }
 
 // The world goes on under a fade that darkens for 3 seconds; then the death message ends the game.
