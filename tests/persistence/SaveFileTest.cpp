@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -33,19 +34,16 @@ Bytes sampleWith(std::size_t at, std::initializer_list<std::uint32_t> words)
     return file;
 }
 
-Bytes withCredits(double credits)
+// The sample with a value's bytes in place at an offset (credits at 526, shield at 542).
+template <typename T>
+Bytes sampleWithValue(std::size_t at, T value)
 {
-    std::uint32_t words[2];
-    std::memcpy(words, &credits, sizeof credits);
-    return sampleWith(526, {words[0], words[1]});
+    Bytes file = sampleFile();
+    std::memcpy(file.data() + at, &value, sizeof value);
+    return file;
 }
-
-Bytes withShield(float shield)
-{
-    std::uint32_t bits;
-    std::memcpy(&bits, &shield, sizeof bits);
-    return sampleWith(542, {bits});
-}
+Bytes withCredits(double credits) { return sampleWithValue(526, credits); }
+Bytes withShield(float shield) { return sampleWithValue(542, shield); }
 
 // A class, a shield of 100 and a hold with only the first and last goods.
 Bytes withCargo(std::int32_t shipClass, std::uint32_t first, std::uint32_t last)
@@ -82,8 +80,7 @@ TEST(SaveFileLayout, TheHandMadeFileDecodesWithRegeneratedSystemsAndEncodesBackB
     const Bytes encoded = dh::encodeSaveFile(state);
     const Bytes expected = sampleFile();
     ASSERT_EQ(encoded.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        ASSERT_EQ(encoded[i], expected[i]) << "byte " << i;
+    EXPECT_EQ(std::ranges::mismatch(encoded, expected).in1 - encoded.begin(), std::ssize(expected)) << "first wrong byte";
 
     // Over-long names are cut to their field, which keeps its terminator.
     dh::SaveState longName = state;
