@@ -186,18 +186,6 @@ TEST_F(MapTest, ClickingAStarInRangeJumpsAndClosesTheScreen)
     EXPECT_FALSE(ship().hyperspaceFuel);
 }
 
-TEST_F(MapTest, WithoutAShipAClickOnlySounds)
-{
-    owner.running = true;
-    pointAt(kCopit);
-    game->world->objects.deleteObject(game->playerShip());
-    sounds.take();
-    map->onMouseDown(screenX(kCopit), screenY(kCopit), 1);
-    EXPECT_EQ(sounds.take().click, 1);
-    EXPECT_TRUE(owner.running);
-    EXPECT_EQ(game->currentSystem.name, "Viovio");
-}
-
 TEST_F(MapTest, StarInfoShowsThePointedAtSystem)
 {
     GuiStarInfo info(map.get(), game.get());
@@ -223,8 +211,17 @@ TEST_F(MapTest, StarInfoShowsThePointedAtSystem)
     }
     ship().hyperspaceRange = 3.7f;
     EXPECT_EQ(info.rangeText(shown), "In range");
+
+    // Without a ship there is no range, and a click on a star only sounds.
     game->world->objects.deleteObject(game->playerShip());
     EXPECT_EQ(info.rangeText(shown), "");
+    owner.running = true;
+    pointAt(kCopit);
+    sounds.take();
+    map->onMouseDown(screenX(kCopit), screenY(kCopit), 1);
+    EXPECT_EQ(sounds.take().click, 1);
+    EXPECT_TRUE(owner.running);
+    EXPECT_EQ(game->currentSystem.name, "Viovio");
 }
 
 }

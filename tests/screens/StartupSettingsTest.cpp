@@ -39,10 +39,8 @@ TEST(StartupSettings, TurningSoundOffSilencesWhatPlaysAndKeepsItQuiet)
     EXPECT_EQ(loudness(), 0);
     playSound(tone.get());
     EXPECT_EQ(loudness(), 0);
-    EXPECT_STREQ(switchCaption(g_soundEnabled), "Disabled");
     // Back on, nothing starts by itself; the next sound plays.
     GuiScreen_Startup::switchSound();
-    EXPECT_STREQ(switchCaption(g_soundEnabled), "Enabled");
     EXPECT_EQ(loudness(), 0);
     playSound(tone.get());
     EXPECT_GT(loudness(), 1000);

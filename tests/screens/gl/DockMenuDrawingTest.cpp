@@ -116,17 +116,23 @@ TEST_F(DockMenuDrawing, EveryView)
     }
 }
 
-// Picks the Fighter Mark I in the shipyard and releases the press on "Buy".
+// Presses and releases the left button at (x, y), painting in between as the
+// dock's loop would.
+void clickOn(GuiScreen_SpaceStation& screen, int x, int y)
+{
+    screen.onMouseMove(x, y);
+    screen.onMouseDown(x, y, 1);
+    screen.onPaint();
+    screen.onMouseUp(x, y, 1);
+}
+
+// Picks the Fighter Mark I, the third row of the class list in its box at
+// (20, 40), and releases a press on "Buy" at (8, 284) in the box at (20, 200).
 void pressBuy(GuiScreen_SpaceStation& screen)
 {
     screen.showView(GuiScreen_SpaceStation::kShipyard);
-    // The third row of the class list in its box at (20, 40), then "Buy" at (8, 284) in the box at (20, 200).
-    for (auto [x, y] : {std::pair{kViewX + 120, kViewY + 40 + 30 + 12 * 2 + 4}, {kViewX + 78, kViewY + 494}}) {
-        screen.onMouseMove(x, y);
-        screen.onMouseDown(x, y, 1);
-        screen.onPaint();
-        screen.onMouseUp(x, y, 1);
-    }
+    clickOn(screen, kViewX + 120, kViewY + 40 + 30 + 12 * 2 + 4);
+    clickOn(screen, kViewX + 78, kViewY + 494);
 }
 
 TEST_F(DockMenuDrawing, AShipIsBoughtOnlyOnceTheQuestionIsAnsweredYes)
@@ -194,13 +200,9 @@ TEST_F(DockMenuDrawing, DeletingAndOverwritingASaveWaitForAYes)
     GuiScreen_SpaceStation screen(docked->game);
     screen.showView(GuiScreen_SpaceStation::kSave);
     screen.onPaint();
-    // Presses and releases in the middle of slot i's "Save" or "Delete" button.
+    // The middle of slot i's "Save" or "Delete" button.
     auto click = [&](int i, bool deleteButton) {
-        const int x = kViewX + 20 + 486 - 130 + 64, y = kViewY + 60 + 80 * i + (deleteButton ? 56 : 20);
-        screen.onMouseMove(x, y);
-        screen.onMouseDown(x, y, 1);
-        screen.onPaint();
-        screen.onMouseUp(x, y, 1);
+        clickOn(screen, kViewX + 20 + 486 - 130 + 64, kViewY + 60 + 80 * i + (deleteButton ? 56 : 20));
     };
     {
         guigl::DialogScript script;

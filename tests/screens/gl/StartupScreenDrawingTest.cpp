@@ -85,6 +85,7 @@ TEST_F(StartupScreen, SwitchesTurnOverAndTheBrightnessKnobStopsAtBothEnds)
     EXPECT_FALSE(dh::g_musicEnabled);
     click(kSwitchX, kMusicY);
     EXPECT_TRUE(dh::g_musicEnabled);
+    EXPECT_STREQ(screen->musicButton->text, "Enabled");
 
     // The knob starts 193 of its 387 pixels of travel in; the drag ends where
     // the pointer leaves the slider.
