@@ -141,7 +141,8 @@ TEST(Physics, TurnedAndMovedStationCollidesInItsOwnFrame)
     EXPECT_NEAR(dh::dot(mover->velocity, nose), 750.0f, 1e-1f);
 }
 
-TEST(Physics, MoversCollideOnlyWhenTheirSpheresOverlap)
+// Then a collision exchanges velocities with restitution 0.75 and shares the damage.
+TEST(Physics, MoversCollideOnlyWhenTheirSpheresOverlapAndExchangeVelocities)
 {
     const auto diamond = flighttest::makeTriangles(kDiamond);
     ASSERT_EQ(diamond->boundRadius, 10.0f);
@@ -157,11 +158,7 @@ TEST(Physics, MoversCollideOnlyWhenTheirSpheresOverlap)
         EXPECT_NEAR(first->position.x, overlapped ? gap - 20.0f : 0.0f, 1e-4f) << "only the mover is pushed";
         EXPECT_EQ(second->position.x, gap);
     }
-}
 
-TEST(Physics, MovingCollisionExchangesVelocitiesAndSharesDamage)
-{
-    const auto diamond = flighttest::makeTriangles(kDiamond);
     Events aEvents, bEvents;
     TestMover first(&aEvents, diamond.get());
     TestMover second(&bEvents, diamond.get());
@@ -224,6 +221,7 @@ TEST(Physics, SelfDeletionEndsTheMoversCollisionTests)
     EXPECT_EQ(list.refCount(), 0u);
 }
 
+// Also through turned objects, and never on back-facing or degenerate triangles.
 TEST(RayCast, HitsTheNearestTriangleOfTheNearestObject)
 {
     const auto box = flighttest::makeBox(100.0f);
@@ -243,15 +241,10 @@ TEST(RayCast, HitsTheNearestTriangleOfTheNearestObject)
     // From inside a box all its faces face away; nothing behind the start is hit.
     EXPECT_EQ(list.rayCast({0.0f, 0.0f, 1000.0f}, ahead, nullptr, hit), far);
     EXPECT_EQ(list.rayCast({0.0f, 0.0f, 3000.0f}, ahead, nullptr, hit), nullptr);
-}
 
-TEST(RayCast, TurnedObjectsAndBackFacingOrDegenerateTriangles)
-{
-    const auto box = flighttest::makeBox(100.0f);
     TestStatic turned(nullptr, box.get());
     turned.position = {50.0f, 0.0f, 1000.0f};
     dh::yaw(turned, std::numbers::pi_v<float> / 4.0f);
-    Vector3 hit;
     // Turned by 45 degrees the box shows a vertical edge 100 * sqrt(2) in front of its centre.
     ASSERT_TRUE(dh::rayHitsObject({50.0f, 30.0f, 0.0f}, {0.0f, 0.0f, 1.0f}, turned, hit));
     expectNear(hit, {50.0f, 30.0f, 1000.0f - 100.0f * std::sqrt(2.0f)}, 1e-2f);

@@ -36,7 +36,7 @@ TEST(World, LightCapacityIsTheDriverCountClampedToOneToEight)
     EXPECT_EQ(World::of(&loose), nullptr);
 }
 
-TEST(Particles, AFullListDropsParticlesButStillMakesSevenDrawsForEach)
+TEST(Particles, AFullListDropsParticlesButStillMakesSevenDrawsForEachAndSpentOnesGo)
 {
     ParticleList particles;
     g_randomSeed = 99;
@@ -53,6 +53,18 @@ TEST(Particles, AFullListDropsParticlesButStillMakesSevenDrawsForEach)
     g_randomSeed = 4242;
     particles.emitParticles(ParticleBurst{});
     EXPECT_EQ(g_randomSeed, seedAfterDraws(4242, 24 * 7));
+
+    // Particles move, and are removed at the update after their life runs out.
+    ParticleList moving;
+    moving.add(Particle{});  // spent already
+    moving.add({.position = {}, .velocity = {10.0f, 0.0f, 0.0f}, .life = 0.15f});
+    moving.updateParticles(0.1f);
+    ASSERT_EQ(moving.count(), 1u);
+    EXPECT_FLOAT_EQ(moving.particles()[0].position.x, 1.0f);
+    moving.updateParticles(0.1f);
+    EXPECT_EQ(moving.count(), 1u);
+    moving.updateParticles(0.1f);
+    EXPECT_EQ(moving.count(), 0u);
 }
 
 TEST(Particles, SparksAndBurstsStayInsideTheirBounds)
@@ -82,20 +94,6 @@ TEST(Particles, SparksAndBurstsStayInsideTheirBounds)
         EXPECT_TRUE(p.size >= 8.0f && p.size <= 12.0f) << p.size;
         EXPECT_GT(p.velocity.z, 0.99f * length(p.velocity)) << "leaves nearly along the flight direction";
     }
-}
-
-TEST(Particles, MoveAndAreRemovedOnceSpent)
-{
-    ParticleList particles;
-    particles.add(Particle{});  // spent already
-    particles.add({.position = {}, .velocity = {10.0f, 0.0f, 0.0f}, .life = 0.15f});
-    particles.updateParticles(0.1f);
-    ASSERT_EQ(particles.count(), 1u);
-    EXPECT_FLOAT_EQ(particles.particles()[0].position.x, 1.0f);
-    particles.updateParticles(0.1f);
-    EXPECT_EQ(particles.count(), 1u) << "removed at the update after its life runs out";
-    particles.updateParticles(0.1f);
-    EXPECT_EQ(particles.count(), 0u);
 }
 
 TEST(SpaceStation, RollsAboutItsForwardAxisAndFlashesItsLightsFromTheFirstUpdate)
