@@ -5,7 +5,6 @@
 #include <string>
 
 #include "flight/FlightModels.h"
-#include "flight/Ship_FighterMark1.h"
 #include "gui/gl/GuiGlSupport.h"
 #include "persistence/SaveFile.h"
 #include "persistence/SaveFolder.h"
