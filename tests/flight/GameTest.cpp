@@ -151,6 +151,7 @@ TEST_F(GameTest, LostComputerShipsAreRemovedAndCounted)
     EXPECT_EQ(game->world->objects.refCount(), refsBefore - 2);
 }
 
+// The relaunch itself is the station's, checked with the station.
 TEST_F(GameTest, DockingClearsHostilesAndCountsThemAfterLaunch)
 {
     addComputerShip(5000.0f, 0.0f);
@@ -158,13 +159,10 @@ TEST_F(GameTest, DockingClearsHostilesAndCountsThemAfterLaunch)
     dh::GameObject_Ship* third = addComputerShip(-5000.0f, 0.0f);
     third->missiles = 1;
     third->fireMissile(game->playerShip());
-    ship().hyperspaceFuel = false;
     ship().position = static_cast<dh::GameObject_SpaceStation*>(game->station())->dockingPoint();
     frame(20);
     EXPECT_EQ(stationRuns, 1);
     EXPECT_EQ(game->world->objects.findFirstMissile(), nullptr);
-    EXPECT_EQ(ship().position, (dh::Vector3{0.0f, 0.0f, 4000.0f}));
-    EXPECT_TRUE(ship().hyperspaceFuel);
     frame(20);
     EXPECT_EQ(game->aiCount, 0u);
     EXPECT_EQ(game->human->kills, 3u);
