@@ -179,3 +179,32 @@ TEST_F(Background, PlanetSunAndFlareKeepTheirPlacesInTheSky)
     EXPECT_LT(at(400 + 150, 300).r, 30);
     EXPECT_LT(at(400, 300 - 150).r, 30);
 }
+
+// Straight at the planet, at the sun, at a face, across the edge of two side
+// faces, and up across the corner of three: the sky cube has no holes.
+TEST_F(Background, TheSkyCoversTheViewInEveryDirection)
+{
+    const auto background = build(0x5EED0001u, {1.0f, 0.85f, 0.6f});
+    const struct {
+        const char* file;
+        float yaw, pitch;
+    } views[] = {{"space-planet", 0.0f, 0.0f}, {"space-sun", 3.1f, 0.0f}, {"space-side", 1.6f, 0.0f},
+                 {"space-edge", 0.785f, 0.0f}, {"space-corner", 2.356f, 0.6f}};
+    for (const auto& view : views) {
+        dh::Camera camera;
+        dh::turnCameraYaw(camera, view.yaw);
+        dh::turnCameraPitch(camera, view.pitch);
+        camera.position = {1000.0f, -300.0f, 5000.0f};
+        clear();
+        background->drawSky(camera);
+        background->drawStarPoints(camera);
+        background->drawLensFlare(camera);
+        rendertest::saveScreenshot(view.file);
+        const std::vector<std::uint8_t> rgba = frame();
+        int lit = 0;
+        for (std::size_t y = 0; y < 600; y += 10)
+            for (std::size_t x = 0; x < 800; x += 10)
+                lit += rgba[4 * (y * 800 + x)] + rgba[4 * (y * 800 + x) + 1] + rgba[4 * (y * 800 + x) + 2] > 0;
+        EXPECT_GT(lit, 80 * 60 / 2) << view.file << ": the sky covers the whole view";
+    }
+}

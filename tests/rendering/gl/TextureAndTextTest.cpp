@@ -154,25 +154,24 @@ TEST_F(Textures, TheListLoadsEveryGeneratedTextureAndReleasesTwiceHarmlessly)
     EXPECT_EQ(dh::g_fontBig, nullptr);
 }
 
-TEST_F(Text, SecondLineStartsOneSizeLowerAtTheStartingX)
+// The byte value chooses the cell, carriage return is a glyph too, and a
+// second line starts one size lower at the starting x.
+TEST_F(Text, GlyphsComeFromTheirCellsLineByLine)
 {
     dh::drawText(cells.get(), "A\nB", 100, 100, 16, 1, 1, 1);
+    const char text[] = {static_cast<char>(200), '\r', 0};
+    dh::drawText(cells.get(), text, 0, 0, 16, 1, 1, 1);
+    dh::drawText(white.get(), "x", 40, 40, 8, 1, 0, 0);
     expectColours({{{108, 108}, cellColour('A' % 16, 'A' / 16)},
                    {{108, 124}, cellColour('B' % 16, 'B' / 16)},
                    {{124, 108}, kBlack},
                    {{124, 124}, kBlack},
                    {{99, 108}, kBlack},
-                   {{108, 133}, kBlack}});
-}
-
-TEST_F(Text, ByteValueChoosesTheCellAndCarriageReturnIsAGlyph)
-{
-    const char text[] = {static_cast<char>(200), '\r', 0};
-    dh::drawText(cells.get(), text, 0, 0, 16, 1, 1, 1);
-    expectColours({{{1, 1}, cellColour(8, 12)}, {{14, 14}, cellColour(8, 12)}, {{24, 8}, cellColour(13, 0)}});
-
-    dh::drawText(white.get(), "x", 40, 40, 8, 1, 0, 0);
-    expectColours({{{43, 43}, {255, 0, 0, 0}}});
+                   {{108, 133}, kBlack},
+                   {{1, 1}, cellColour(8, 12)},
+                   {{14, 14}, cellColour(8, 12)},
+                   {{24, 8}, cellColour(13, 0)},
+                   {{43, 43}, {255, 0, 0, 0}}});
 }
 
 TEST_F(Text, CentredTextRoundsHalvesAwayFromZero)
