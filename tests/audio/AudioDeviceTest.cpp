@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <iterator>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -26,6 +28,13 @@ public:
         saved_.push_back({name, old ? std::optional<std::string>(old) : std::nullopt});
         setenv(name, value.c_str(), 1);
     }
+    // SDL's disk driver, writing raw 16-bit stereo into the file.
+    void diskOutput(const std::filesystem::path& raw)
+    {
+        set("SDL_AUDIODRIVER", "disk");
+        set("SDL_DISKAUDIOFILE", raw.string());
+        set("SDL_DISKAUDIODELAY", "2");
+    }
     ~ScopedEnvironment()
     {
         for (auto it = saved_.rbegin(); it != saved_.rend(); ++it)
@@ -36,7 +45,7 @@ private:
     std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
 };
 
-// Waits up to a minute for SDL's disk driver to write `bytes` more to the file.
+// Waits up to a minute for the disk driver to write `bytes` more to the file.
 void waitForOutput(const std::filesystem::path& raw, std::uintmax_t bytes)
 {
     std::error_code error;
@@ -47,6 +56,16 @@ void waitForOutput(const std::filesystem::path& raw, std::uintmax_t bytes)
     const std::uintmax_t wanted = size() + bytes;
     for (int wait = 0; wait < 1200 && size() < wanted; ++wait)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
+}
+
+// The file's samples, once the output is closed.
+std::vector<std::int16_t> rawSamples(const std::filesystem::path& raw)
+{
+    std::ifstream in(raw, std::ios::binary);
+    const std::vector<char> read{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<std::int16_t> samples(read.size() / 2);
+    std::memcpy(samples.data(), read.data(), 2 * samples.size());
+    return samples;
 }
 
 TEST(AudioDevice, WithoutAnOutputOrASoundFontEverythingIsSilentAndHarmless)
@@ -98,9 +117,7 @@ TEST(AudioDevice, EffectsReachTheOutput)
     const std::filesystem::path raw = audiotest::outputFolder("device") / "effects.raw";
     {
         ScopedEnvironment environment;
-        environment.set("SDL_AUDIODRIVER", "disk");
-        environment.set("SDL_DISKAUDIOFILE", raw.string());
-        environment.set("SDL_DISKAUDIODELAY", "2");
+        environment.diskOutput(raw);
         initSoundDevice();
         ASSERT_NE(g_soundDevice, nullptr);
         // Half a second of 1000 Hz at 22050 Hz.
@@ -109,7 +126,7 @@ TEST(AudioDevice, EffectsReachTheOutput)
         waitForOutput(raw, 4u * 44100u);
         shutdownSoundDevice();
     }
-    const std::vector<std::int16_t> stereo = audiotest::rawSamples(raw);
+    const std::vector<std::int16_t> stereo = rawSamples(raw);
     std::size_t first = 0;
     while (first < stereo.size() / 2 && stereo[2 * first] == 0)
         ++first;
@@ -137,9 +154,7 @@ TEST(AudioDevice, MusicReachesTheOutput)
         std::filesystem::remove(raw);
         {
             ScopedEnvironment environment;
-            environment.set("SDL_AUDIODRIVER", "disk");
-            environment.set("SDL_DISKAUDIOFILE", raw.string());
-            environment.set("SDL_DISKAUDIODELAY", "2");
+            environment.diskOutput(raw);
             initMusic();
             if (!g_musicReady) {
                 shutdownMusic();
@@ -149,7 +164,7 @@ TEST(AudioDevice, MusicReachesTheOutput)
             waitForOutput(raw, 4u * 44100u * 4u);
             shutdownMusic();
         }
-        std::vector<std::int16_t> stereo = audiotest::rawSamples(raw);
+        std::vector<std::int16_t> stereo = rawSamples(raw);
         std::filesystem::remove(raw);
         const auto first = std::find_if(stereo.begin(), stereo.end(), [](std::int16_t s) { return s != 0; });
         stereo.erase(stereo.begin(), stereo.begin() + (first - stereo.begin()) / 2 * 2);

@@ -1,11 +1,9 @@
 #pragma once
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -24,22 +22,11 @@ inline std::filesystem::path outputFolder(const std::string& name)
     return folder;
 }
 
-// The asset path of a file in outputFolder(name).
-inline std::string assetName(const std::string& name, const std::string& file)
+// Little-endian, as RIFF and the sound device want it.
+inline void put(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
 {
-    return "test-output//audio//" + name + "//" + file;
-}
-
-inline void putU16(std::vector<std::uint8_t>& out, unsigned value)
-{
-    out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
-}
-
-inline void putU32(std::vector<std::uint8_t>& out, std::uint32_t value)
-{
-    putU16(out, value & 0xFFFF);
-    putU16(out, value >> 16);
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
 // The fields of a WAV file, to be bent out of shape one at a time.
@@ -54,27 +41,22 @@ struct WavLayout {
     std::vector<std::uint8_t> data;
 };
 
-inline std::vector<std::uint8_t> wavBytes(const WavLayout& layout)
+inline std::vector<std::uint8_t> wavBytes(const WavLayout& l)
 {
-    std::vector<std::uint8_t> out(layout.riff.begin(), layout.riff.end());
-    putU32(out, 0);
-    out.insert(out.end(), layout.wave.begin(), layout.wave.end());
-    out.insert(out.end(), layout.fmt.begin(), layout.fmt.end());
-    putU32(out, 16 + layout.extraFormatBytes);
-    putU16(out, layout.formatTag);
-    putU16(out, layout.channels);
-    putU32(out, layout.rate);
-    const unsigned block = layout.channels * layout.bits / 8;
-    putU32(out, layout.rate * block);
-    putU16(out, block);
-    putU16(out, layout.bits);
-    out.insert(out.end(), layout.extraFormatBytes, 0);
-    out.insert(out.end(), layout.chunksBeforeData.begin(), layout.chunksBeforeData.end());
-    if (layout.writeData) {
+    std::vector<std::uint8_t> out(l.riff.begin(), l.riff.end());
+    put(out, 0, 4);
+    out.insert(out.end(), l.wave.begin(), l.wave.end());
+    out.insert(out.end(), l.fmt.begin(), l.fmt.end());
+    const unsigned block = l.channels * l.bits / 8;
+    for (auto [value, bytes] : {std::pair{16 + l.extraFormatBytes, 4}, {l.formatTag, 2}, {l.channels, 2},
+                                {l.rate, 4}, {l.rate * block, 4}, {block, 2}, {l.bits, 2}})
+        put(out, value, bytes);
+    out.insert(out.end(), l.extraFormatBytes, 0);
+    out.insert(out.end(), l.chunksBeforeData.begin(), l.chunksBeforeData.end());
+    if (l.writeData) {
         out.insert(out.end(), {'d', 'a', 't', 'a'});
-        putU32(out, static_cast<std::uint32_t>(layout.dataSizeField < 0 ? static_cast<std::int64_t>(layout.data.size())
-                                                                        : layout.dataSizeField));
-        out.insert(out.end(), layout.data.begin(), layout.data.end());
+        put(out, static_cast<std::uint32_t>(l.dataSizeField < 0 ? std::int64_t(l.data.size()) : l.dataSizeField), 4);
+        out.insert(out.end(), l.data.begin(), l.data.end());
     }
     for (int i = 0; i < 4; ++i)
         out[4 + i] = static_cast<std::uint8_t>((out.size() - 8) >> (8 * i));
@@ -83,15 +65,15 @@ inline std::vector<std::uint8_t> wavBytes(const WavLayout& layout)
 
 inline void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::vector<std::uint8_t> pcm16(const std::vector<std::int16_t>& samples)
 {
     std::vector<std::uint8_t> out;
     for (std::int16_t s : samples)
-        putU16(out, static_cast<std::uint16_t>(s));
+        put(out, static_cast<std::uint16_t>(s), 2);
     return out;
 }
 
@@ -101,16 +83,6 @@ inline std::vector<std::int16_t> sine(double frequency, std::uint32_t rate, std:
     for (std::size_t i = 0; i < frames; ++i)
         out[i] = static_cast<std::int16_t>(std::lround(16000.0 * std::sin(0.3 + 2.0 * M_PI * frequency * i / rate)));
     return out;
-}
-
-// Raw 16-bit samples as SDL's disk audio driver writes them.
-inline std::vector<std::int16_t> rawSamples(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::vector<std::int16_t> samples(bytes.size() / 2);
-    std::memcpy(samples.data(), bytes.data(), 2 * samples.size());
-    return samples;
 }
 
 // A one-track MIDI file: four piano notes, then the end of the track.
@@ -123,8 +95,7 @@ inline std::vector<std::uint8_t> midiBytes(int firstNote)
     }
     track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
     std::vector<std::uint8_t> out = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0, 'M', 'T', 'r', 'k'};
-    putU32(out, 0);
-    out.back() = static_cast<std::uint8_t>(track.size());
+    put(out, static_cast<std::uint32_t>(track.size()) << 24, 4);  // big-endian, and under 256
     out.insert(out.end(), track.begin(), track.end());
     return out;
 }

@@ -18,16 +18,17 @@ protected:
     void SetUp() override { initOfflineSoundDevice(22050); }
     void TearDown() override { shutdownSoundDevice(); }
 
-    // A folder of each test's own, so tests may run at once.
+    // A folder of each test's own, so tests may run at once; and a file's asset name in it.
     static std::string folder()
     {
         return std::string("wav-") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
     }
+    static std::string asset(const std::string& file) { return "test-output//audio//" + folder() + "//" + file; }
 
     std::unique_ptr<SoundSample> load(const std::string& name, const WavLayout& layout)
     {
         audiotest::writeFile(audiotest::outputFolder(folder()) / name, audiotest::wavBytes(layout));
-        return loadWav(audiotest::assetName(folder(), name));
+        return loadWav(asset(name));
     }
 
     // The left channel of the sample played once at its own rate.
@@ -79,11 +80,11 @@ TEST_F(WavLoad, AcceptsPcmSkipsOtherChunksAndTrimsBadData)
     ASSERT_TRUE(extended->buffer);
     EXPECT_EQ(extended->buffer->frequency(), 11025u);
 
-    WavLayout eightStereo;
-    eightStereo.channels = 2;
-    eightStereo.bits = 8;
-    eightStereo.data = {128, 255, 0, 128};
-    const auto stereo = load("stereo8.wav", eightStereo);
+    const auto stereo = load("stereo8.wav", bent([](WavLayout& l) {
+        l.channels = 2;
+        l.bits = 8;
+        l.data = {128, 255, 0, 128};
+    }));
     ASSERT_TRUE(stereo->buffer);
     EXPECT_EQ(played(*stereo, 3), (std::vector<std::int16_t>{0, -32768, 0}));
 }
@@ -108,12 +109,12 @@ TEST_F(WavLoad, RejectsWrongHeadersAndMissingData)
         EXPECT_FALSE(load("bad.wav", layout)->buffer) << what;
 
     audiotest::writeFile(audiotest::outputFolder(folder()) / "short.wav", {'R', 'I', 'F', 'F', 0, 0});
-    EXPECT_FALSE(loadWav(audiotest::assetName(folder(), "short.wav"))->buffer);
-    EXPECT_FALSE(loadWav(audiotest::assetName(folder(), "absent.wav"))->buffer);
+    EXPECT_FALSE(loadWav(asset("short.wav"))->buffer);
+    EXPECT_FALSE(loadWav(asset("absent.wav"))->buffer);
     EXPECT_FALSE(loadWav("")->buffer);
     load("plain.wav", valid());
     shutdownSoundDevice();
-    EXPECT_FALSE(loadWav(audiotest::assetName(folder(), "plain.wav"))->buffer);
+    EXPECT_FALSE(loadWav(asset("plain.wav"))->buffer);
 }
 
 TEST_F(WavLoad, EveryGeneratedSampleLoadsAndIsFoundByItsFileName)
