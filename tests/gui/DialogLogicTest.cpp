@@ -13,7 +13,8 @@ namespace {
 
 using guitest::SoundCounter;
 
-// "Yes" and "No" as the question places them; a message box's "Ok" polls the same way.
+// "Yes" and "No" as the question places them; a message box's "Ok" polls the
+// same way. Whole clicks through the real boxes are in the dialog drawing tests.
 struct TwoButtons {
     std::array<GuiButton, 2> buttons;
     TwoButtons()
@@ -42,17 +43,12 @@ TEST(DialogButtons, HoverSoundOnTheFrameAfterArrivalAndAClickNeedsPressAndReleas
     box.poll(100, false, false);
     EXPECT_FALSE(box.buttons[0].highlighted);
 
+    // The click sounds at the press; moving off while held drops the press.
     EXPECT_EQ(box.poll(300, false, true), -1);
     EXPECT_EQ(sounds.take().click, 1);
-    // Moved off while held and released there: no click, the press is gone.
     EXPECT_EQ(box.poll(100, true, true), -1);
     EXPECT_FALSE(box.buttons[0].pressed);
-    EXPECT_EQ(box.poll(100, true, false), -1);
-    // Back on it and released there is no click either.
-    EXPECT_EQ(box.poll(300, false, true), -1);
-    EXPECT_EQ(box.poll(300, true, true), -1);
-    EXPECT_EQ(box.poll(300, true, false), 0);
-    // The second button answers with its index.
+    EXPECT_EQ(box.poll(300, true, false), -1);
     box.poll(500, false, true);
     EXPECT_EQ(box.poll(500, true, false), 1);
 }

@@ -7,6 +7,7 @@
 #include "gui/GuiTestSupport.h"
 #include "gui/UiSpace.h"
 
+#include <array>
 #include <limits>
 
 // Without a window the screen keeps the reference scale: client and virtual pixels are the same.
@@ -33,19 +34,13 @@ std::unique_ptr<LoggingWidget> logging(Log& log, const char* name, int x, int y,
     return placed(std::make_unique<LoggingWidget>(log, name), x, y, w, h);
 }
 
-GuiButton* addButton(GuiScreen& screen, CallLog* log)
-{
-    auto button = placed(std::make_unique<GuiButton>(), 100, 50, 100, 20);
-    button->listener = log;
-    return static_cast<GuiButton*>(screen.addWidget(std::move(button)));
-}
-
-TEST(GuiButton, PressAndReleaseOnTheButtonReachTheListenerWithTheClickAtThePress)
+TEST(GuiButton, PressAndReleaseReachTheListenerClickAtThePressHoverOncePerEntry)
 {
     SoundCounter sounds;
     CallLog log;
     GuiScreen screen;
-    GuiButton* button = addButton(screen, &log);
+    auto* button = static_cast<GuiButton*>(screen.addWidget(placed(std::make_unique<GuiButton>(), 100, 50, 100, 20)));
+    button->listener = &log;
     screen.onMouseMove(110, 55);
     screen.onMouseDown(110, 55, 1);
     EXPECT_TRUE(button->pressed);
@@ -72,13 +67,10 @@ TEST(GuiButton, PressAndReleaseOnTheButtonReachTheListenerWithTheClickAtThePress
     screen.onMouseMove(150, 60);
     screen.onMouseUp(150, 60, 1);
     EXPECT_EQ(log.calls, (Log{"down 150 60 1"}));
-}
 
-TEST(GuiButton, HoverSoundPlaysOncePerEntry)
-{
-    SoundCounter sounds;
-    GuiScreen screen;
-    GuiButton* button = addButton(screen, nullptr);
+    // The hover sound plays once per entry.
+    screen.onMouseMove(300, 55);
+    sounds.take();
     screen.onMouseMove(99, 55);
     EXPECT_EQ(sounds.take().over, 0);
     screen.onMouseMove(100, 55);
@@ -186,11 +178,9 @@ TEST(GuiWidget, ColoursAreClampedToTheUnitRange)
 {
     GuiWidget widget;
     widget.setColour(-0.5f, 0.25f, 3.0f);
-    EXPECT_FLOAT_EQ(widget.colour.r, 0.0f);
-    EXPECT_FLOAT_EQ(widget.colour.g, 0.25f);
-    EXPECT_FLOAT_EQ(widget.colour.b, 1.0f);
+    EXPECT_EQ((std::array{widget.colour.r, widget.colour.g, widget.colour.b}), (std::array{0.0f, 0.25f, 1.0f}));
     widget.setColour(std::numeric_limits<float>::quiet_NaN(), 1.0f, 0.0f);
-    EXPECT_FLOAT_EQ(widget.colour.r, 0.0f);
+    EXPECT_EQ(widget.colour.r, 0.0f);
 }
 
 TEST(GuiSlider, DragMovesTheKnobAndPinsItAtBothEnds)
@@ -238,10 +228,10 @@ TEST(GuiSlider, ValueRunsFromMinimumToMaximum)
     GuiSlider slider;
     slider.minValue = 0.5f;
     slider.maxValue = 2.0f;
-    slider.knobOffset = 137;
-    EXPECT_FLOAT_EQ(slider.value(), 2.0f);
-    slider.knobOffset = 68;
-    EXPECT_FLOAT_EQ(slider.value(), 0.5f + 1.5f * (68.0f / 137.0f));
+    for (const auto& [offset, value] : {std::pair{137, 2.0f}, {68, 0.5f + 1.5f * (68.0f / 137.0f)}}) {
+        slider.knobOffset = offset;
+        EXPECT_FLOAT_EQ(slider.value(), value);
+    }
     // No room to move: the knob stays at the start instead of dividing by zero.
     slider.width = 13;
     slider.knobOffset = 0;

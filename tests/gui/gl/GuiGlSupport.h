@@ -71,14 +71,7 @@ inline bool near(const Rgb& a, const Rgb& b, int tolerance = 1)
 
 inline void post(dh::PlatformEvent::Type type, int x, int y, unsigned key = 0, char text = 0)
 {
-    dh::PlatformEvent event;
-    event.type = type;
-    event.x = x;
-    event.y = y;
-    event.button = 1;
-    event.key = key;
-    event.text = text;
-    dh::platformPostEvent(event);
+    dh::platformPostEvent({.type = type, .x = x, .y = y, .button = 1, .key = key, .text = text});
 }
 
 inline void movePointer(int x, int y) { post(dh::PlatformEvent::Type::MouseMove, x, y); }
