@@ -1,10 +1,12 @@
-#include "gui/GuiBevel.h"
 #include "gui/GuiButton.h"
 #include "gui/GuiHRule.h"
 #include "gui/GuiImage.h"
+#include "gui/GuiLabel.h"
 #include "gui/GuiPanel.h"
 #include "gui/GuiScreen.h"
+#include "gui/GuiSlider.h"
 #include "gui/gl/GuiGlSupport.h"
+#include "gui/GuiBevel.h"
 #include "gui/GuiTestSupport.h"
 
 #include <cmath>
@@ -37,20 +39,27 @@ W* put(Container& container, int x, int y, int w, int h)
     return raw;
 }
 
-// A panel with a sunken rule and two buttons, one pressed, on a dark clear
-// colour; the screens' tests look at labels, pictures and sliders.
+// A settings-like screen: a panel with a heading, a sunken rule, a slider and
+// two buttons, one pressed, plus the title picture and a highlighted button.
+// The other screens' tests look at labels, pictures and sliders more closely.
 void buildScreen(dh::GuiScreen& screen)
 {
     screen.clearColour = {0.1f, 0.1f, 0.3f};
+    put<dh::GuiImage>(screen, 20, 20, 256, 128)->setTexture(dh::texture(dh::Tex::menuTitlePanel));
     auto* panel = put<dh::GuiPanel>(screen, 200, 160, 400, 300);
     panel->colour = {0.7f, 0.75f, 0.8f};
+    put<dh::GuiLabel>(*panel, 16, 16, 200, 16)->text = "Sound and display";
     auto* rule = put<dh::GuiHRule>(*panel, 16, 40, 368, 3);
     rule->colour = {0.7f, 0.75f, 0.8f};
     rule->sunken = true;
+    put<dh::GuiSlider>(*panel, 200, 60, 150, 15)->knobOffset = 100;
     put<dh::GuiButton>(*panel, 30, 240, 160, 35)->text = "Apply";
     auto* back = put<dh::GuiButton>(*panel, 210, 240, 160, 35);
     back->text = "Back";
     back->pressed = true;
+    auto* quit = put<dh::GuiButton>(screen, 620, 540, 160, 40);
+    quit->text = "Quit";
+    quit->highlighted = true;
 }
 
 bool near2(const Rgb& a, const Rgb& b) { return guigl::near(a, b, 2); }
@@ -63,51 +72,92 @@ Rgb shadeOf(float r, float g, float b, float factor)
 
 class ScreenDrawing : public guigl::GuiWindow {};
 
-// On the wide window everything is scaled by 720 / 600 = 1.2 (the scale rule
-// itself is checked in the widget tests); at 800 x 600 the scale is 1.
-TEST_F(ScreenDrawing, PanelRuleAndButtonsOnAWideWindow)
+TEST_F(ScreenDrawing, ScreenOfEveryWidgetAtTwoSizes)
 {
-    resize(1280, 720);
-    dh::GuiScreen screen;
-    buildScreen(screen);
-    screen.onPaint();
-    const std::vector<unsigned char> frame = guigl::keepShownFrame("gui", "screen_1280x720");
-    auto at = [&](int vx, int vy) {
-        return pixel(frame, static_cast<int>(std::floor((vx + 0.5f) * 1.2f)),
-                     static_cast<int>(std::floor((vy + 0.5f) * 1.2f)));
-    };
-    // The panel's raised bevel: light outer top-left, dark outer bottom-right.
-    EXPECT_TRUE(near2(at(200, 300), shadeOf(0.7f, 0.75f, 0.8f, 1.0f)));
-    EXPECT_TRUE(near2(at(599, 300), shadeOf(0.7f, 0.75f, 0.8f, 0.3f)));
-    // The sunken rule's middle row.
-    EXPECT_TRUE(near2(at(300, 201), shadeOf(0.7f, 0.75f, 0.8f, 0.7f)));
-    // The pressed button is dark at its outer top-left, the raised one light.
-    EXPECT_TRUE(near2(at(410, 420), shadeOf(1, 1, 1, 0.3f)));
-    EXPECT_TRUE(near2(at(230, 420), shadeOf(1, 1, 1, 1.0f)));
-    // The clear colour fills what no widget covers, the spare room right of the reference area too.
-    EXPECT_TRUE(near2(at(700, 100), shadeOf(0.1f, 0.1f, 0.3f, 1.0f)));
-    EXPECT_TRUE(near2(pixel(frame, 1275, 700), shadeOf(0.1f, 0.1f, 0.3f, 1.0f)));
+    for (auto [w, h] : {std::pair{800, 600}, std::pair{1280, 720}}) {
+        resize(w, h);
+        dh::GuiScreen screen;
+        buildScreen(screen);
+        screen.onPaint();
+        const std::vector<unsigned char> frame = guigl::readShownFrame();
+        guigl::keepFrame(frame, "gui", "screen_" + std::to_string(w) + "x" + std::to_string(h));
+
+        // Independent of the code: 720 / 600 on the wide window, else 1.
+        const float s = w == 1280 ? 1.2f : 1.0f;
+        auto at = [&](int vx, int vy) {
+            return pixel(frame, static_cast<int>(std::floor((vx + 0.5f) * s)),
+                         static_cast<int>(std::floor((vy + 0.5f) * s)));
+        };
+        SCOPED_TRACE(w);
+        // The panel's raised bevel: light outer top-left, dark outer bottom-right.
+        EXPECT_TRUE(near2(at(200, 300), shadeOf(0.7f, 0.75f, 0.8f, 1.0f)));
+        EXPECT_TRUE(near2(at(599, 300), shadeOf(0.7f, 0.75f, 0.8f, 0.3f)));
+        // The sunken rule's middle row.
+        EXPECT_TRUE(near2(at(300, 201), shadeOf(0.7f, 0.75f, 0.8f, 0.7f)));
+        // The pressed button is dark at its outer top-left, the raised one light.
+        EXPECT_TRUE(near2(at(410, 420), shadeOf(1, 1, 1, 0.3f)));
+        EXPECT_TRUE(near2(at(230, 420), shadeOf(1, 1, 1, 1.0f)));
+        // The clear colour fills what no widget covers, including the spare
+        // room right of the reference area on the wide window.
+        EXPECT_TRUE(near2(at(700, 100), shadeOf(0.1f, 0.1f, 0.3f, 1.0f)));
+        if (w == 1280) {
+            EXPECT_TRUE(near2(pixel(frame, 1275, 700), shadeOf(0.1f, 0.1f, 0.3f, 1.0f)));
+        }
+    }
     resize(800, 600);
 }
 
 TEST_F(ScreenDrawing, PanelChildIsClippedTwoPixelsInsideTheBorder)
 {
-    resize(1280, 720);
-    dh::GuiScreen screen;
-    auto* panel = put<dh::GuiPanel>(screen, 100, 100, 200, 100);
-    panel->colour = {0.5f, 0.5f, 0.5f};
-    put<SolidWidget>(*panel, -20, 50, 400, 400)->colour = {1.0f, 0.0f, 0.0f};
-    screen.onPaint();
-    const std::vector<unsigned char> frame = guigl::readShownFrame();
-    const Rgb red{255, 0, 0};
-    // The interior, virtual 102 to 298 and down to 198, is 122.4 to 357.6 and down to 237.6.
-    EXPECT_NE(pixel(frame, 121, 200), red);
-    EXPECT_EQ(pixel(frame, 123, 200), red);
-    EXPECT_EQ(pixel(frame, 356, 200), red);
-    EXPECT_NE(pixel(frame, 358, 200), red);
-    EXPECT_EQ(pixel(frame, 240, 236), red);
-    EXPECT_NE(pixel(frame, 240, 238), red);
+    for (auto [w, h] : {std::pair{800, 600}, std::pair{1280, 720}}) {
+        resize(w, h);
+        dh::GuiScreen screen;
+        auto* panel = put<dh::GuiPanel>(screen, 100, 100, 200, 100);
+        panel->colour = {0.5f, 0.5f, 0.5f};
+        auto* child = put<SolidWidget>(*panel, -20, 50, 400, 400);
+        child->colour = {1.0f, 0.0f, 0.0f};
+        screen.onPaint();
+        const std::vector<unsigned char> frame = guigl::readShownFrame();
+        const Rgb red{255, 0, 0};
+        SCOPED_TRACE(w);
+        if (w == 800) {
+            // Interior of the panel: x from 102 to 297, y from 102 to 197.
+            EXPECT_TRUE(near2(pixel(frame, 101, 170), shadeOf(0.5f, 0.5f, 0.5f, 0.8f)));
+            EXPECT_EQ(pixel(frame, 102, 170), red);
+            EXPECT_EQ(pixel(frame, 297, 170), red);
+            EXPECT_TRUE(near2(pixel(frame, 298, 170), shadeOf(0.5f, 0.5f, 0.5f, 0.5f)));
+            EXPECT_EQ(pixel(frame, 200, 197), red);
+            EXPECT_TRUE(near2(pixel(frame, 200, 198), shadeOf(0.5f, 0.5f, 0.5f, 0.5f)));
+        } else {
+            // Scaled by 1.2: the interior spans 122.4 to 357.6 and up to 237.6.
+            EXPECT_NE(pixel(frame, 121, 200), red);
+            EXPECT_EQ(pixel(frame, 123, 200), red);
+            EXPECT_EQ(pixel(frame, 356, 200), red);
+            EXPECT_NE(pixel(frame, 358, 200), red);
+            EXPECT_EQ(pixel(frame, 240, 236), red);
+            EXPECT_NE(pixel(frame, 240, 238), red);
+        }
+    }
     resize(800, 600);
+}
+
+TEST_F(ScreenDrawing, RunPaintsUntilEscapeOrCloseAndHoverHighlightsAButton)
+{
+    dh::GuiScreen screen;
+    auto* launch = put<dh::GuiButton>(screen, 300, 280, 200, 40);
+    launch->text = "Launch";
+    guigl::movePointer(400, 300);
+    guigl::typeKey(dh::VK_ESCAPE, 0);
+    screen.run();
+    EXPECT_FALSE(screen.running);
+    EXPECT_TRUE(launch->highlighted);
+    EXPECT_EQ(dh::g_listener, nullptr);
+
+    // Closing the window ends the run and empties the screen.
+    guigl::post(dh::PlatformEvent::Type::Close, 0, 0);
+    screen.run();
+    EXPECT_FALSE(dh::isWindowOpen());
+    EXPECT_FALSE(screen.widgets[127]);
 }
 
 // Hears the button and leaves the screen on the release.
