@@ -134,7 +134,13 @@ TEST_F(Hud, TheConsoleSitsAtTheBottomCentre)
     EXPECT_EQ(litSpan(719), (Span{410, 869}));
     EXPECT_FALSE(lit(640, 642));
     EXPECT_TRUE(lit(640, 643));
-    // At 800 x 600 (scale 1) the other tests find the bars and buttons in place.
+
+    resize(800, 600);
+    draw();
+    EXPECT_EQ(litSpan(599), (Span{208, 591}));
+    EXPECT_FALSE(lit(400, 535));
+    EXPECT_TRUE(lit(400, 536));
+
     // Taller than 4:3 the width rules: scale 1.28, virtual height 800.
     resize(1024, 1024);
     draw();

@@ -10,6 +10,9 @@
 #include "rendering/gl/TestImages.h"
 #include "shell/GLWindow.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 using rendertest::Rgba;
@@ -154,6 +157,20 @@ TEST_F(MeshDrawing, ModelListLoadsEveryModelWithItsSkin)
     }
     EXPECT_EQ(dh::findModel("Spacestation"), dh::g_models[4]);
     EXPECT_EQ(dh::findModel("Station"), nullptr);
+    // Ships fit the 200 x 200 docking bay and the outside views; the missile is
+    // small; the station reaches its running lights at x = +-1300.
+    const auto radius = [](const char* stem) { return dh::findModel(stem)->boundRadius; };
+    EXPECT_GT(radius("Ship_Explorer"), 30.0f);
+    EXPECT_LT(radius("Ship_Explorer"), 100.0f);
+    EXPECT_LT(radius("Ship_Fighter"), 100.0f);
+    EXPECT_GT(radius("Missile"), 8.0f);
+    EXPECT_LT(radius("Missile"), 20.0f);
+    const dh::Mesh* station = dh::findModel("Spacestation");
+    float reach = 0.0f;
+    for (std::size_t i = 0; i < station->positions.size(); i += 3)
+        reach = std::max(reach, std::abs(station->positions[i]));
+    EXPECT_GT(station->boundRadius, 1300.0f);
+    EXPECT_GE(reach, 1300.0f);
     dh::releaseModels();
     dh::releaseModels();
     EXPECT_EQ(std::count(dh::g_models.begin(), dh::g_models.end(), nullptr), std::ptrdiff_t(dh::kModelCount));
