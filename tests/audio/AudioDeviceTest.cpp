@@ -58,6 +58,24 @@ void waitForOutput(const std::filesystem::path& raw, std::uintmax_t bytes)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
 }
 
+// Audible and hardly clipping; kept as a WAV file for listening.
+void keepForListening(const std::filesystem::path& wavPath, const std::vector<std::int16_t>& stereo)
+{
+    double sum = 0.0;
+    int clipped = 0;
+    for (std::int16_t s : stereo) {
+        sum += static_cast<double>(s) * s;
+        clipped += s == 32767 || s == -32768;
+    }
+    EXPECT_GT(std::sqrt(sum / static_cast<double>(std::max<std::size_t>(stereo.size(), 1))), 300.0) << wavPath;
+    EXPECT_LE(clipped, 8) << wavPath;
+    audiotest::WavLayout wav;
+    wav.channels = 2;
+    wav.rate = 44100;
+    wav.data = audiotest::pcm16(stereo);
+    audiotest::writeFile(wavPath, audiotest::wavBytes(wav));
+}
+
 // The file's samples, once the output is closed.
 std::vector<std::int16_t> rawSamples(const std::filesystem::path& raw)
 {
@@ -170,20 +188,51 @@ TEST(AudioDevice, MusicReachesTheOutput)
         stereo.erase(stereo.begin(), stereo.begin() + (first - stereo.begin()) / 2 * 2);
         stereo.resize(std::min<std::size_t>(stereo.size(), 3u * 44100u * 2u));
         EXPECT_GE(stereo.size(), 2u * 44100u * 2u) << track;
-        double sum = 0.0;
-        int clipped = 0;
-        for (std::int16_t s : stereo) {
-            sum += static_cast<double>(s) * s;
-            clipped += s == 32767 || s == -32768;
-        }
-        EXPECT_GT(std::sqrt(sum / static_cast<double>(std::max<std::size_t>(stereo.size(), 1))), 300.0) << track;
-        EXPECT_LE(clipped, 8) << track;
-        audiotest::WavLayout wav;
-        wav.channels = 2;
-        wav.rate = 44100;
-        wav.data = audiotest::pcm16(stereo);
-        audiotest::writeFile(raw.parent_path() / (raw.stem().string() + ".wav"), audiotest::wavBytes(wav));
+        keepForListening(raw.parent_path() / (raw.stem().string() + ".wav"), stereo);
     }
+}
+
+// A flight scene on the offline mixer: the engine rising in pitch, the laser
+// on and off, a hit, a far explosion, a missile passing and a bump.
+TEST(AudioDevice, FlightSceneMix)
+{
+    if (!std::filesystem::exists(std::filesystem::path(DH_BUILD_DIR) / "snd" / "shipEngine.wav"))
+        GTEST_SKIP() << "no generated sounds";
+    initOfflineSoundDevice(44100);
+    loadSoundList();
+    {
+        SoundSet set(g_soundDevice);
+        constexpr std::size_t kFrameSamples = 735; // 1/60 s
+        std::vector<std::int16_t> mix;
+        const std::uint32_t engine = playSoundAt(set, sample::shipEngine, 0, 0, -30, 96000, 0.85f, true);
+        std::uint32_t laser = 0;
+        std::uint32_t rocket = 0;
+        for (int frame = 0; frame < 240; ++frame) {
+            switch (frame) {
+            case 30: laser = playSoundAt(set, sample::laser, 0, -5, -20, 96000, 1, true); break;
+            case 60: playSoundAt(set, sample::laserHit, 400, 0, -3000, 96000, 1, false); break;
+            case 90: stopSound(set, laser); break;
+            case 120: playSoundAt(set, sample::explosion, -2000, 0, -6000, 64000, 1, false); break;
+            case 150:
+                playSoundAt(set, sample::rocketFire, 0, 0, -10, 48000, 1, false);
+                rocket = playSoundAt(set, sample::rocketEngine, 0, 0, -10, 32000, 1, true);
+                break;
+            case 210: playSoundAt(set, sample::collision1, -100, 0, -50, 32000, 1, false); break;
+            default: break;
+            }
+            const float t = frame / 60.0f;
+            if (rocket != 0)
+                setSoundPosition(set, rocket, 2000 * (t - 2.5f), 0, -10 - 2600 * (t - 2.5f));
+            setSoundPitch(set, engine, 0.7f + 0.3f * t / 4.0f);
+            updateSounds(set);
+            mix.resize(mix.size() + 2 * kFrameSamples);
+            g_soundDevice->render(mix.data() + mix.size() - 2 * kFrameSamples, kFrameSamples);
+        }
+        keepForListening(audiotest::outputFolder("listen") / "flight-mix.wav", mix);
+        clearSoundSet(set);
+    }
+    releaseSoundList();
+    shutdownSoundDevice();
 }
 
 }
