@@ -6,12 +6,6 @@ set -u
 . "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/startup_helpers.bash"
 
-hold() {
-    xdotool keydown "$1"
-    sleep "$2"
-    xdotool keyup "$1"
-}
-
 # Mean brightness (0..1) of a region WxH+X+Y of a screenshot.
 brightness() {
     convert "$out_dir/$1.png" -crop "$2" +repage -colorspace Gray -format '%[fx:mean]' info:
@@ -41,11 +35,11 @@ screenshot flight_cockpit
 awk -v f="$(brightness flight_cockpit "$(crop 384x64 208 536)")" 'BEGIN { exit !(f > 0.1) }' \
     || fail "no flight console at the bottom of the view"
 
-hold Return 1.5
+hold_key Return 1.5
 sleep 1
 screenshot flight_throttle
-hold a 0.6
-hold w 0.4
+hold_key a 0.6
+hold_key w 0.4
 xdotool keydown space
 sleep 0.5
 screenshot flight_firing
@@ -54,11 +48,11 @@ sleep 0.3
 
 for view in 1 2 3 4 5 6 7 8; do
     # Held long enough for a frame to see it: the views are polled.
-    hold "F$view" 0.3
+    hold_key "F$view" 0.3
     sleep 0.5
     screenshot "flight_view_F$view"
 done
-hold F1 0.3
+hold_key F1 0.3
 game_running || fail "the game ended during flight"
 
 close_window "$window"

@@ -10,19 +10,8 @@ set -u
 saves="$XDG_DATA_HOME/Quillon Marsh/Drift Hauler"
 mkdir -p "$saves"
 read -r _ cell_x cell_y _ <<<"$("$bin_dir/drift-hauler-galaxy" start | head -n1 | tr -d ':')"
-python3 - "$saves" "$cell_x" "$cell_y" <<'EOF'
-import struct, sys
-folder, x, y = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
-data = struct.pack("<4I", 0x24F01212, 0x21474412, 0xFC12A566, 0xDD134512)
-data += b"Viovio".ljust(255, b"\0") + b"Mira Quell".ljust(255, b"\0")
-# Credits, kills, Fighter Mark II, shield, missiles, EMP bombs, cargo.
-data += struct.pack("<dIifII8I", 98765.5, 3, 3, 50.0, 2, 1, 4, 0, 0, 3, 0, 0, 0, 1)
-data += bytes(128 * 40)
-data += struct.pack("<10I", x, y, *range(20, 28))
-assert len(data) == 5746
-open(folder + "/save1.sav", "wb").write(data)
-open(folder + "/save2.sav", "wb").write(data[:-1])
-EOF
+"$(dirname "$0")/save_file.py" write "$saves/save1.sav" "$cell_x" "$cell_y"
+head -c 5745 "$saves/save1.sav" >"$saves/save2.sav"
 sums_before=$(cd "$saves" && md5sum save1.sav save2.sav)
 
 menu_shown() { is_lit "$1" 0.2; }

@@ -40,6 +40,13 @@ press_key() {
     sleep 0.3
 }
 
+# Holds key $1 for $2 seconds, for the keys the flight polls every frame.
+hold_key() {
+    xdotool keydown "$1"
+    sleep "$2"
+    xdotool keyup "$1"
+}
+
 # Fails unless the picture $1 has more than $2 of its pixels lit.
 expect_lit() {
     local lit

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Flight to trade to file: a hand-written save is loaded, the ship is flown
+# into the station's docking bay with the mouse, one unit of Foodstuffs is
+# bought in the dock menu and the game is saved into an empty slot; the new
+# file holds the trade. Then launch, and the window is closed.
+set -u
+. "$(dirname "$0")/lib.bash"
+. "$(dirname "$0")/startup_helpers.bash"
+
+saves="$XDG_DATA_HOME/Quillon Marsh/Drift Hauler"
+mkdir -p "$saves"
+read -r _ cell_x cell_y _ <<<"$("$bin_dir/drift-hauler-galaxy" start | head -n1 | tr -d ':')"
+"$(dirname "$0")/save_file.py" write "$saves/save1.sav" "$cell_x" "$cell_y"
+
+start_game
+window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "no game window appeared"
+question=$(wait_for_question 15) || fail "the full-screen question did not appear"
+answer_question "$question" Escape
+wait_for_picture dock_menu "is_lit dock_menu 0.2" || fail "no main menu"
+# "Load Game", then slot 1's "Load"; Enter closes "Load successful.".
+click_at "$window" 133 162
+click_at "$window" 681 113
+wait_for_picture dock_loaded dialog_shown || fail "no message after loading"
+xdotool windowfocus "$window"
+press_key Return
+sleep 2
+# The Enter that closed the message also throttled up: Shift brings the ship to rest.
+hold_key shift 1
+eval "$(xdotool getwindowgeometry --shell "$window")"
+"$(dirname "$0")/fly_into_bay.py" "$window" "$X" "$Y" "$out_dir" || fail "the ship did not dock"
+sleep 1
+screenshot dock_trade
+
+# Foodstuffs, row 0 of the buy table at client (261, 113): 20 in stock at a
+# base price of 25 cost 25 x (1 + 80 x 0.15 / 100) = 28.
+click_at "$window" 300 149
+sleep 0.5
+screenshot dock_bought
+# "Save game", then slot 2's "Save"; Enter closes "Save successful.".
+click_at "$window" 133 497
+click_at "$window" 681 193
+wait_for_picture dock_saved dialog_shown || fail "no message after saving"
+xdotool windowfocus "$window"
+press_key Return
+sleep 0.5
+screenshot dock_save_view
+
+[ -f "$saves/save2.sav" ] || fail "no file in slot 2"
+"$(dirname "$0")/save_file.py" show "$saves/save2.sav" >"$out_dir/dock_save2.txt"
+cat "$out_dir/dock_save2.txt"
+expect_field() {
+    grep -qx "$1" "$out_dir/dock_save2.txt" || fail "slot 2 lacks \"$1\""
+}
+expect_field "size 5746"
+expect_field "signature True"
+expect_field "system Viovio"
+expect_field "commander Mira Quell"
+expect_field "credits 98737.50"
+expect_field "kills 3"
+expect_field "class 3"
+expect_field "missiles 2"
+expect_field "emp 1"
+expect_field "cargo 5 0 0 3 0 0 0 1"
+expect_field "cell $cell_x $cell_y"
+expect_field "stock 19 21 22 23 24 25 26 27"
+
+# "Launch ship" back into flight, then close the window.
+click_at "$window" 133 537
+wait_for_picture dock_launched "is_lit dock_launched 0.05" 15 || fail "no flight after launching"
+close_window "$window"
+wait_for_exit 5 || fail "the game did not end within 5 seconds of closing its window"
+[ "$exit_code" = 0 ] || fail "exit code $exit_code"
+echo "docked, bought, saved the trade into slot 2 and closed with exit code 0"
