@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Flight to trade to file: a hand-written save is loaded, the ship is flown
-# into the station's docking bay with the mouse, one unit of Foodstuffs is
-# bought in the dock menu and the game is saved into an empty slot; the new
-# file holds the trade. Then launch, and the window is closed.
+# Flight to trade to file to another star: a hand-written save is loaded, the
+# ship is flown into the station's docking bay with the mouse, one unit of
+# Foodstuffs is bought in the dock menu and the game is saved into an empty
+# slot, whose new file holds the trade. Then launch, jump by hyperspace from
+# the galaxy map, and find a second jump refused until the next docking.
 set -u
 . "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/startup_helpers.bash"
@@ -64,10 +65,44 @@ expect_field "cargo 5 0 0 3 0 0 0 1"
 expect_field "cell $cell_x $cell_y"
 expect_field "stock 19 21 22 23 24 25 26 27"
 
-# "Launch ship" back into flight, then close the window.
+# "Launch ship" back into flight.
 click_at "$window" 133 537
 wait_for_picture dock_launched "is_lit dock_launched 0.05" 15 || fail "no flight after launching"
+
+# Escape, then a jump on the in-flight galaxy map: Viovio sits at client
+# (503, 252); Copit, one cell right and one up, at (570, 184) by the two
+# systems' offsets. The tunnel fills the view for a second and a half.
+star_at() { awk -v l="$(region_colour "$1" "3x3+$((240 + $2 - 1))+$((212 + $3 - 1))" | awk '{ print $1 + $2 + $3 }')" 'BEGIN { exit !(l > 450) }'; }
+xdotool key Escape
+wait_for_picture dock_map_before "is_lit dock_map_before 0.2" || fail "no in-game menu"
+sleep 1
+screenshot dock_map_before
+star_at dock_map_before 570 184 || fail "no star where Copit should be"
+star_at dock_map_before 436 320 && fail "a star already where Viovio will be"
+click_at "$window" 570 184
+for i in 1 2 3 4 5 6; do screenshot "dock_jump_$i"; done
+tunnel=no
+for i in 1 2 3 4 5 6; do
+    lit=$(lit_fraction "dock_jump_$i")
+    echo "jump picture $i: lit fraction $lit"
+    awk -v f="$lit" 'BEGIN { exit !(f > 0.3) }' && tunnel=yes
+done
+[ "$tunnel" = yes ] || fail "no picture of the tunnel filling the view"
+sleep 3
+xdotool key Escape
+wait_for_picture dock_map_after "is_lit dock_map_after 0.2" || fail "no in-game menu after the jump"
+sleep 1
+screenshot dock_map_after
+star_at dock_map_after 503 252 || fail "no star in the middle of the map after the jump"
+star_at dock_map_after 436 320 || fail "the map is not centred on Copit after the jump"
+
+# A second jump without docking is refused.
+click_at "$window" 436 320
+wait_for_picture dock_no_fuel dialog_shown || fail "no refusal of a second jump"
+xdotool windowfocus "$window"
+press_key Return
+
 close_window "$window"
 wait_for_exit 5 || fail "the game did not end within 5 seconds of closing its window"
 [ "$exit_code" = 0 ] || fail "exit code $exit_code"
-echo "docked, bought, saved the trade into slot 2 and closed with exit code 0"
+echo "docked, bought, saved the trade, jumped once and was refused a second jump; exit code 0"
