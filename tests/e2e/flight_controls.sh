@@ -45,6 +45,10 @@ sleep 0.5
 screenshot flight_firing
 xdotool keyup space
 sleep 0.3
+# The beam runs from under the nose to the crosshair, up the middle of the view.
+read -r r g b <<<"$(region_colour flight_firing "$(crop 10x100 395 380)")"
+echo "beam region while firing: $r $g $b"
+[ "$r" -gt 150 ] && [ "$g" -lt 60 ] && [ "$b" -lt 60 ] || fail "no red beam while Space was held"
 
 for view in 1 2 3 4 5 6 7 8; do
     # Held long enough for a frame to see it: the views are polled.
@@ -54,6 +58,11 @@ for view in 1 2 3 4 5 6 7 8; do
 done
 hold_key F1 0.3
 game_running || fail "the game ended during flight"
+# F3 looks at the ship from 150 units behind it: the hull fills the middle.
+cockpit=$(brightness flight_view_F1 "$(crop 200x150 300 225)")
+behind=$(brightness flight_view_F3 "$(crop 200x150 300 225)")
+echo "middle of the view: cockpit $cockpit, from behind $behind"
+awk -v a="$cockpit" -v b="$behind" 'BEGIN { exit !(b > a + 0.05) }' || fail "F3 does not show the ship"
 
 close_window "$window"
 wait_for_exit 5 || fail "the game did not end within 5 seconds of closing its window"
