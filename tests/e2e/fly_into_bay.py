@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Flies the player's ship into the station's docking bay as a player would,
-with mouse steering: each screenshot finds the target marker by its yellow
-label, and the pointer turns the nose onto it. The ship starts at rest on the
+with mouse steering: each screenshot finds the target marker by its bracket,
+and the pointer turns the nose onto it. The ship starts at rest on the
 bay's axis, facing away from the station.
 
   fly_into_bay.py WINDOW LEFT TOP FOLDER   (the 800 x 600 client area's corner)
@@ -32,16 +32,16 @@ def look(name):
 
 
 def marker(px):
-    """The target's centre: between its yellow (1, 1, 0.6) name and distance
-    labels, above the console. None when too few of them show."""
-    xs, ys = [], []
-    for y in range(520):
-        row = px[y * 2400:(y + 1) * 2400]
-        for x in range(800):
-            if row[3 * x] > 235 and row[3 * x + 1] > 235 and 130 < row[3 * x + 2] < 175:
-                xs.append(x)
-                ys.append(y)
-    return (sum(xs) / len(xs), sum(ys) / len(ys) + 4) if len(xs) >= 20 else None
+    """The target's centre: the middle of the square bracket (255, 209, 89)
+    drawn round it, 64 pixels wide, and whether all of it shows above the
+    console. None when too little of it shows."""
+    points = [(i // 3 % 800, i // 3 // 800) for i in range(0, 800 * 520 * 3, 3)
+              if px[i] > 245 and 185 < px[i + 1] < 230 and 55 < px[i + 2] < 120]
+    if len(points) < 40:
+        return None
+    # Pixel centres lie half a pixel inside the bracket's edges.
+    return (sum(x for x, _ in points) / len(points) + 0.5, sum(y for _, y in points) / len(points) + 0.5,
+            len(points) >= 250)
 
 
 def docked(px):
@@ -61,9 +61,9 @@ run("xdotool", "mousemove", "--window", window, "400", "300")
 time.sleep(0.3)
 run("xdotool", "mousedown", "3")
 time.sleep(0.5)
-# About half a turn to face the station.
-for _ in range(10):
-    turn(105, 0, 0.1)
+# About half a turn to face the station; the game may miss part of it.
+for _ in range(5):
+    turn(210, 0, 0.3)
 time.sleep(2.5)
 moving = False
 for step in range(60):
@@ -74,15 +74,17 @@ for step in range(60):
         sys.exit(0)
     found = marker(px)
     if found is None:
-        # Too close for the labels once under way; otherwise keep looking round.
+        # Too close for the bracket once under way; otherwise look round by
+        # most of a view's width.
         if moving:
             time.sleep(0.3)
         else:
-            turn(60, 0)
+            turn(250, 0)
         continue
     ex, ey = found[0] - 400, found[1] - 300
     print(f"look {step}: marker {ex:+.1f}, {ey:+.1f} pixels off centre")
-    if abs(ex) < 1.5 and abs(ey) < 1.5:
+    # Under way, the line to the station only drifts; small errors are left.
+    if found[2] and max(abs(ex), abs(ey)) < (3.0 if moving else 1.0):
         if not moving:
             run("xdotool", "keydown", "Return")
             time.sleep(0.5)
