@@ -84,7 +84,7 @@ for step in range(60):
     ex, ey = found[0] - 400, found[1] - 300
     print(f"look {step}: marker {ex:+.1f}, {ey:+.1f} pixels off centre")
     # Under way, the line to the station only drifts; small errors are left.
-    if found[2] and max(abs(ex), abs(ey)) < (3.0 if moving else 1.0):
+    if found[2] and max(abs(ex), abs(ey)) < (3.0 if moving else 1.1):
         if not moving:
             run("xdotool", "keydown", "Return")
             time.sleep(0.5)
