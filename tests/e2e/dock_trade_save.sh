@@ -8,10 +8,7 @@ set -u
 . "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/startup_helpers.bash"
 
-saves="$XDG_DATA_HOME/Quillon Marsh/Drift Hauler"
-mkdir -p "$saves"
-read -r _ cell_x cell_y _ <<<"$("$bin_dir/drift-hauler-galaxy" start | head -n1 | tr -d ':')"
-"$(dirname "$0")/save_file.py" write "$saves/save1.sav" "$cell_x" "$cell_y"
+write_start_save
 
 start_game
 window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "no game window appeared"

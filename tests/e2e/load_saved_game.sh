@@ -7,10 +7,7 @@ set -u
 . "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/startup_helpers.bash"
 
-saves="$XDG_DATA_HOME/Quillon Marsh/Drift Hauler"
-mkdir -p "$saves"
-read -r _ cell_x cell_y _ <<<"$("$bin_dir/drift-hauler-galaxy" start | head -n1 | tr -d ':')"
-"$(dirname "$0")/save_file.py" write "$saves/save1.sav" "$cell_x" "$cell_y"
+write_start_save
 head -c 5745 "$saves/save1.sav" >"$saves/save2.sav"
 sums_before=$(cd "$saves" && md5sum save1.sav save2.sav)
 

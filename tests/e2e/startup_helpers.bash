@@ -98,3 +98,12 @@ skip_intro() {
     wait_for_picture "$1" intro_title_shown 15 || fail "the intro did not begin"
     xdotool key space
 }
+
+# Writes slot 1 of the save folder $saves: a Fighter Mark II commander in the
+# galaxy's start system, whose cell goes into $cell_x and $cell_y.
+write_start_save() {
+    saves="$XDG_DATA_HOME/Quillon Marsh/Drift Hauler"
+    mkdir -p "$saves"
+    read -r _ cell_x cell_y _ <<<"$("$bin_dir/drift-hauler-galaxy" start | head -n1 | tr -d ':')"
+    "$(dirname "${BASH_SOURCE[0]}")/save_file.py" write "$saves/save1.sav" "$cell_x" "$cell_y"
+}
