@@ -22,7 +22,7 @@ fail() {
 # waited for, and kill -0 still reaches a zombie.
 game_running() {
     local state
-    state=$(awk '{ print $3 }' "/proc/$game_pid/stat" 2>/dev/null)
+    state=$(awk '{ print $3 }' "/proc/${game_pid:-none}/stat" 2>/dev/null)
     [ -n "$state" ] && [ "$state" != Z ]
 }
 
