@@ -6,7 +6,7 @@
 #include <memory>
 #include <system_error>
 
-#include "flight/Random.h"
+#include "core/Random.h"
 #include "platform/MusicPlayer.h"
 #include "platform/PlatformFiles.h"
 

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "audio/SoundSample.h"
-#include "flight/Matrix3.h"
-#include "flight/Vector3.h"
+#include "core/Matrix3.h"
+#include "core/Vector3.h"
 #include "platform/SoundBuffer.h"
 
 namespace dh {

@@ -1,6 +1,6 @@
 #include "flight/Collision.h"
 
-#include "flight/Geometry.h"
+#include "core/Geometry.h"
 #include "flight/MovingGameObject.h"
 #include "rendering/Mesh.h"
 

@@ -1,6 +1,6 @@
 #include "flight/FlightDrawing.h"
 
-#include "flight/Camera.h"
+#include "core/Camera.h"
 #include "flight/GameObject.h"
 #include "rendering/GLTexture.h"
 

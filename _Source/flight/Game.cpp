@@ -4,11 +4,11 @@
 #include "flight/GameObject_SpaceStation.h"
 #include "flight/PlayerAI.h"
 #include "flight/PlayerHuman.h"
-#include "flight/Random.h"
+#include "core/Random.h"
 #include "flight/Ship_ExplorerMark1.h"
 #include "flight/World.h"
 #include "gui/Dialogs.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <string_view>
 

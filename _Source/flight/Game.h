@@ -1,13 +1,13 @@
 #pragma once
 
-#include "flight/Camera.h"
+#include "core/Camera.h"
 #include "flight/FlightHooks.h"
-#include "flight/FrameTimer.h"
+#include "core/FrameTimer.h"
 #include "flight/ObjectRef.h"
-#include "flight/Vector3.h"
+#include "core/Vector3.h"
 #include "galaxy/Galaxy.h"
 #include "galaxy/StarSystem.h"
-#include "shell/GLWindowEventListener.h"
+#include "window/GLWindowEventListener.h"
 
 #include <array>
 #include <cstdint>

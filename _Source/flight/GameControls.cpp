@@ -5,10 +5,10 @@
 #include "flight/PlayerHuman.h"
 #include "flight/World.h"
 #include "gui/Dialogs.h"
-#include "gui/UiSpace.h"
+#include "window/UiSpace.h"
 #include "platform/KeyState.h"
-#include "rendering/Hud.h"
-#include "shell/GLWindow.h"
+#include "flight/Hud.h"
+#include "window/GLWindow.h"
 
 namespace dh {
 

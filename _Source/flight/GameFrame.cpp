@@ -4,11 +4,11 @@
 #include "flight/GameObject_Ship.h"
 #include "flight/PlayerAI.h"
 #include "flight/PlayerHuman.h"
-#include "flight/Random.h"
+#include "core/Random.h"
 #include "flight/World.h"
 #include "gui/Dialogs.h"
-#include "rendering/Hud.h"
-#include "shell/GLWindow.h"
+#include "flight/Hud.h"
+#include "window/GLWindow.h"
 
 #include <GL/gl.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "flight/Matrix3.h"
-#include "flight/Vector3.h"
+#include "core/Matrix3.h"
+#include "core/Vector3.h"
 
 #include <cstdint>
 

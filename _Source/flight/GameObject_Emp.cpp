@@ -2,7 +2,7 @@
 
 #include "audio/SoundEffects.h"
 #include "flight/ObjectList.h"
-#include "flight/Random.h"
+#include "core/Random.h"
 #include "flight/World.h"
 
 namespace dh {

@@ -1,6 +1,6 @@
 #include "flight/GameObject_Emp.h"
 
-#include "flight/Camera.h"
+#include "core/Camera.h"
 #include "flight/FlightDrawing.h"
 #include "rendering/TextureList.h"
 

@@ -1,7 +1,7 @@
 #include "flight/GameObject_Explosion.h"
 
 #include "audio/SoundEffects.h"
-#include "flight/Random.h"
+#include "core/Random.h"
 #include "flight/World.h"
 
 namespace dh {

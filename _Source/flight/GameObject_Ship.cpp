@@ -1,12 +1,12 @@
 #include "flight/GameObject_Ship.h"
 
 #include "audio/SoundEffects.h"
-#include "flight/Camera.h"
+#include "core/Camera.h"
 #include "flight/GameObject_Emp.h"
 #include "flight/GameObject_Explosion.h"
 #include "flight/GameObject_Missile.h"
 #include "flight/ObjectList.h"
-#include "flight/Random.h"
+#include "core/Random.h"
 #include "flight/World.h"
 #include "rendering/Mesh.h"
 

@@ -6,7 +6,7 @@
 #include "flight/GameObject_Ship.h"
 #include "flight/Orientation.h"
 #include "flight/World.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <array>
 

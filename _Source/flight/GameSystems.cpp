@@ -6,7 +6,7 @@
 #include "flight/Orientation.h"
 #include "flight/PlayerAI.h"
 #include "flight/PlayerHuman.h"
-#include "flight/Random.h"
+#include "core/Random.h"
 #include "flight/Ship_ExplorerMark1.h"
 #include "flight/Ship_ExplorerMark2.h"
 #include "flight/Ship_FighterMark1.h"

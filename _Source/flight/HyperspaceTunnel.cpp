@@ -3,8 +3,8 @@
 #include "flight/FlightDrawing.h"
 #include "platform/PlatformEvents.h"
 #include "rendering/TextureList.h"
-#include "shell/AccumulationBuffer.h"
-#include "shell/GLWindow.h"
+#include "window/AccumulationBuffer.h"
+#include "window/GLWindow.h"
 
 #include <GL/gl.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "flight/Vector3.h"
+#include "core/Vector3.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 #include "flight/Game.h"
 
-#include "gui/UiSpace.h"
+#include "window/UiSpace.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextDrawing.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <GL/gl.h>
 

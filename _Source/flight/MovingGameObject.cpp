@@ -1,7 +1,7 @@
 #include "flight/MovingGameObject.h"
 
 #include "flight/CollisionSound.h"
-#include "flight/Random.h"
+#include "core/Random.h"
 
 namespace dh {
 

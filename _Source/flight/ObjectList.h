@@ -1,7 +1,7 @@
 #pragma once
 
 #include "flight/ObjectRef.h"
-#include "flight/Vector3.h"
+#include "core/Vector3.h"
 
 #include <array>
 #include <cstdint>

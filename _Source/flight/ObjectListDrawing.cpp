@@ -1,4 +1,4 @@
-#include "flight/Camera.h"
+#include "core/Camera.h"
 #include "flight/GameObject.h"
 #include "flight/ObjectList.h"
 #include "rendering/MeshDrawing.h"

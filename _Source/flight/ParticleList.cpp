@@ -1,6 +1,6 @@
 #include "flight/ParticleList.h"
 
-#include "flight/Random.h"
+#include "core/Random.h"
 
 namespace dh {
 

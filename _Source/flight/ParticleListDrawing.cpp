@@ -1,6 +1,6 @@
 #include "flight/ParticleList.h"
 
-#include "flight/Camera.h"
+#include "core/Camera.h"
 #include "flight/FlightDrawing.h"
 #include "rendering/TextureList.h"
 

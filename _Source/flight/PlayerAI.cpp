@@ -2,7 +2,7 @@
 
 #include "flight/GameObject_Ship.h"
 #include "flight/Orientation.h"
-#include "flight/Random.h"
+#include "core/Random.h"
 
 #include <algorithm>
 #include <cmath>

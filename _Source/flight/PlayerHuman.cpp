@@ -7,7 +7,7 @@
 #include "flight/World.h"
 #include "platform/KeyState.h"
 #include "platform/PlatformWindow.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "flight/Camera.h"
+#include "core/Camera.h"
 #include "flight/Player.h"
 
 #include <array>

@@ -4,11 +4,11 @@
 #include "gui/Dialogs.h"
 #include "gui/DialogPolling.h"
 #include "gui/GuiBevel.h"
-#include "gui/UiSpace.h"
+#include "window/UiSpace.h"
 #include "platform/KeyState.h"
 #include "rendering/TextureList.h"
-#include "shell/AccumulationBuffer.h"
-#include "shell/GLWindow.h"
+#include "window/AccumulationBuffer.h"
+#include "window/GLWindow.h"
 
 #include <GL/gl.h>
 

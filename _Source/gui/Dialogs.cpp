@@ -8,7 +8,7 @@
 #include "platform/KeyState.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextDrawing.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <GL/gl.h>
 

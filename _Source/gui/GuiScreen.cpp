@@ -1,8 +1,8 @@
 #include "gui/GuiScreen.h"
 
-#include "gui/UiSpace.h"
+#include "window/UiSpace.h"
 #include "platform/KeyState.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <GL/gl.h>
 

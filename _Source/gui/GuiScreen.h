@@ -3,7 +3,7 @@
 
 #include "gui/GuiColour.h"
 #include "gui/GuiWidgetSlots.h"
-#include "shell/GLWindowEventListener.h"
+#include "window/GLWindowEventListener.h"
 
 namespace dh {
 

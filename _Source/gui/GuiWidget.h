@@ -1,6 +1,6 @@
 #pragma once
 #include "gui/GuiColour.h"
-#include "shell/GLWindowEventListener.h"
+#include "window/GLWindowEventListener.h"
 
 namespace dh {
 

@@ -5,7 +5,7 @@
 #include "gui/Dialogs.h"
 #include "persistence/SaveFile.h"
 #include "persistence/SaveState.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <GL/gl.h>
 

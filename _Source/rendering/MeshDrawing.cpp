@@ -1,6 +1,6 @@
 #include "rendering/MeshDrawing.h"
 
-#include "flight/Matrix3.h"
+#include "core/Matrix3.h"
 #include "rendering/Mesh.h"
 
 #include <GL/gl.h>

@@ -1,6 +1,6 @@
 #include "rendering/SpaceBackground.h"
 
-#include "flight/Random.h"
+#include "core/Random.h"
 #include "rendering/TextureList.h"
 
 #include <GL/gl.h>

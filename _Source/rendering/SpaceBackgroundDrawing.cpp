@@ -1,4 +1,4 @@
-#include "flight/Camera.h"
+#include "core/Camera.h"
 #include "rendering/SpaceBackground.h"
 #include "rendering/TextureList.h"
 

@@ -6,9 +6,9 @@
 #include "gui/Dialogs.h"
 #include "gui/GuiPanel.h"
 #include "gui/GuiScreen.h"
-#include "gui/UiSpace.h"
+#include "window/UiSpace.h"
 #include "platform/PlatformWindow.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <cstdlib>
 

@@ -1,11 +1,11 @@
 #include "screens/GuiMeshViewer.h"
 
-#include "flight/Matrix3.h"
-#include "gui/UiSpace.h"
+#include "core/Matrix3.h"
+#include "window/UiSpace.h"
 #include "platform/PlatformEvents.h"
 #include "rendering/Mesh.h"
 #include "rendering/MeshDrawing.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

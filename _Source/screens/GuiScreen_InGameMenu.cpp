@@ -7,7 +7,7 @@
 #include "gui/GuiImage.h"
 #include "gui/GuiLabel.h"
 #include "gui/GuiPanel.h"
-#include "gui/UiSpace.h"
+#include "window/UiSpace.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextureList.h"
 #include "screens/GuiCargoInfo.h"
@@ -16,7 +16,7 @@
 #include "screens/GuiPlayerInfo.h"
 #include "screens/GuiShipInfo.h"
 #include "screens/GuiStarInfo.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 namespace dh {
 

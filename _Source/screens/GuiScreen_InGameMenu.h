@@ -1,6 +1,6 @@
 #pragma once
 #include "gui/GuiScreen.h"
-#include "shell/GLWindowEventListener.h"
+#include "window/GLWindowEventListener.h"
 
 #include <array>
 #include <memory>

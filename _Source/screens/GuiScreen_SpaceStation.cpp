@@ -9,7 +9,7 @@
 #include "gui/GuiImage.h"
 #include "gui/GuiLabel.h"
 #include "gui/GuiPanel.h"
-#include "gui/UiSpace.h"
+#include "window/UiSpace.h"
 #include "persistence/SaveFolder.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextureList.h"
@@ -25,7 +25,7 @@
 #include "screens/GuiTrade_Sell.h"
 #include "screens/GuiTrade_Status.h"
 #include "screens/GuiUpgrade.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 namespace dh {
 

@@ -10,14 +10,14 @@
 #include "gui/GuiLabel.h"
 #include "gui/GuiPanel.h"
 #include "gui/GuiSlider.h"
-#include "gui/UiSpace.h"
+#include "window/UiSpace.h"
 #include "persistence/SaveFolder.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextureList.h"
 #include "screens/GuiLoadGame.h"
-#include "shell/DisplayMode.h"
-#include "shell/GLWindow.h"
-#include "shell/IntroScreen.h"
+#include "window/DisplayMode.h"
+#include "window/GLWindow.h"
+#include "screens/IntroScreen.h"
 
 #include <array>
 #include <memory>

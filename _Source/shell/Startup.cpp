@@ -13,7 +13,7 @@
 #include "screens/GuiScreen_InGameMenu.h"
 #include "screens/GuiScreen_SpaceStation.h"
 #include "screens/GuiScreen_Startup.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <GL/gl.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/DisplayMode.h"
+#include "window/DisplayMode.h"
 
 #include <array>
 #include <functional>

@@ -7,7 +7,7 @@
 
 #include "audio/AudioTestFiles.h"
 #include "audio/Music.h"
-#include "flight/Random.h"
+#include "core/Random.h"
 #include "platform/MusicPlayer.h"
 
 namespace dh {

@@ -4,8 +4,8 @@
 #include "flight/FlightModels.h"
 #include "flight/FlightTestObjects.h"
 #include "flight/GameObject_Ship.h"
-#include "flight/Matrix4.h"
-#include "flight/Random.h"
+#include "core/Matrix4.h"
+#include "core/Random.h"
 #include "flight/World.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "flight/FrameTimer.h"
+#include "core/FrameTimer.h"
 #include "flight/Game.h"
 #include "flight/GameObject_Ship.h"
 #include "flight/GameObject_SpaceStation.h"

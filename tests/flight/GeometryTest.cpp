@@ -1,8 +1,8 @@
 #include "FlightTestWorld.h"
 
-#include "flight/Camera.h"
-#include "flight/Geometry.h"
-#include "flight/Matrix3.h"
+#include "core/Camera.h"
+#include "core/Geometry.h"
+#include "core/Matrix3.h"
 #include "flight/Orientation.h"
 
 #include <cmath>

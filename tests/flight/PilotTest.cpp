@@ -1,6 +1,6 @@
 #include "FlightTestWorld.h"
 
-#include "flight/Camera.h"
+#include "core/Camera.h"
 #include "flight/Orientation.h"
 #include "flight/PlayerAI.h"
 #include "flight/PlayerHuman.h"

@@ -3,7 +3,7 @@
 // not systems, so these values must never change.
 #include "galaxy/Galaxy.h"
 
-#include "flight/Random.h"
+#include "core/Random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "galaxy/Galaxy.h"
 
-#include "flight/Random.h"
+#include "core/Random.h"
 
 #include <gtest/gtest.h>
 

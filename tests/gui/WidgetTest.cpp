@@ -5,7 +5,7 @@
 #include "gui/GuiScreen.h"
 #include "gui/GuiSlider.h"
 #include "gui/GuiTestSupport.h"
-#include "gui/UiSpace.h"
+#include "window/UiSpace.h"
 
 #include <array>
 #include <limits>

@@ -1,5 +1,5 @@
-#include "shell/DisplayMode.h"
-#include "shell/IntroScreen.h"
+#include "window/DisplayMode.h"
+#include "screens/IntroScreen.h"
 #include "shell/Startup.h"
 
 #include <gtest/gtest.h>

@@ -13,7 +13,7 @@
 #include "rendering/GLFont.h"
 #include "rendering/ModelList.h"
 #include "rendering/TextureList.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 // The real window for the drawing tests: opened again after a test closed it,
 // sized, and what it shows read back and kept as pictures.

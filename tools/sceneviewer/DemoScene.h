@@ -3,7 +3,7 @@
 // the station, ships (one firing its laser at another), a missile, an EMP
 // bomb, explosions and particles, drawn in the order of the game's frame.
 // Shared by the scene viewer, the rendering GL tests and the benchmark.
-#include "flight/Camera.h"
+#include "core/Camera.h"
 #include "flight/FlightHooks.h"
 #include "flight/FlightModels.h"
 #include "flight/GameObject_Emp.h"
@@ -12,7 +12,7 @@
 #include "flight/GameObject_SpaceStation.h"
 #include "flight/LightSet.h"
 #include "flight/PlayerHuman.h"
-#include "flight/Random.h"
+#include "core/Random.h"
 #include "flight/Ship_ExplorerMark1.h"
 #include "flight/Ship_FighterMark1.h"
 #include "flight/World.h"
@@ -20,7 +20,7 @@
 #include "rendering/ModelList.h"
 #include "rendering/SpaceBackground.h"
 #include "rendering/TextureList.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <GL/gl.h>
 

@@ -12,7 +12,7 @@
 #include "rendering/ModelList.h"
 #include "rendering/SpaceBackground.h"
 #include "rendering/TextureList.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <benchmark/benchmark.h>
 

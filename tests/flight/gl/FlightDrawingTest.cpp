@@ -1,4 +1,4 @@
-#include "flight/Camera.h"
+#include "core/Camera.h"
 #include "flight/GameObject_Emp.h"
 #include "flight/GameObject_Explosion.h"
 #include "flight/GameObject_SpaceStation.h"
@@ -6,7 +6,7 @@
 #include "flight/ParticleList.h"
 #include "flight/Ship_ExplorerMark1.h"
 #include "rendering/TextureList.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 #include "support/GlWindowSupport.h"
 
 #include <GL/gl.h>

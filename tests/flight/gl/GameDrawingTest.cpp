@@ -10,7 +10,7 @@
 #include "rendering/ModelList.h"
 #include "rendering/SpaceBackground.h"
 #include "rendering/TextureList.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 #include "support/GlWindowSupport.h"
 
 #include <GL/gl.h>

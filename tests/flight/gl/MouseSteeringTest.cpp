@@ -4,7 +4,7 @@
 #include "flight/Ship_ExplorerMark1.h"
 #include "platform/KeyState.h"
 #include "platform/PlatformWindow.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include "gui/Dialogs.h"
 #include "platform/KeyState.h"
 #include "platform/PlatformEvents.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 #include "support/DialogScript.h"
 #include "support/GlWindowSupport.h"
 

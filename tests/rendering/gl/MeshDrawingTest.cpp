@@ -1,14 +1,10 @@
-#include "flight/Camera.h"
-#include "flight/Matrix3.h"
-#include "flight/MovingGameObject.h"
-#include "flight/ObjectList.h"
-#include "flight/StaticGameObject.h"
+#include "core/Matrix3.h"
 #include "platform/PlatformFiles.h"
 #include "rendering/MD2Mesh.h"
 #include "rendering/MeshDrawing.h"
 #include "rendering/ModelList.h"
 #include "rendering/gl/TestImages.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <algorithm>
 #include <cmath>
@@ -97,50 +93,6 @@ TEST_F(MeshDrawing, MissingSkinIsTheCheckerboardOnTheModel)
     EXPECT_GT(white, 10);
     EXPECT_GT(black, 10);
     glDisable(GL_CULL_FACE);
-}
-
-TEST_F(MeshDrawing, ObjectListDrawsVisibleMeshesThroughTheCameraAndSkipsTheRiddenObject)
-{
-    // 40 x 40, facing +z around the object's origin.
-    dh::Mesh square;
-    square.setTriangles({-20, -20, 0, 20, -20, 0, 20, 20, 0, -20, -20, 0, 20, 20, 0, -20, 20, 0}, {});
-    dh::ObjectList list;
-    TearDown();  // drawMeshes turns on the arrays it needs, and off again
-    const auto add = [&](dh::GameObject* object, float x, bool visible) {
-        object->mesh = &square;
-        object->visible = visible;
-        object->position = {x, 0, -300};
-        list.addObject(object);
-        return object;
-    };
-    add(new dh::StaticGameObject(), -100, true);
-    add(new dh::StaticGameObject(), 100, false);
-    dh::GameObject* ship = add(new dh::MovingGameObject(), 0, true);
-
-    // The camera rides with the ship, its eye at the origin, looking along -z.
-    dh::Camera camera;
-    camera.followed = ship;
-    const int side = cy * 100 / 300;
-    list.drawMeshes(camera);
-    EXPECT_TRUE(litAt(cx - side, cy));
-    EXPECT_FALSE(litAt(cx + side, cy));
-    EXPECT_FALSE(litAt(cx, cy));
-    EXPECT_FALSE(glIsEnabled(GL_NORMAL_ARRAY));
-
-    glClear(GL_COLOR_BUFFER_BIT);
-    camera.outsideView = true;
-    list.drawMeshes(camera);
-    EXPECT_TRUE(litAt(cx, cy));
-    EXPECT_TRUE(litAt(cx - side, cy));
-
-    // Back faces are culled: from behind, nothing shows.
-    glClear(GL_COLOR_BUFFER_BIT);
-    dh::Camera behind;
-    behind.rotation.m = {-1, 0, 0, 0, 1, 0, 0, 0, -1};
-    behind.position = {0, 0, -600};
-    list.drawMeshes(behind);
-    EXPECT_FALSE(litAt(cx, cy));
-    list.clearObjects();
 }
 
 TEST_F(MeshDrawing, ModelListLoadsEveryModelWithItsSkin)

@@ -1,9 +1,9 @@
-#include "flight/Camera.h"
-#include "flight/Random.h"
+#include "core/Camera.h"
+#include "core/Random.h"
 #include "rendering/SpaceBackground.h"
 #include "rendering/TextureList.h"
 #include "rendering/gl/TestImages.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <cmath>
 #include <memory>

@@ -4,7 +4,7 @@
 #include "rendering/GLTexture.h"
 #include "rendering/TextDrawing.h"
 #include "rendering/TextureList.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <memory>
 

@@ -1,9 +1,9 @@
 #include "platform/KeyState.h"
 #include "platform/PlatformEvents.h"
 #include "platform/PlatformWindow.h"
-#include "shell/AccumulationBuffer.h"
-#include "shell/DisplayMode.h"
-#include "shell/GLWindow.h"
+#include "window/AccumulationBuffer.h"
+#include "window/DisplayMode.h"
+#include "window/GLWindow.h"
 #include "shell/Startup.h"
 
 #include <GL/gl.h>

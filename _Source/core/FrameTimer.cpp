@@ -1,4 +1,4 @@
-#include "flight/FrameTimer.h"
+#include "core/FrameTimer.h"
 
 #include "platform/PlatformEvents.h"
 

@@ -1,4 +1,4 @@
-#include "rendering/Hud.h"
+#include "flight/Hud.h"
 
 #include "audio/SoundEffects.h"
 #include "flight/Game.h"
@@ -6,11 +6,11 @@
 #include "flight/GameObject_Ship.h"
 #include "flight/PlayerHuman.h"
 #include "flight/World.h"
-#include "gui/UiSpace.h"
+#include "window/UiSpace.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextDrawing.h"
 #include "rendering/TextureList.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <GL/gl.h>
 

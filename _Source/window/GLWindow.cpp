@@ -1,8 +1,8 @@
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include "platform/PlatformEvents.h"
 #include "platform/PlatformWindow.h"
-#include "shell/AccumulationBuffer.h"
+#include "window/AccumulationBuffer.h"
 
 #include <GL/gl.h>
 

@@ -1,6 +1,6 @@
-#include "gui/UiSpace.h"
+#include "window/UiSpace.h"
 
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 namespace dh {
 

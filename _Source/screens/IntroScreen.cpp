@@ -1,10 +1,10 @@
-#include "shell/IntroScreen.h"
+#include "screens/IntroScreen.h"
 
 #include "audio/Music.h"
-#include "flight/Random.h"
+#include "core/Random.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextDrawing.h"
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <GL/gl.h>
 

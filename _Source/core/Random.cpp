@@ -1,4 +1,4 @@
-#include "flight/Random.h"
+#include "core/Random.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "shell/GLWindowEventListener.h"
+#include "window/GLWindowEventListener.h"
 
 namespace dh {
 

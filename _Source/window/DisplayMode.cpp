@@ -1,6 +1,6 @@
-#include "shell/DisplayMode.h"
+#include "window/DisplayMode.h"
 
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <GL/gl.h>
 

@@ -1,4 +1,4 @@
-#include "flight/Camera.h"
+#include "core/Camera.h"
 
 #include <cmath>
 

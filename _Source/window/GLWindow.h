@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/GLWindowEventListener.h"
+#include "window/GLWindowEventListener.h"
 
 // The game's one window and its OpenGL context, the routing of its events to
 // the current listener, and the helpers every screen uses.

@@ -1,6 +1,6 @@
 #pragma once
-#include "flight/FrameTimer.h"
-#include "shell/GLWindowEventListener.h"
+#include "core/FrameTimer.h"
+#include "window/GLWindowEventListener.h"
 
 namespace dh {
 

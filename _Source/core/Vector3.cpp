@@ -1,4 +1,4 @@
-#include "flight/Vector3.h"
+#include "core/Vector3.h"
 
 #include <cmath>
 

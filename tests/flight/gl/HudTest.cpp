@@ -3,7 +3,7 @@
 #include "flight/GameObject_Ship.h"
 #include "flight/PlayerHuman.h"
 #include "flight/World.h"
-#include "rendering/Hud.h"
+#include "flight/Hud.h"
 #include "support/GlWindowSupport.h"
 #include "support/ToneCounter.h"
 

@@ -1,7 +1,7 @@
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include "platform/PlatformEvents.h"
-#include "shell/AccumulationBuffer.h"
+#include "window/AccumulationBuffer.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

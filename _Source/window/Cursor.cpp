@@ -1,4 +1,4 @@
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include "platform/PlatformWindow.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "flight/Matrix3.h"
-#include "flight/Matrix4.h"
-#include "flight/Vector3.h"
+#include "core/Matrix3.h"
+#include "core/Matrix4.h"
+#include "core/Vector3.h"
 
 namespace dh {
 

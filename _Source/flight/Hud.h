@@ -1,6 +1,6 @@
 #pragma once
 
-#include "flight/Geometry.h"
+#include "core/Geometry.h"
 
 #include <array>
 

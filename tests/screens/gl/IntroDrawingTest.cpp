@@ -1,6 +1,6 @@
 #include "platform/PlatformEvents.h"
-#include "shell/GLWindow.h"
-#include "shell/IntroScreen.h"
+#include "window/GLWindow.h"
+#include "screens/IntroScreen.h"
 #include "support/GlWindowSupport.h"
 
 #include <GL/gl.h>

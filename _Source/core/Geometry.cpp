@@ -1,4 +1,4 @@
-#include "flight/Geometry.h"
+#include "core/Geometry.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "flight/Matrix3.h"
+#include "core/Matrix3.h"
 
 namespace dh {
 

@@ -1,6 +1,6 @@
-#include "shell/AccumulationBuffer.h"
+#include "window/AccumulationBuffer.h"
 
-#include "shell/GLWindow.h"
+#include "window/GLWindow.h"
 
 #include <GL/gl.h>
 
