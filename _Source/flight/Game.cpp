@@ -7,15 +7,12 @@
 #include "core/Random.h"
 #include "flight/Ship_ExplorerMark1.h"
 #include "flight/World.h"
-#include "gui/Dialogs.h"
 #include "window/GLWindow.h"
 
 #include <string_view>
+#include <utility>
 
 namespace dh {
-
-std::function<void(Game&)> g_runInGameMenu;
-std::function<void(Game&)> g_runStationScreen;
 
 namespace {
 
@@ -27,18 +24,18 @@ std::uint32_t driverLights()
 
 }
 
-Game::Game(const char* commanderName)
+Game::Game(const char* commanderName, GameHooks shell) : shell(std::move(shell))
 {
     hooks.playerShip = [this] { return playerShip(); };
     hooks.clearHostiles = [this] { clearHostiles(); };
     hooks.requestDock = [this] { dockRequested = true; };
     hooks.runStationScreen = [this] {
-        if (g_runStationScreen) {
-            g_runStationScreen(*this);
+        if (this->shell.runStationScreen) {
+            this->shell.runStationScreen(*this);
         }
     };
     hooks.resumeClock = [this] { resumeClock(); };
-    hooks.showMessage = [](const char* title, const char* text) { showMessage(title, text); };
+    hooks.showMessage = [this](const char* title, const char* text) { showMessage(title, text); };
 
     frameTimer = std::make_unique<FrameTimer>();
     g_randomSeed = frameTimer->lastClock;
@@ -65,18 +62,15 @@ Game::Game(const char* commanderName)
 
 Game::~Game()
 {
-    frameTimer.reset();
-    world.reset();
-    stationRef.reset();
-    playerShipRef.reset();
-    human.reset();
-    deathCamera.reset();
-    for (std::uint32_t i = 0; i < aiCount; ++i) {
-        aiPilots[i].reset();
-        aiShipRefs[i].reset();
-    }
     if (g_musicEnabled && !currentMusicFile().empty()) {
         stopMusic();
+    }
+}
+
+void Game::showMessage(const char* title, const char* text)
+{
+    if (shell.showMessage) {
+        shell.showMessage(title, text);
     }
 }
 
@@ -96,7 +90,7 @@ void Game::makeWorld(const StarSystem& system)
     float ambient[3];
     starColour(system, star);
     ambientColour(system, ambient);
-    world = std::make_unique<World>(star, ambient, planetTexture(system), driverLights());
+    world = std::make_unique<World>(star, ambient, planetTexture(system), driverLights(), shell.buildBackground);
 }
 
 void Game::addStation()
@@ -113,7 +107,6 @@ void Game::run()
     running = true;
     GLWindowEventListener* previous = g_listener;
     g_listener = this;
-    frameTimer->reset();
     frameTimer->reset();
     timeStep = 0.0f;
     resumeWorldSounds();

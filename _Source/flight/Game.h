@@ -2,8 +2,10 @@
 
 #include "core/Camera.h"
 #include "flight/FlightHooks.h"
+#include "flight/GameHooks.h"
 #include "core/FrameTimer.h"
 #include "flight/ObjectRef.h"
+#include "flight/Refusal.h"
 #include "core/Vector3.h"
 #include "galaxy/Galaxy.h"
 #include "galaxy/StarSystem.h"
@@ -30,7 +32,7 @@ public:
     static constexpr std::uint32_t kFrameSeed = 643463;
     static constexpr float kMaxWorldStep = 0.06666666f;
 
-    explicit Game(const char* commanderName);
+    explicit Game(const char* commanderName, GameHooks shell = {});
     ~Game() override;
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -63,7 +65,6 @@ public:
     GameObject* station() const;
 
     bool running = false;
-    std::unique_ptr<World> world;
     Galaxy galaxy;
     StarSystem currentSystem;
     std::unique_ptr<FrameTimer> frameTimer;
@@ -85,9 +86,14 @@ public:
     std::uint32_t aiCount = 0;
     float warningBeepTimer = 0.0f;
 
+    // What this game asks of the program around it.
+    GameHooks shell;
     // What the flight objects ask of this game.
     FlightHooks hooks;
     bool dockRequested = false;
+    // Declared last so that it is destroyed first: its objects untrack the
+    // references above as they are deleted.
+    std::unique_ptr<World> world;
 
 private:
     void tickTime();
@@ -96,18 +102,13 @@ private:
     void drawFrame(const Camera& camera);
     void drawDeathFade();
     void openInGameMenu();
-    void refuse(const char* title, const char* text);
+    void refuse(const Refusal& refusal);
+    void showMessage(const char* title, const char* text);
     void pauseWorldSounds();
     void resumeWorldSounds();
     void makeWorld(const StarSystem& system);
     void addStation();
 };
-
-// The screens the flight opens, filled in by the code that has them; an empty
-// one returns at once. The in-game menu runs modally for the game; the station
-// screen runs while the player is docked.
-extern std::function<void(Game&)> g_runInGameMenu;
-extern std::function<void(Game&)> g_runStationScreen;
 
 // The 1.5-second hyperspace tunnel, input swallowed while it plays.
 void playHyperspaceTunnel();

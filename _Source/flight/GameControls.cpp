@@ -4,7 +4,6 @@
 #include "flight/GameObject_Ship.h"
 #include "flight/PlayerHuman.h"
 #include "flight/World.h"
-#include "gui/Dialogs.h"
 #include "window/UiSpace.h"
 #include "platform/KeyState.h"
 #include "flight/Hud.h"
@@ -34,9 +33,9 @@ void Game::onMouseDown(int x, int y, int button)
     if (ship != nullptr && pointInQuad(hudButtonQuad(HudButton::Missile, w, h), px, py)) {
         playSound(sample::buttonClick);
         if (human->target == nullptr) {
-            refuse("Cannot launch missile", "You do not have a current target");
+            refuse(kRefusalNoTarget);
         } else if (ship->missiles == 0) {
-            refuse("Cannot launch missile", "Your ship is out of missiles");
+            refuse(kRefusalNoMissiles);
         } else {
             ship->fireMissile(human->target);
         }
@@ -48,7 +47,7 @@ void Game::onMouseDown(int x, int y, int button)
             ship->dropEmpBomb();
             return;
         }
-        refuse("Cannot deploy EMP bomb", "You do not any EMP bombs left");
+        refuse(kRefusalNoEmpBombs);
     }
 }
 
@@ -65,17 +64,17 @@ void Game::openInGameMenu()
         fadeScreenToBlack(0.5f);
     }
     pauseWorldSounds();
-    if (g_runInGameMenu) {
-        g_runInGameMenu(*this);
+    if (shell.runInGameMenu) {
+        shell.runInGameMenu(*this);
     }
     resumeClock();
     frameTimer->reset();
 }
 
-void Game::refuse(const char* title, const char* text)
+void Game::refuse(const Refusal& refusal)
 {
     pauseWorldSounds();
-    showMessage(title, text);
+    showMessage(refusal.title, refusal.text);
     resumeClock();
 }
 

@@ -6,7 +6,6 @@
 #include "flight/PlayerHuman.h"
 #include "core/Random.h"
 #include "flight/World.h"
-#include "gui/Dialogs.h"
 #include "flight/Hud.h"
 #include "window/GLWindow.h"
 

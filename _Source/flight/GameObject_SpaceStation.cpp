@@ -34,14 +34,14 @@ constexpr std::array<Vector3, 8> kLightSigns{{
     {1.0f, -1.0f, -1.0f},
 }};
 
-GameObject_Ship* playerShipOf(FlightHooks& game)
+GameObject_Ship* playerShipOf(FlightHooks& hooks)
 {
-    return game.playerShip ? game.playerShip() : nullptr;
+    return hooks.playerShip ? hooks.playerShip() : nullptr;
 }
 
 }
 
-GameObject_SpaceStation::GameObject_SpaceStation(FlightHooks* game) : game(game)
+GameObject_SpaceStation::GameObject_SpaceStation(FlightHooks* hooks) : hooks(hooks)
 {
     name = "Spacestation";
     mesh = g_flightModels.station;
@@ -65,20 +65,20 @@ void GameObject_SpaceStation::update(float dt)
         lightTimer -= dt;
     }
 
-    if (game == nullptr) {
+    if (hooks == nullptr) {
         return;
     }
-    GameObject_Ship* ship = playerShipOf(*game);
+    GameObject_Ship* ship = playerShipOf(*hooks);
     if (ship == nullptr || lengthSquared(ship->position - dockingPoint()) >= kDockingRadiusSquared) {
         return;
     }
     // Hostiles go at once, as the ship enters the bay; the modal rest waits
     // until the frame is over.
-    if (game->clearHostiles) {
-        game->clearHostiles();
+    if (hooks->clearHostiles) {
+        hooks->clearHostiles();
     }
-    if (game->requestDock) {
-        game->requestDock();
+    if (hooks->requestDock) {
+        hooks->requestDock();
     }
 }
 
@@ -103,10 +103,10 @@ void GameObject_SpaceStation::flashLights()
     lightPattern = (lightPattern + 1) & 3u;
 }
 
-void GameObject_SpaceStation::dockPlayer(FlightHooks& game)
+void GameObject_SpaceStation::dockPlayer(FlightHooks& hooks)
 {
     // A ship destroyed in the rest of the frame after it reached the bay does not dock.
-    GameObject_Ship* docking = playerShipOf(game);
+    GameObject_Ship* docking = playerShipOf(hooks);
     if (docking == nullptr) {
         return;
     }
@@ -117,16 +117,16 @@ void GameObject_SpaceStation::dockPlayer(FlightHooks& game)
     if (SoundSet* sounds = worldSounds(*docking)) {
         pauseSounds(*sounds);
     }
-    if (game.runStationScreen) {
-        game.runStationScreen();
+    if (hooks.runStationScreen) {
+        hooks.runStationScreen();
     }
     playSound(sample::launch);
-    if (game.resumeClock) {
-        game.resumeClock();
+    if (hooks.resumeClock) {
+        hooks.resumeClock();
     }
     // Whatever the station screen did (a ship bought, a game loaded), the
     // ship launched is the one the player has now.
-    if (GameObject_Ship* ship = playerShipOf(game)) {
+    if (GameObject_Ship* ship = playerShipOf(hooks)) {
         ship->position = {0.0f, 0.0f, 4000.0f};
         ship->orientation = Matrix3{};
         ship->velocity = {};

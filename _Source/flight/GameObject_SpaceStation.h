@@ -18,7 +18,7 @@ public:
     static constexpr float kDockingRadiusSquared = 10000.0f;
     static constexpr float kLightInterval = 0.6f;
 
-    explicit GameObject_SpaceStation(FlightHooks* game);
+    explicit GameObject_SpaceStation(FlightHooks* hooks);
 
     void update(float dt) override;
     void render(const Camera& camera) override;
@@ -28,9 +28,9 @@ public:
     // The modal part of docking, which the game runs between frames after the
     // station has asked for it: the station screen may load another game and
     // so destroy this world, which must not happen inside the object pass.
-    static void dockPlayer(FlightHooks& game);
+    static void dockPlayer(FlightHooks& hooks);
 
-    FlightHooks* game;
+    FlightHooks* hooks;
     float lightTimer = 0.0f;
     std::uint32_t lightPattern = 0;
 

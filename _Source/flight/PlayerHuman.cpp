@@ -22,14 +22,14 @@ constexpr float kViewDistance = 150.0f;
 
 }
 
-PlayerHuman::PlayerHuman(const char* commanderName, ObjectRef* shipRef, FlightHooks* game)
+PlayerHuman::PlayerHuman(const char* commanderName, ObjectRef* shipRef, FlightHooks* hooks)
     : Player(shipRef, 500.0),
       mouseSteering(isKeyHeld(VK_RBUTTON)),
       middleWasDown(isKeyHeld(VK_MBUTTON)),
       deleteWasDown(isKeyHeld(VK_DELETE)),
       backspaceWasDown(isKeyHeld(VK_BACK)),
       commanderName(commanderName != nullptr ? commanderName : ""),
-      game(game)
+      hooks(hooks)
 {
     turnCameraYaw(views[0], kPi);
     turnCameraYaw(views[2], kPi);
@@ -142,9 +142,9 @@ void PlayerHuman::missileKey(GameObject_Ship& own)
         return;
     }
     if (target == nullptr) {
-        refuse("Cannot launch missile", "You do not have a current target");
+        refuse(kRefusalNoTarget);
     } else if (own.missiles == 0) {
-        refuse("Cannot launch missile", "Your ship is out of missiles");
+        refuse(kRefusalNoMissiles);
     } else {
         own.fireMissile(target);
     }
@@ -161,22 +161,22 @@ void PlayerHuman::empKey(GameObject_Ship& own)
     if (own.empBombs > 0) {
         own.dropEmpBomb();
     } else {
-        refuse("Cannot deploy EMP bomb", "You do not any EMP bombs left");
+        refuse(kRefusalNoEmpBombs);
     }
 }
 
-void PlayerHuman::refuse(const char* title, const char* text)
+void PlayerHuman::refuse(const Refusal& refusal)
 {
     if (GameObject_Ship* own = ship()) {
         if (SoundSet* sounds = worldSounds(*own)) {
             pauseSounds(*sounds);
         }
     }
-    if (game != nullptr && game->showMessage) {
-        game->showMessage(title, text);
+    if (hooks != nullptr && hooks->showMessage) {
+        hooks->showMessage(refusal.title, refusal.text);
     }
-    if (game != nullptr && game->resumeClock) {
-        game->resumeClock();
+    if (hooks != nullptr && hooks->resumeClock) {
+        hooks->resumeClock();
     }
 }
 

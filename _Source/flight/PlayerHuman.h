@@ -2,6 +2,7 @@
 
 #include "core/Camera.h"
 #include "flight/Player.h"
+#include "flight/Refusal.h"
 
 #include <array>
 #include <cstdint>
@@ -21,7 +22,7 @@ public:
     static constexpr float kTurnRate = 1.5f;
     static constexpr float kMouseTurn = 0.003f;
 
-    PlayerHuman(const char* commanderName, ObjectRef* shipRef, FlightHooks* game);
+    PlayerHuman(const char* commanderName, ObjectRef* shipRef, FlightHooks* hooks);
 
     void update(float dt) override;
     // Makes every view camera follow the ship with this frame's pose.
@@ -44,13 +45,14 @@ public:
     std::uint32_t viewIndex = 0;
     std::string commanderName;
     std::uint32_t kills = 0;
-    FlightHooks* game;
+    // What the pilot asks of the running game.
+    FlightHooks* hooks;
 
 private:
     void steerWithMouse(float& pitchInput, float& yawInput);
     void missileKey(GameObject_Ship& ship);
     void empKey(GameObject_Ship& ship);
-    void refuse(const char* title, const char* text);
+    void refuse(const Refusal& refusal);
 };
 
 }

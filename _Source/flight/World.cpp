@@ -8,8 +8,6 @@
 
 namespace dh {
 
-BackgroundBuilder g_buildBackground;
-
 namespace {
 
 World* g_firstWorld = nullptr;
@@ -27,16 +25,13 @@ std::unique_ptr<Light> directionalLight(Vector3 direction, const float* colour)
     return light;
 }
 
-std::shared_ptr<SpaceBackground> buildBackground(const float* sunColour, std::string_view planetTexture)
-{
-    return g_buildBackground ? g_buildBackground(sunColour, planetTexture) : nullptr;
-}
-
 }
 
 World::World(const float* starColour, const float* ambientColour, std::string_view planetTexture,
-             std::uint32_t driverLights)
-    : lights(driverLights), background(buildBackground(starColour, planetTexture)), sounds(g_soundDevice)
+             std::uint32_t driverLights, const BackgroundBuilder& buildBackground)
+    : lights(driverLights),
+      background(buildBackground ? buildBackground(starColour, planetTexture) : nullptr),
+      sounds(g_soundDevice)
 {
     lights.add(directionalLight({0.5f, 0.1f, 1.0f}, starColour));
     lights.add(directionalLight({-0.5f, -0.1f, -1.0f}, ambientColour));

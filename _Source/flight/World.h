@@ -17,11 +17,10 @@ class SpaceBackground;
 
 // Builds the sky, planet, sun and star points of a world. Construction draws
 // from the shared random generator, so it runs at its place in the world's
-// construction. The start-up code installs the real one (it needs the OpenGL
-// context); while none is installed a world has no background.
+// construction. The real one needs the OpenGL context; without one a world has
+// no background.
 using BackgroundBuilder =
     std::function<std::shared_ptr<SpaceBackground>(const float* sunColour, std::string_view planetTexture)>;
-extern BackgroundBuilder g_buildBackground;
 
 // Everything of one star system: lights, particles, objects, background and
 // the positional sounds. Destroying it stops the sounds first, so that the
@@ -29,7 +28,7 @@ extern BackgroundBuilder g_buildBackground;
 class World {
 public:
     World(const float* starColour, const float* ambientColour, std::string_view planetTexture,
-          std::uint32_t driverLights);
+          std::uint32_t driverLights, const BackgroundBuilder& buildBackground = {});
     ~World();
     World(const World&) = delete;
     World& operator=(const World&) = delete;

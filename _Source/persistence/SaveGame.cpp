@@ -2,12 +2,8 @@
 
 #include "flight/Game.h"
 #include "flight/PlayerHuman.h"
-#include "gui/Dialogs.h"
 #include "persistence/SaveFile.h"
 #include "persistence/SaveState.h"
-#include "window/GLWindow.h"
-
-#include <GL/gl.h>
 
 namespace dh {
 
@@ -16,13 +12,6 @@ namespace {
 bool canUse(const char* path, const Game* game)
 {
     return path != nullptr && game != nullptr && game->human != nullptr && game->playerShip() != nullptr;
-}
-
-void show(const SaveGame::Outcome& outcome)
-{
-    if (outcome.title != nullptr) {
-        showMessage(outcome.title, outcome.text);
-    }
 }
 
 }
@@ -52,21 +41,6 @@ SaveGame::Outcome SaveGame::tryLoad(const char* path, Game* game)
         return {false, "Error reading from save file", error.message};
     }
     return {true, "Load game", "Load successful."};
-}
-
-void SaveGame::save(const char* path, Game* game)
-{
-    show(trySave(path, game));
-}
-
-void SaveGame::load(const char* path, Game* game)
-{
-    const Outcome outcome = tryLoad(path, game);
-    if (outcome.title != nullptr && isWindowOpen()) {
-        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-    }
-    show(outcome);
 }
 
 }

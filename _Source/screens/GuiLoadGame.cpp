@@ -6,13 +6,39 @@
 #include "flight/World.h"
 #include "gui/Dialogs.h"
 #include "persistence/SaveGame.h"
+#include "window/GLWindow.h"
+
+#include <GL/gl.h>
 
 #include <memory>
 #include <utility>
 
 namespace dh {
 
+namespace {
+
+// The message goes over a black frame: the world behind may have been replaced.
+void load(const std::string& path, Game* game)
+{
+    const SaveGame::Outcome outcome = SaveGame::tryLoad(path.c_str(), game);
+    if (outcome.title == nullptr) {
+        return;
+    }
+    if (isWindowOpen()) {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    showMessage(outcome.title, outcome.text);
+}
+
+}
+
 GuiLoadGame::GuiLoadGame(std::string path, Game* game) : GuiSlot(std::move(path), game, "Load") {}
+
+GuiLoadGame::GuiLoadGame(std::string path, GameHooks hooks)
+    : GuiSlot(std::move(path), nullptr, "Load"), hooks(std::move(hooks))
+{
+}
 
 void GuiLoadGame::runAction()
 {
@@ -22,7 +48,7 @@ void GuiLoadGame::runAction()
     }
     showLoadingFrame();
     if (game != nullptr) {
-        SaveGame::load(path.c_str(), game);
+        load(path, game);
         return;
     }
     playFromSlot();
@@ -30,9 +56,9 @@ void GuiLoadGame::runAction()
 
 void GuiLoadGame::playFromSlot()
 {
-    auto loaded = std::make_unique<Game>("");
+    auto loaded = std::make_unique<Game>("", hooks);
     pauseSounds(loaded->world->sounds);
-    SaveGame::load(path.c_str(), loaded.get());
+    load(path, loaded.get());
     // A refused file leaves the new game without a commander.
     if (!loaded->human->commanderName.empty()) {
         loaded->resumeClock();

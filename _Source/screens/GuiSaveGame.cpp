@@ -15,7 +15,10 @@ void GuiSaveGame::runAction()
                             "Are you sure you want to do this ?")) {
         return;
     }
-    SaveGame::save(path.c_str(), game);
+    const SaveGame::Outcome outcome = SaveGame::trySave(path.c_str(), game);
+    if (outcome.title != nullptr) {
+        showMessage(outcome.title, outcome.text);
+    }
 }
 
 }

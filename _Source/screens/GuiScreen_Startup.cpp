@@ -22,6 +22,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace dh {
 
@@ -105,7 +106,7 @@ const char* switchCaption(bool enabled)
     return enabled ? "Enabled" : "Disabled";
 }
 
-GuiScreen_Startup::GuiScreen_Startup()
+GuiScreen_Startup::GuiScreen_Startup(GameHooks gameHooks) : gameHooks(std::move(gameHooks))
 {
     clipCursorToWindow(false);
     eventNewGame_ = std::make_unique<EventNewGame>(this);
@@ -171,7 +172,7 @@ void GuiScreen_Startup::buildLoadPanel()
     addHeading(loadPanel, 20, 15, "Load game");
     addRule(loadPanel, 20, 40);
     for (int slot = 1; slot <= kSaveSlots; ++slot) {
-        auto load = std::make_unique<GuiLoadGame>(slotFilePath(slot), nullptr);
+        auto load = std::make_unique<GuiLoadGame>(slotFilePath(slot), gameHooks);
         load->width = 486;
         load->height = 75;
         place(loadPanel, std::move(load), 20, 60 + 80 * (slot - 1));
@@ -267,7 +268,7 @@ void GuiScreen_Startup::EventNewGame::onMouseUp(int, int, int button)
     if (!isWindowOpen())
         return;
     showLoadingFrame();
-    auto game = std::make_unique<Game>(name.c_str());
+    auto game = std::make_unique<Game>(name.c_str(), screen->gameHooks);
     game->run();
     game.reset();
     screen->showTitleView();

@@ -1,4 +1,5 @@
 #pragma once
+#include "flight/GameHooks.h"
 #include "gui/GuiScreen.h"
 
 #include <array>
@@ -97,7 +98,8 @@ public:
     static constexpr int kRootWidth = 750;
     static constexpr int kRootHeight = 550;
 
-    GuiScreen_Startup();
+    // Every game the menu starts, new or loaded, gets these hooks.
+    explicit GuiScreen_Startup(GameHooks gameHooks = {});
     ~GuiScreen_Startup() override;
     GuiScreen_Startup(const GuiScreen_Startup&) = delete;
     GuiScreen_Startup& operator=(const GuiScreen_Startup&) = delete;
@@ -137,6 +139,7 @@ private:
     void buildLoadPanel();
     void buildSettingsPanel();
 
+    GameHooks gameHooks;
     std::unique_ptr<EventNewGame> eventNewGame_;
     std::unique_ptr<EventLoadGame> eventLoadGame_;
     std::unique_ptr<EventSettings> eventSettings_;

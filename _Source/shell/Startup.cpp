@@ -5,6 +5,7 @@
 #include "flight/FlightModels.h"
 #include "flight/Game.h"
 #include "flight/World.h"
+#include "gui/Dialogs.h"
 #include "platform/PlatformWindow.h"
 #include "rendering/GLFont.h"
 #include "rendering/ModelList.h"
@@ -33,26 +34,31 @@ void loadAssets()
     loadSoundList();
 }
 
-// The flight builds its objects from the loaded models and its skies with the
-// window's context, so both are handed over once the assets are in, with the
-// screens it opens.
+// The flight builds its objects from the loaded models, so they are handed
+// over once the assets are in.
 void connectFlight()
 {
-    g_runStationScreen = runStationScreen;
-    g_runInGameMenu = runInGameMenu;
     g_flightModels = {model(Model::Ship_Explorer), model(Model::Ship_Fighter), model(Model::Missile),
                       model(Model::Spacestation)};
-    g_buildBackground = [](const float* sunColour, std::string_view planetTexture) {
+}
+
+// What every game asks of the program: its screens, its dialogs and skies
+// built with the window's context.
+GameHooks gameHooks()
+{
+    GameHooks hooks;
+    hooks.runInGameMenu = runInGameMenu;
+    hooks.runStationScreen = runStationScreen;
+    hooks.showMessage = [](const char* title, const char* text) { showMessage(title, text); };
+    hooks.buildBackground = [](const float* sunColour, std::string_view planetTexture) {
         const std::array<float, 3> sun{sunColour[0], sunColour[1], sunColour[2]};
         return std::make_shared<SpaceBackground>(sun, findTexture(planetTexture));
     };
+    return hooks;
 }
 
 void releaseAssets()
 {
-    g_runStationScreen = nullptr;
-    g_runInGameMenu = nullptr;
-    g_buildBackground = nullptr;
     g_flightModels = {};
     releaseFonts();
     releaseTextures();
@@ -64,7 +70,7 @@ void runStartMenu()
 {
     if (!isWindowOpen())
         return;
-    auto menu = std::make_unique<GuiScreen_Startup>();
+    auto menu = std::make_unique<GuiScreen_Startup>(gameHooks());
     menu->run();
 }
 

@@ -26,15 +26,14 @@ protected:
     {
         dh::platformOverrideClock(&now);
         dh::clearInjectedKeys();
-        dh::g_runInGameMenu = [this](dh::Game&) { ++menuRuns; };
-        dh::g_runStationScreen = [this](dh::Game&) { ++stationRuns; };
-        game = std::make_unique<dh::Game>("Tester");
+        dh::GameHooks hooks;
+        hooks.runInGameMenu = [this](dh::Game&) { ++menuRuns; };
+        hooks.runStationScreen = [this](dh::Game&) { ++stationRuns; };
+        game = std::make_unique<dh::Game>("Tester", hooks);
     }
     void TearDown() override
     {
         game.reset();
-        dh::g_runInGameMenu = nullptr;
-        dh::g_runStationScreen = nullptr;
         dh::clearInjectedKeys();
         dh::platformOverrideClock(nullptr);
     }

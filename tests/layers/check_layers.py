@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Derives the graph of folders under _Source/ from their #include lines and
 checks it against the stack of layers written in the README: every edge must
-go from a folder to one below it, so the graph has no cycle.
+go from a folder to one below it, so the graph has no cycle; and the flight,
+the saves and the layers under the GUI include no GUI, screen or shell code.
 
 Usage: check_layers.py SOURCE_DIR [--graph]
 """
@@ -11,6 +12,20 @@ import sys
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/[^"]+"', re.M)
 STACK = re.compile(r'<!-- layers: (.+?) -->')
+# The simulation, the saves and everything below them reach dialogs and
+# screens only through the hooks the shell hands each game, so that they run
+# and are tested without any screen.
+NO_SCREENS = {'flight', 'persistence', 'galaxy', 'rendering', 'audio'}
+SCREENS = {'gui', 'screens', 'shell'}
+
+
+SDL_INCLUDE = re.compile(r'^\s*#\s*include\s+[<"]SDL', re.M)
+
+
+def sdl_outside_platform(source):
+    return [str(path.relative_to(source)) for path in sorted(source.rglob('*'))
+            if path.suffix in ('.h', '.cpp') and path.relative_to(source).parts[0] != 'platform'
+            and SDL_INCLUDE.search(path.read_text(encoding='utf-8', errors='replace'))]
 
 
 def folder_graph(source):
@@ -72,6 +87,11 @@ def main():
     for (a, b), count in sorted(edges.items()):
         if a in rank and b in rank and rank[b] >= rank[a]:
             failures.append(f'{a} -> {b} goes up the stack ({count} include lines)')
+    for (a, b), count in sorted(edges.items()):
+        if a in NO_SCREENS and b in SCREENS:
+            failures.append(f'{a} -> {b}: {a} reaches screens only through the game\'s hooks ({count} include lines)')
+    for path in sdl_outside_platform(root / '_Source'):
+        failures.append(f'{path} includes SDL, which only the platform layer sees')
     cycle = find_cycle(edges)
     if cycle:
         failures.append('cycle: ' + ' -> '.join(cycle))

@@ -41,15 +41,17 @@ inline void loadAssets()
     dh::loadModels();
     dh::g_flightModels = {dh::model(dh::Model::Ship_Explorer), dh::model(dh::Model::Ship_Fighter),
                           dh::model(dh::Model::Missile), dh::model(dh::Model::Spacestation)};
-    dh::g_buildBackground = [](const float* sunColour, std::string_view planetTexture) {
-        const std::array<float, 3> sun{sunColour[0], sunColour[1], sunColour[2]};
-        return std::make_shared<dh::SpaceBackground>(sun, dh::findTexture(planetTexture));
-    };
+}
+
+// The sky of a world, built with the window's context.
+inline std::shared_ptr<dh::SpaceBackground> buildBackground(const float* sunColour, std::string_view planetTexture)
+{
+    const std::array<float, 3> sun{sunColour[0], sunColour[1], sunColour[2]};
+    return std::make_shared<dh::SpaceBackground>(sun, dh::findTexture(planetTexture));
 }
 
 inline void releaseAssets()
 {
-    dh::g_buildBackground = nullptr;
     dh::g_flightModels = {};
     dh::releaseFonts();
     dh::releaseTextures();
@@ -108,7 +110,7 @@ public:
     {
         dh::g_randomSeed = options.sceneSeed;
         world = std::make_unique<dh::World>(options.starColour.data(), options.ambientColour.data(),
-                                            options.planetTexture, dh::queryDriverLights());
+                                            options.planetTexture, dh::queryDriverLights(), buildBackground);
         auto* station = new dh::GameObject_SpaceStation(&hooks);
         add(station, stationRef);
 

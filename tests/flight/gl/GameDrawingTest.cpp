@@ -31,33 +31,33 @@ protected:
         testsupport::openWindowWith(testsupport::Art::FontsTexturesAndModels);
         dh::g_flightModels = {dh::model(dh::Model::Ship_Explorer), dh::model(dh::Model::Ship_Fighter),
                               dh::model(dh::Model::Missile), dh::model(dh::Model::Spacestation)};
-        dh::g_buildBackground = [](const float* sun, std::string_view planet) {
-            return std::make_shared<dh::SpaceBackground>(std::array<float, 3>{sun[0], sun[1], sun[2]},
-                                                         dh::findTexture(planet));
-        };
     }
     static void TearDownTestSuite()
     {
-        dh::g_buildBackground = nullptr;
         dh::g_flightModels = {};
     }
     void SetUp() override
     {
         ASSERT_TRUE(dh::isWindowOpen());
-        dh::g_runInGameMenu = [this](dh::Game&) { ++menuRuns; };
         dh::g_dialogFrameHook = [this](int frame) {
             dialogFrames += frame == 0 ? 1 : 0;
             dh::injectKeyState(dh::VK_RETURN, frame >= 2);  // Enter answers the dialog
         };
         dh::platformOverrideClock(&now);
-        game = std::make_unique<dh::Game>("Drawing");
+        dh::GameHooks hooks;
+        hooks.runInGameMenu = [this](dh::Game&) { ++menuRuns; };
+        hooks.showMessage = [](const char* title, const char* text) { dh::showMessage(title, text); };
+        hooks.buildBackground = [](const float* sun, std::string_view planet) {
+            return std::make_shared<dh::SpaceBackground>(std::array<float, 3>{sun[0], sun[1], sun[2]},
+                                                         dh::findTexture(planet));
+        };
+        game = std::make_unique<dh::Game>("Drawing", hooks);
         dh::g_listener = game.get();
     }
     void TearDown() override
     {
         dh::g_listener = nullptr;
         game.reset();
-        dh::g_runInGameMenu = nullptr;
         dh::g_dialogFrameHook = nullptr;
         dh::clearInjectedKeys();
         dh::platformOverrideClock(nullptr);
