@@ -3,6 +3,7 @@
 #include "core/Camera.h"
 #include "flight/FlightHooks.h"
 #include "flight/GameHooks.h"
+#include "flight/Hud.h"
 #include "core/FrameTimer.h"
 #include "flight/ObjectRef.h"
 #include "flight/Refusal.h"
@@ -49,6 +50,9 @@ public:
     const Camera& simulateFrame();
     // The docking the station asked for during the frame, run once the frame is over.
     void runPendingDock();
+    // The console's state before the HUD draws it: the buttons' hover flags
+    // and sounds, then the incoming-missile beep.
+    void updateConsole();
 
     void enterSystem(const StarSystem& system, bool spawnShips, bool randomPlacement);
     void hyperspaceJump(std::uint32_t x, std::uint32_t y);
@@ -101,6 +105,8 @@ private:
     void removeLostComputerShips();
     void drawFrame(const Camera& camera);
     void drawDeathFade();
+    void updateButtonHover(HudButton button, bool& hover, float x, float y);
+    void updateMissileWarning();
     void openInGameMenu();
     void refuse(const Refusal& refusal);
     void showMessage(const char* title, const char* text);

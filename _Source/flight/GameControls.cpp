@@ -58,6 +58,51 @@ void Game::onKeyDown(unsigned virtualKey)
     }
 }
 
+// The console's state for the frame, before the HUD draws it: the buttons'
+// hover flags, with a sound each time the pointer enters one, then the
+// incoming-missile beep.
+void Game::updateConsole()
+{
+    const float s = uiScale();
+    const float mx = static_cast<float>(g_mouseX) / s;
+    const float my = static_cast<float>(g_mouseY) / s;
+    updateButtonHover(HudButton::Menu, menuHover, mx, my);
+    updateButtonHover(HudButton::Missile, missileHover, mx, my);
+    updateButtonHover(HudButton::Emp, empHover, mx, my);
+    updateMissileWarning();
+}
+
+void Game::updateButtonHover(HudButton button, bool& hover, float x, float y)
+{
+    float w = 0.0f;
+    float h = 0.0f;
+    uiSize(w, h);
+    if (pointInQuad(hudButtonQuad(button, w, h), x, y)) {
+        if (!hover) {
+            playSound(sample::buttonOver);
+        }
+        hover = true;
+    } else {
+        hover = false;
+    }
+}
+
+// The beep repeats every 0.7 s of real time while a missile is homing in; the
+// first beep of the next threat sounds at once.
+void Game::updateMissileWarning()
+{
+    if (findIncomingMissile(*this) == nullptr) {
+        warningBeepTimer = 0.0f;
+        return;
+    }
+    if (warningBeepTimer <= 0.0f) {
+        playSound(sample::missileIncoming);
+        warningBeepTimer = 0.7f;
+    } else {
+        warningBeepTimer -= frameTimer->deltaSeconds;
+    }
+}
+
 void Game::openInGameMenu()
 {
     if (isWindowOpen()) {

@@ -110,6 +110,7 @@ void Game::drawFrame(const Camera& camera)
     updateSounds(world->sounds);
 
     if (playerShip() != nullptr) {
+        updateConsole();
         drawHud(*this);
     } else {
         drawDeathFade();

@@ -1,6 +1,5 @@
 #include "flight/Hud.h"
 
-#include "audio/SoundEffects.h"
 #include "flight/Game.h"
 #include "flight/GameObject_Missile.h"
 #include "flight/GameObject_Ship.h"
@@ -167,18 +166,8 @@ void drawGauges(const GameObject_Ship* ship, const HudFrame& frame)
              0.0f, 0.0f, 1.0f);
 }
 
-// Plays the hover sound once each time the pointer enters the button.
-void drawButton(HudButton button, bool& hover, Tex normal, Tex hovered, float left, float right,
-                const HudFrame& frame, float mx, float my)
+void drawButton(bool hover, Tex normal, Tex hovered, float left, float right, const HudFrame& frame)
 {
-    if (pointInQuad(hudButtonQuad(button, frame.width, frame.height), mx, my)) {
-        if (!hover) {
-            playSound(sample::buttonOver);
-        }
-        hover = true;
-    } else {
-        hover = false;
-    }
     rectangle(hover ? hovered : normal, left, frame.height - 32.0f, right, frame.height);
 }
 
@@ -195,18 +184,13 @@ void drawCrosshair(const HudFrame& frame)
     rectangle(Tex::crosshair, x, y, x + tw, y + th);
 }
 
-void drawButtons(Game& game, const HudFrame& frame)
+void drawButtons(const Game& game, const HudFrame& frame)
 {
     const float c = frame.centre;
-    const float mx = static_cast<float>(g_mouseX) / frame.scale;
-    const float my = static_cast<float>(g_mouseY) / frame.scale;
-    drawButton(HudButton::Menu, game.menuHover, Tex::buttonMenu, Tex::buttonMenuH, c - 128.0f, c + 128.0f, frame,
-               mx, my);
+    drawButton(game.menuHover, Tex::buttonMenu, Tex::buttonMenuH, c - 128.0f, c + 128.0f, frame);
     drawCrosshair(frame);
-    drawButton(HudButton::Missile, game.missileHover, Tex::buttonMissile, Tex::buttonMissileH, c - 192.0f,
-               c - 128.0f, frame, mx, my);
-    drawButton(HudButton::Emp, game.empHover, Tex::buttonEmp, Tex::buttonEmpH, c + 128.0f, c + 192.0f, frame, mx,
-               my);
+    drawButton(game.missileHover, Tex::buttonMissile, Tex::buttonMissileH, c - 192.0f, c - 128.0f, frame);
+    drawButton(game.empHover, Tex::buttonEmp, Tex::buttonEmpH, c + 128.0f, c + 192.0f, frame);
 
     if (const GameObject_Ship* ship = game.playerShip()) {
         char text[16];
@@ -219,19 +203,11 @@ void drawButtons(Game& game, const HudFrame& frame)
     }
 }
 
-// The beep repeats every 0.7 s of real time while a missile is homing in.
-void drawMissileWarning(Game& game, const HudFrame& frame)
+void drawMissileWarning(const Game& game, const HudFrame& frame)
 {
     const GameObject* missile = findIncomingMissile(game);
     if (missile == nullptr) {
-        game.warningBeepTimer = 0.0f;
         return;
-    }
-    if (game.warningBeepTimer <= 0.0f) {
-        playSound(sample::missileIncoming);
-        game.warningBeepTimer = 0.7f;
-    } else {
-        game.warningBeepTimer -= game.frameTimer->deltaSeconds;
     }
     char text[256];
     std::snprintf(text, sizeof text, "Warning! Incoming Missile! ( %1.2f km ) ",
@@ -256,7 +232,7 @@ std::array<Point2, 4> hudButtonQuad(HudButton button, float width, float height)
     return {{{c + 128.0f, h - 32.0f}, {c + 160.0f, h - 32.0f}, {c + 192.0f, h}, {c + 160.0f, h}}};
 }
 
-void drawHud(Game& game)
+void drawHud(const Game& game)
 {
     float modelview[16];
     float projection[16];

@@ -17,9 +17,10 @@ enum class HudButton { Menu, Missile, Emp };
 std::array<Point2, 4> hudButtonQuad(HudButton button, float width, float height);
 
 // The flight HUD over the frame just drawn: target marker, speed console,
-// heat and hull gauges, console buttons with their hover sound, aiming cross,
-// counts and the incoming-missile warning with its beep.
-void drawHud(Game& game);
+// heat and hull gauges, console buttons as the game's hover flags say, aiming
+// cross, counts and the incoming-missile warning. It only draws; the hover
+// sounds and the warning's beep belong to Game::updateConsole.
+void drawHud(const Game& game);
 
 // The nearest missile homing on the player's ship, or null.
 GameObject* findIncomingMissile(const Game& game);

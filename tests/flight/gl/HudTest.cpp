@@ -65,6 +65,7 @@ protected:
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
         dh::setPerspectiveProjection(262144.0f);
+        game->updateConsole();
         dh::drawHud(*game);
         frame_ = testsupport::readBackTopDown(GL_RGB, 3);
     }
