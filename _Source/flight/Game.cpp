@@ -90,7 +90,12 @@ void Game::makeWorld(const StarSystem& system)
     float ambient[3];
     starColour(system, star);
     ambientColour(system, ambient);
-    world = std::make_unique<World>(star, ambient, planetTexture(system), driverLights(), shell.buildBackground);
+    // A sky is rendered, read back and uploaded; once the window has closed
+    // (during the hyperspace tunnel, say) there is no context for that, and
+    // the world is built without one.
+    const BackgroundBuilder noSky;
+    world = std::make_unique<World>(star, ambient, planetTexture(system), driverLights(),
+                                    isWindowOpen() ? shell.buildBackground : noSky);
 }
 
 void Game::addStation()
