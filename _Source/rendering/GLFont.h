@@ -15,7 +15,7 @@ public:
     std::unique_ptr<GLTexture> texture;
 };
 
-// "fnt\\main.tga" for ordinary text, "fnt\\big.tga" for headings and figures;
+// "fnt/main.tga" for ordinary text, "fnt/big.tga" for headings and figures;
 // null before loadFonts and after releaseFonts.
 extern GLFont* g_fontMain;
 extern GLFont* g_fontBig;

@@ -10,7 +10,7 @@ class GLTexture {
 public:
     static constexpr std::uint32_t kBlockSize = 512;
 
-    // An asset path such as "gfx\\star.tga", resolved beside the executable.
+    // An asset path such as "gfx/star.tga", resolved beside the executable.
     explicit GLTexture(const std::string& fileName);
     // A 512 x 512 texture from 512 x 512 RGBA bytes; null gives the checkerboard.
     explicit GLTexture(const std::uint8_t* pixels);

@@ -11,7 +11,7 @@ namespace dh {
 // the 512-unit cube, still wearing the skin.
 class MD2Mesh : public Mesh {
 public:
-    // Asset paths such as "mdl\\Cargo.md2" and "mdl\\gfx\\Cargo.gif".
+    // Asset paths such as "mdl/Cargo.md2" and "mdl/gfx/Cargo.gif".
     MD2Mesh(const std::string& meshFile, const std::string& skinFile);
 };
 

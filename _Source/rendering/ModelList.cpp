@@ -11,13 +11,13 @@ const std::array<const char*, kModelCount> kModelStems{
 
 static_assert(static_cast<std::size_t>(Model::Ship_Fighter) + 1 == kModelCount);
 
-std::array<Mesh*, kModelCount> g_models{};
+std::array<std::unique_ptr<Mesh>, kModelCount> g_models{};
 
 Mesh* findModel(std::string_view stem)
 {
     for (std::size_t i = 0; i < kModelCount; ++i) {
         if (stem == kModelStems[i]) {
-            return g_models[i];
+            return g_models[i].get();
         }
     }
     return nullptr;
@@ -27,15 +27,14 @@ void loadModels()
 {
     for (std::size_t i = 0; i < kModelCount; ++i) {
         const std::string stem = kModelStems[i];
-        g_models[i] = new (std::nothrow) MD2Mesh("mdl\\" + stem + ".md2", "mdl\\gfx\\" + stem + ".gif");
+        g_models[i].reset(new (std::nothrow) MD2Mesh("mdl/" + stem + ".md2", "mdl/gfx/" + stem + ".gif"));
     }
 }
 
 void releaseModels()
 {
-    for (Mesh*& mesh : g_models) {
-        delete mesh;
-        mesh = nullptr;
+    for (std::unique_ptr<Mesh>& mesh : g_models) {
+        mesh.reset();
     }
 }
 

@@ -142,7 +142,7 @@ void SpaceBackground::renderSkyFaces()
     std::vector<std::uint8_t> pixels(static_cast<std::size_t>(kFaceSize) * kFaceSize * 4);
     std::array<std::unique_ptr<GLTexture>, 4> clouds;
     for (std::size_t i = 0; i < clouds.size(); ++i) {
-        clouds[i] = std::make_unique<GLTexture>("gfx\\stars" + std::to_string(i + 1) + ".tga");
+        clouds[i] = std::make_unique<GLTexture>("gfx/stars" + std::to_string(i + 1) + ".tga");
     }
     for (const FaceRender& face : kFaceRenders) {
         glClear(GL_COLOR_BUFFER_BIT);

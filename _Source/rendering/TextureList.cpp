@@ -17,19 +17,19 @@ const std::array<const char*, kTextureCount> kTextureStems{
 
 static_assert(static_cast<std::size_t>(Tex::buttonEmpH) + 1 == kTextureCount);
 
-std::array<GLTexture*, kTextureCount> g_textures{};
+std::array<std::unique_ptr<GLTexture>, kTextureCount> g_textures{};
 
 GLTexture* explosionTexture(unsigned frame)
 {
     const unsigned offset = frame < 18 ? frame : 17;
-    return g_textures[static_cast<std::size_t>(Tex::explosion1) + offset];
+    return g_textures[static_cast<std::size_t>(Tex::explosion1) + offset].get();
 }
 
 GLTexture* findTexture(std::string_view stem)
 {
     for (std::size_t i = 0; i < kTextureCount; ++i) {
         if (stem == kTextureStems[i]) {
-            return g_textures[i];
+            return g_textures[i].get();
         }
     }
     return nullptr;
@@ -38,15 +38,14 @@ GLTexture* findTexture(std::string_view stem)
 void loadTextures()
 {
     for (std::size_t i = 0; i < kTextureCount; ++i) {
-        g_textures[i] = new (std::nothrow) GLTexture(std::string("gfx\\") + kTextureStems[i] + ".tga");
+        g_textures[i].reset(new (std::nothrow) GLTexture(std::string("gfx/") + kTextureStems[i] + ".tga"));
     }
 }
 
 void releaseTextures()
 {
-    for (GLTexture*& tex : g_textures) {
-        delete tex;
-        tex = nullptr;
+    for (std::unique_ptr<GLTexture>& tex : g_textures) {
+        tex.reset();
     }
 }
 

@@ -3,12 +3,13 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string_view>
 
 namespace dh {
 
 // The global texture list, in load (and release) order; each texture is named
-// by the stem of its file in "gfx\\".
+// by the stem of its file in "gfx/".
 enum class Tex : std::uint8_t {
     gradientCircle,
     star,
@@ -42,9 +43,9 @@ inline constexpr std::size_t kTextureCount = 54;
 
 extern const std::array<const char*, kTextureCount> kTextureStems;
 // Null before loadTextures and after releaseTextures.
-extern std::array<GLTexture*, kTextureCount> g_textures;
+extern std::array<std::unique_ptr<GLTexture>, kTextureCount> g_textures;
 
-inline GLTexture* texture(Tex tex) { return g_textures[static_cast<std::size_t>(tex)]; }
+inline GLTexture* texture(Tex tex) { return g_textures[static_cast<std::size_t>(tex)].get(); }
 // `explosion1` .. `explosion18` for an animation frame 0-17, clamped.
 GLTexture* explosionTexture(unsigned frame);
 // By file stem ("star", "planet3"); null for a stem not in the list.

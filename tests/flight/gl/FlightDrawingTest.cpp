@@ -27,7 +27,8 @@ protected:
     {
         createGLWindow();
         ASSERT_TRUE(isWindowOpen());
-        g_textures.fill(nullptr);
+        for (std::unique_ptr<GLTexture>& tex : g_textures)
+            tex.reset();
         setPerspectiveProjection(10000.0f);
         clear(0.0f);
         glDisable(GL_LIGHTING);

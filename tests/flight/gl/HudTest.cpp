@@ -26,8 +26,7 @@ protected:
     {
         dh::createGLWindow();
         ASSERT_TRUE(dh::isWindowOpen());
-        saved_ = dh::g_textures;
-        dh::g_textures.fill(nullptr);
+        std::swap(saved_, dh::g_textures);
         using T = dh::Tex;
         setPictures(kGauge, {T::guageSpeeds, T::guageHeatHull});
         setPictures(kButton, {T::buttonMenu, T::buttonMissile, T::buttonEmp});
@@ -41,7 +40,7 @@ protected:
     void TearDown() override
     {
         game.reset();
-        dh::g_textures = saved_;
+        dh::g_textures = std::move(saved_);
         resize(800, 600);
     }
 
@@ -53,9 +52,8 @@ protected:
         for (std::size_t i = 0; i < pixels.size(); i += 4)
             for (int c = 0; c < 4; ++c)
                 pixels[i + c] = static_cast<std::uint8_t>(c < 3 ? colour[c] : alpha);
-        owned_.push_back(std::make_unique<dh::GLTexture>(pixels.data()));
         for (dh::Tex tex : textures)
-            dh::g_textures[static_cast<std::size_t>(tex)] = owned_.back().get();
+            dh::g_textures[static_cast<std::size_t>(tex)] = std::make_unique<dh::GLTexture>(pixels.data());
     }
     void clearPictures(std::initializer_list<dh::Tex> textures) { setPictures(kTarget, textures, 0); }
 
@@ -111,8 +109,7 @@ protected:
     dh::GameObject_Ship* ship = nullptr;
 
 private:
-    std::array<dh::GLTexture*, dh::kTextureCount> saved_{};
-    std::vector<std::unique_ptr<dh::GLTexture>> owned_;
+    std::array<std::unique_ptr<dh::GLTexture>, dh::kTextureCount> saved_{};
     std::vector<std::uint8_t> frame_;
 };
 

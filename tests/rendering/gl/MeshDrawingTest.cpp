@@ -101,13 +101,13 @@ TEST_F(MeshDrawing, ModelListLoadsEveryModelWithItsSkin)
         GTEST_SKIP() << "the generated models are not built yet";
     dh::loadModels();
     for (std::size_t i = 0; i < dh::kModelCount; ++i) {
-        const dh::Mesh* mesh = dh::g_models[i];
+        const dh::Mesh* mesh = dh::g_models[i].get();
         ASSERT_TRUE(mesh && mesh->texture) << dh::kModelStems[i];
         EXPECT_NE(mesh->texture->width, 16u) << dh::kModelStems[i];
         // More than the fallback cube's twelve: the file itself was read.
         EXPECT_GT(mesh->triangleCount, 12u) << dh::kModelStems[i];
     }
-    EXPECT_EQ(dh::findModel("Spacestation"), dh::g_models[4]);
+    EXPECT_EQ(dh::findModel("Spacestation"), dh::g_models[4].get());
     EXPECT_EQ(dh::findModel("Station"), nullptr);
     // Ships fit the 200 x 200 docking bay and the outside views; the missile is
     // small; the station reaches its running lights at x = +-1300.

@@ -35,17 +35,19 @@ protected:
         dh::createGLWindow();
         ASSERT_TRUE(dh::isWindowOpen());
         planet = texture("red.tga", 16, 0, false);
-        sun = texture("white.tga", 16, 255, false);
-        lens = texture("spot.tga", 64, 255, true);
-        slot(dh::Tex::star) = sun.get();
-        slot(dh::Tex::lens1) = lens.get();
-        slot(dh::Tex::lens2) = lens.get();
+        slot(dh::Tex::star) = texture("white.tga", 16, 255, false);
+        slot(dh::Tex::lens1) = texture("spot.tga", 64, 255, true);
+        slot(dh::Tex::lens2) = texture("spot.tga", 64, 255, true);
         dh::setPerspectiveProjection(262144.0f);
         clear();
     }
-    void TearDown() override { dh::g_textures.fill(nullptr); }
+    void TearDown() override
+    {
+        for (std::unique_ptr<dh::GLTexture>& tex : dh::g_textures)
+            tex.reset();
+    }
 
-    static dh::GLTexture*& slot(dh::Tex tex) { return dh::g_textures[static_cast<std::size_t>(tex)]; }
+    static std::unique_ptr<dh::GLTexture>& slot(dh::Tex tex) { return dh::g_textures[static_cast<std::size_t>(tex)]; }
     static void clear()
     {
         glClearColor(0, 0, 0, 1);
@@ -62,8 +64,6 @@ protected:
     static Rgba at(int x, int y) { return rendertest::pixelAt(x, y); }
 
     std::unique_ptr<dh::GLTexture> planet;
-    std::unique_ptr<dh::GLTexture> sun;
-    std::unique_ptr<dh::GLTexture> lens;
 };
 
 // The pixel at (x, y) is within 1 of the colour.

@@ -135,7 +135,7 @@ TEST_F(Textures, TheListLoadsEveryGeneratedTextureAndReleasesTwiceHarmlessly)
         EXPECT_NE(dh::g_textures[i]->textureId, 0u);
         EXPECT_FALSE(isCheckerboard(*dh::g_textures[i]));
     }
-    EXPECT_EQ(dh::findTexture("planet3"), dh::g_textures[4]);
+    EXPECT_EQ(dh::findTexture("planet3"), dh::g_textures[4].get());
     EXPECT_EQ(dh::findTexture("explosion19"), nullptr);
     EXPECT_EQ(dh::explosionTexture(0), dh::texture(dh::Tex::explosion1));
     EXPECT_EQ(dh::explosionTexture(40), dh::texture(dh::Tex::explosion18));
