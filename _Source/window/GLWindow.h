@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/PlatformEvents.h"
 #include "window/GLWindowEventListener.h"
 
 // The game's one window and its OpenGL context, the routing of its events to
@@ -18,22 +19,12 @@ extern int g_cursorMode;
 inline constexpr const char* kWindowTitle = "Drift Hauler: Version 1.04";
 inline constexpr const char* kFatalCaption = "A fatal error has occured.";
 
-struct WindowMessage {
-    enum class Kind { Paint, Size, Destroy, Close, KeyDown, KeyUp, Char, MouseMove, ButtonDown, ButtonUp };
-    Kind kind = Kind::Paint;
-    int x = 0;
-    int y = 0;
-    int button = 0;
-    unsigned key = 0;
-    char character = 0;
-};
-
 void createGLWindow();
 void destroyGLWindow();
 // Destroys the window as a close request with no listener would: the listener
 // hears onDestroy, then the window and its context go.
 void destroyWindow();
-void windowProc(const WindowMessage& message);
+void windowProc(const PlatformEvent& event);
 void invalidateWindow();
 void pumpMessages();
 bool isWindowOpen();
