@@ -12,8 +12,7 @@ namespace dh {
 GLWindowEventListener* g_listener = nullptr;
 int g_mouseX = 0;
 int g_mouseY = 0;
-unsigned g_lastKeyDown = 0;
-char g_lastKeyChar = 0;
+InputQueue g_inputQueue;
 bool g_fullscreen = false;
 int g_cursorMode = 1;
 
@@ -47,7 +46,7 @@ void createGLWindow()
     platformSetSwapInterval(1);
     resetViewport();
     setOrthoProjection();
-    g_lastKeyDown = 0;
+    g_inputQueue.clear();
     platformSetTitle(kWindowTitle);
     setClientSize(800, 600);
 }
@@ -100,17 +99,17 @@ void windowProc(const PlatformEvent& event)
             destroyWindow();
         break;
     case Type::KeyDown:
-        g_lastKeyDown = event.key;
-        g_lastKeyChar = 0;
+        g_inputQueue.push(event);
         if (g_listener)
             g_listener->onKeyDown(event.key);
         break;
     case Type::KeyUp:
+        g_inputQueue.push(event);
         if (g_listener)
             g_listener->onKeyUp(event.key);
         break;
     case Type::Text:
-        g_lastKeyChar = event.text;
+        g_inputQueue.push(event);
         break;
     case Type::MouseMove:
         g_mouseX = event.x;

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/PlatformEvents.h"
 #include "window/GLWindowEventListener.h"
+#include "window/InputQueue.h"
 
 // The game's one window and its OpenGL context, the routing of its events to
 // the current listener, and the helpers every screen uses.
@@ -9,10 +10,8 @@ namespace dh {
 extern GLWindowEventListener* g_listener;
 extern int g_mouseX;
 extern int g_mouseY;
-extern unsigned g_lastKeyDown;
-// The character the last key press typed with the keyboard layout, Shift and
-// Caps Lock applied; 0 when it typed none.
-extern char g_lastKeyChar;
+// Every key event and typed character, whether a listener is installed or not.
+extern InputQueue g_inputQueue;
 extern bool g_fullscreen;
 extern int g_cursorMode;
 
