@@ -59,6 +59,8 @@ DialogFrame::DialogFrame(const char* title)
 
     previousListener_ = g_listener;
     g_listener = nullptr;
+    // Keys pressed before the dialog opened are not for it.
+    g_inputQueue.clear();
 
     boxX = static_cast<int>(virtualWidth) / 2 - kBoxWidth / 2;
     boxY = static_cast<int>(virtualHeight) / 2 - kBoxHeight / 2;

@@ -1,18 +1,28 @@
 #include "gui/DialogKey.h"
 
 #include "platform/KeyState.h"
+#include "window/InputQueue.h"
 
 namespace dh {
 
-DialogKey::DialogKey(unsigned virtualKey) : virtualKey_(virtualKey) {}
+DialogKey::DialogKey(unsigned virtualKey) : virtualKey_(virtualKey), armed_(!isKeyHeld(virtualKey)) {}
 
-bool DialogKey::down()
+bool DialogKey::pressedBy(const PlatformEvent& event)
 {
-    if (!isKeyHeld(virtualKey_)) {
-        armed_ = true;
+    if (event.key != virtualKey_)
         return false;
-    }
-    return armed_;
+    if (event.type == PlatformEvent::Type::KeyUp)
+        armed_ = true;
+    return event.type == PlatformEvent::Type::KeyDown && armed_;
+}
+
+bool DialogKey::takePress(InputQueue& queue)
+{
+    PlatformEvent event;
+    while (queue.take(event))
+        if (pressedBy(event))
+            return true;
+    return false;
 }
 
 }

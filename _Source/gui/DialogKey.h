@@ -1,20 +1,27 @@
 #pragma once
+#include "platform/PlatformEvents.h"
 
 namespace dh {
 
-// A key a dialog polls. It counts only once it has been seen up since the
-// dialog opened, so the Enter that closed one dialog cannot close the next
-// one on its first frame.
+class InputQueue;
+
+// A key a dialog answers to, read from the window's queued key events. A press
+// counts only when the key was up as the dialog opened or has been released
+// since, so the Enter that closed one dialog, still held or repeating, cannot
+// answer the next one.
 class DialogKey {
 public:
     explicit DialogKey(unsigned virtualKey);
 
-    // Whether the key is held now and was released at some earlier poll.
-    bool down();
+    // Whether the event is a press of this key that counts.
+    bool pressedBy(const PlatformEvent& event);
+    // Takes the queued events up to the first press that counts; true when
+    // there was one.
+    bool takePress(InputQueue& queue);
 
 private:
     unsigned virtualKey_;
-    bool armed_ = false;
+    bool armed_;
 };
 
 }

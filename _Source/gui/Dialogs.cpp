@@ -5,6 +5,7 @@
 #include "gui/DialogFrame.h"
 #include "gui/DialogKey.h"
 #include "gui/GuiBevel.h"
+#include "gui/NameEntryKeys.h"
 #include "platform/KeyState.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextDrawing.h"
@@ -29,17 +30,6 @@ void drawCentredLine(const char* text, int boxX, int boxY, int boxHeight)
 int centreX(const DialogFrame& frame)
 {
     return static_cast<int>(frame.virtualWidth) / 2;
-}
-
-// The character the last key press typed, consumed so each press counts once.
-char takeTypedCharacter()
-{
-    char typed = g_lastKeyChar;
-    if (typed == 0 && g_lastKeyDown == VK_BACK)
-        typed = CommanderName::kBackspace;
-    g_lastKeyChar = 0;
-    g_lastKeyDown = 0;
-    return typed;
 }
 
 void paintNameEntry(const DialogFrame& frame, const CommanderName& name)
@@ -73,7 +63,7 @@ void showMessage(const char* title, const char* text)
     frame.addButton("Ok", centreX(frame) - 90);
     DialogKey enter(VK_RETURN);
     while (frame.beginFrame()) {
-        if (enter.down())
+        if (enter.takePress(g_inputQueue))
             return;
         if (frame.pollButtons() == 0)
             return;
@@ -108,21 +98,11 @@ const char* askCommanderName()
     name.clear();
     if (!isWindowOpen())
         return name.text();
-    // A key pressed before the entry opened is not part of the name.
-    g_lastKeyChar = 0;
-    g_lastKeyDown = 0;
     DialogFrame frame("Enter commander name");
     frame.addButton("Ok", centreX(frame) - 90);
-    DialogKey escape(VK_ESCAPE);
-    DialogKey enter(VK_RETURN);
+    NameEntryKeys keys(name);
     while (frame.beginFrame()) {
-        if (escape.down()) {
-            playSound(sample::buttonClick);
-            break;
-        }
-        if (const char typed = takeTypedCharacter())
-            name.type(typed);
-        if (enter.down()) {
+        if (keys.typeFrom(g_inputQueue)) {
             playSound(sample::buttonClick);
             break;
         }

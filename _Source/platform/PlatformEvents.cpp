@@ -40,7 +40,7 @@ bool translateWindowEvent(const SDL_WindowEvent& window, PlatformEvent& event)
         event.type = PlatformEvent::Type::Close;
         s_closeSent = true;
         return true;
-    case SDL_WINDOWEVENT_EXPOSED: event.type = PlatformEvent::Type::Expose; return true;
+    case SDL_WINDOWEVENT_EXPOSED: event.type = PlatformEvent::Type::Paint; return true;
     default: return false;
     }
 }

@@ -3,11 +3,14 @@
 #include <string>
 
 // Window-system events translated into the game's terms: client coordinates,
-// mouse buttons 1, 2, 4 and Windows virtual-key codes.
+// mouse buttons 1, 2, 4 and Windows virtual-key codes. The window layer hands
+// them on to the current listener as they are.
 namespace dh {
 
 struct PlatformEvent {
-    enum class Type { None, MouseMove, MouseDown, MouseUp, KeyDown, KeyUp, Text, Resize, Close, Expose };
+    // Paint: the window needs drawing again. Destroy is never reported by the
+    // window system; the game sends it to itself when it closes the window.
+    enum class Type { None, MouseMove, MouseDown, MouseUp, KeyDown, KeyUp, Text, Resize, Close, Paint, Destroy };
     Type type = Type::None;
     int x = 0;
     int y = 0;

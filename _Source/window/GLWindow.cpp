@@ -1,6 +1,5 @@
 #include "window/GLWindow.h"
 
-#include "platform/PlatformEvents.h"
 #include "platform/PlatformWindow.h"
 #include "window/AccumulationBuffer.h"
 
@@ -13,37 +12,13 @@ namespace dh {
 GLWindowEventListener* g_listener = nullptr;
 int g_mouseX = 0;
 int g_mouseY = 0;
-unsigned g_lastKeyDown = 0;
-char g_lastKeyChar = 0;
+InputQueue g_inputQueue;
 bool g_fullscreen = false;
 int g_cursorMode = 1;
 
 namespace {
 
 bool s_invalidated = false;
-
-WindowMessage messageFor(const PlatformEvent& event)
-{
-    using Type = PlatformEvent::Type;
-    using Kind = WindowMessage::Kind;
-    WindowMessage message;
-    message.x = event.x;
-    message.y = event.y;
-    message.button = event.button;
-    message.key = event.key;
-    message.character = event.text;
-    switch (event.type) {
-    case Type::MouseMove: message.kind = Kind::MouseMove; break;
-    case Type::MouseDown: message.kind = Kind::ButtonDown; break;
-    case Type::MouseUp: message.kind = Kind::ButtonUp; break;
-    case Type::KeyDown: message.kind = Kind::KeyDown; break;
-    case Type::KeyUp: message.kind = Kind::KeyUp; break;
-    case Type::Text: message.kind = Kind::Char; break;
-    case Type::Resize: message.kind = Kind::Size; break;
-    default: message.kind = Kind::Close; break;
-    }
-    return message;
-}
 
 void resetViewport()
 {
@@ -71,7 +46,7 @@ void createGLWindow()
     platformSetSwapInterval(1);
     resetViewport();
     setOrthoProjection();
-    g_lastKeyDown = 0;
+    g_inputQueue.clear();
     platformSetTitle(kWindowTitle);
     setClientSize(800, 600);
 }
@@ -93,65 +68,67 @@ void destroyGLWindow()
 void destroyWindow()
 {
     if (isWindowOpen())
-        windowProc({WindowMessage::Kind::Destroy});
+        windowProc({.type = PlatformEvent::Type::Destroy});
 }
 
-void windowProc(const WindowMessage& message)
+void windowProc(const PlatformEvent& event)
 {
-    using Kind = WindowMessage::Kind;
-    switch (message.kind) {
-    case Kind::Paint:
+    using Type = PlatformEvent::Type;
+    switch (event.type) {
+    case Type::Paint:
         if (isCursorInClient())
             setCursorMode(g_cursorMode);
         if (g_listener)
             g_listener->onPaint();
         s_invalidated = false;
         break;
-    case Kind::Size:
+    case Type::Resize:
         if (g_listener)
             g_listener->onResize();
         resetViewport();
         break;
-    case Kind::Destroy:
+    case Type::Destroy:
         if (g_listener)
             g_listener->onDestroy();
         destroyGLWindow();
         break;
-    case Kind::Close:
+    case Type::Close:
         if (g_listener)
             g_listener->onClose();
         else
             destroyWindow();
         break;
-    case Kind::KeyDown:
-        g_lastKeyDown = message.key;
-        g_lastKeyChar = 0;
+    case Type::KeyDown:
+        g_inputQueue.push(event);
         if (g_listener)
-            g_listener->onKeyDown(message.key);
+            g_listener->onKeyDown(event.key);
         break;
-    case Kind::KeyUp:
+    case Type::KeyUp:
+        g_inputQueue.push(event);
         if (g_listener)
-            g_listener->onKeyUp(message.key);
+            g_listener->onKeyUp(event.key);
         break;
-    case Kind::Char:
-        g_lastKeyChar = message.character;
+    case Type::Text:
+        g_inputQueue.push(event);
         break;
-    case Kind::MouseMove:
-        g_mouseX = message.x;
-        g_mouseY = message.y;
+    case Type::MouseMove:
+        g_mouseX = event.x;
+        g_mouseY = event.y;
         if (g_listener)
-            g_listener->onMouseMove(message.x, message.y);
+            g_listener->onMouseMove(event.x, event.y);
         break;
-    case Kind::ButtonDown:
-    case Kind::ButtonUp:
-        g_mouseX = message.x;
-        g_mouseY = message.y;
+    case Type::MouseDown:
+    case Type::MouseUp:
+        g_mouseX = event.x;
+        g_mouseY = event.y;
         if (!g_listener)
             break;
-        if (message.kind == Kind::ButtonDown)
-            g_listener->onMouseDown(message.x, message.y, message.button);
+        if (event.type == Type::MouseDown)
+            g_listener->onMouseDown(event.x, event.y, event.button);
         else
-            g_listener->onMouseUp(message.x, message.y, message.button);
+            g_listener->onMouseUp(event.x, event.y, event.button);
+        break;
+    case Type::None:
         break;
     }
 }
@@ -167,13 +144,13 @@ void pumpMessages()
 {
     PlatformEvent event;
     while (isWindowOpen() && platformPollEvent(event)) {
-        if (event.type == PlatformEvent::Type::Expose)
+        if (event.type == PlatformEvent::Type::Paint)
             s_invalidated = true;
         else
-            windowProc(messageFor(event));
+            windowProc(event);
     }
     if (s_invalidated && isWindowOpen())
-        windowProc({WindowMessage::Kind::Paint});
+        windowProc({.type = PlatformEvent::Type::Paint});
 }
 
 bool isWindowOpen()

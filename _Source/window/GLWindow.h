@@ -1,5 +1,7 @@
 #pragma once
+#include "platform/PlatformEvents.h"
 #include "window/GLWindowEventListener.h"
+#include "window/InputQueue.h"
 
 // The game's one window and its OpenGL context, the routing of its events to
 // the current listener, and the helpers every screen uses.
@@ -8,32 +10,20 @@ namespace dh {
 extern GLWindowEventListener* g_listener;
 extern int g_mouseX;
 extern int g_mouseY;
-extern unsigned g_lastKeyDown;
-// The character the last key press typed with the keyboard layout, Shift and
-// Caps Lock applied; 0 when it typed none.
-extern char g_lastKeyChar;
+// Every key event and typed character, whether a listener is installed or not.
+extern InputQueue g_inputQueue;
 extern bool g_fullscreen;
 extern int g_cursorMode;
 
 inline constexpr const char* kWindowTitle = "Drift Hauler: Version 1.04";
 inline constexpr const char* kFatalCaption = "A fatal error has occured.";
 
-struct WindowMessage {
-    enum class Kind { Paint, Size, Destroy, Close, KeyDown, KeyUp, Char, MouseMove, ButtonDown, ButtonUp };
-    Kind kind = Kind::Paint;
-    int x = 0;
-    int y = 0;
-    int button = 0;
-    unsigned key = 0;
-    char character = 0;
-};
-
 void createGLWindow();
 void destroyGLWindow();
 // Destroys the window as a close request with no listener would: the listener
 // hears onDestroy, then the window and its context go.
 void destroyWindow();
-void windowProc(const WindowMessage& message);
+void windowProc(const PlatformEvent& event);
 void invalidateWindow();
 void pumpMessages();
 bool isWindowOpen();

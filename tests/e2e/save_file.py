@@ -4,7 +4,9 @@
 credits, kills, class code, shield, missiles, EMP bombs, cargo, 128 recent
 systems and the current system with its stock.
 
-  save_file.py write PATH X Y     a Fighter Mark II commander at cell (X, Y)
+  save_file.py write PATH X Y [NAME]
+                                  a Fighter Mark II commander at cell (X, Y),
+                                  named NAME or "Mira Quell"
   save_file.py show PATH          the fields, one "name value" line each
 """
 import struct
@@ -15,9 +17,9 @@ SIGNATURE = (0x24F01212, 0x21474412, 0xFC12A566, 0xDD134512)
 FIELDS = "<dIifII8I"
 
 
-def write(path, x, y):
+def write(path, x, y, commander="Mira Quell"):
     data = struct.pack("<4I", *SIGNATURE)
-    data += b"Viovio".ljust(255, b"\0") + b"Mira Quell".ljust(255, b"\0")
+    data += b"Viovio".ljust(255, b"\0") + commander.encode().ljust(255, b"\0")
     data += struct.pack(FIELDS, 98765.5, 3, 3, 50.0, 2, 1, 4, 0, 0, 3, 0, 0, 0, 1)
     data += bytes(128 * 40)
     data += struct.pack("<10I", x, y, *range(20, 28))
@@ -47,6 +49,6 @@ def show(path):
 
 if __name__ == "__main__":
     if sys.argv[1] == "write":
-        write(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]))
+        write(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]), *sys.argv[5:6])
     else:
         show(sys.argv[2])

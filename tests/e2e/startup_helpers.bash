@@ -99,11 +99,12 @@ skip_intro() {
     xdotool key space
 }
 
-# Writes slot 1 of the save folder $saves: a Fighter Mark II commander in the
-# galaxy's start system, whose cell goes into $cell_x and $cell_y.
+# Writes slot 1 of the save folder $saves: a Fighter Mark II commander (named
+# $1 if given) in the galaxy's start system, whose cell goes into $cell_x and
+# $cell_y.
 write_start_save() {
     saves="$XDG_DATA_HOME/Quillon Marsh/Drift Hauler"
     mkdir -p "$saves"
     read -r _ cell_x cell_y _ <<<"$("$bin_dir/drift-hauler-galaxy" start | head -n1 | tr -d ':')"
-    "$(dirname "${BASH_SOURCE[0]}")/save_file.py" write "$saves/save1.sav" "$cell_x" "$cell_y"
+    "$(dirname "${BASH_SOURCE[0]}")/save_file.py" write "$saves/save1.sav" "$cell_x" "$cell_y" "$@"
 }

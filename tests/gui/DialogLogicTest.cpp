@@ -4,9 +4,13 @@
 #include <string>
 
 #include "gui/CommanderName.h"
+#include "gui/DialogKey.h"
 #include "gui/DialogPolling.h"
 #include "gui/Dialogs.h"
 #include "gui/GuiTestSupport.h"
+#include "gui/NameEntryKeys.h"
+#include "platform/KeyState.h"
+#include "window/InputQueue.h"
 
 namespace dh {
 namespace {
@@ -64,6 +68,100 @@ TEST(CommanderName, BackspaceTakesTheLastCharacterAndNothingFromAnEmptyName)
     name.type(CommanderName::kBackspace);
     name.type(CommanderName::kBackspace);
     EXPECT_STREQ(name.text(), "Jo");
+}
+
+// The events a keyboard sends for text typed into the window: each key's
+// press, its character and its release, with Shift around capitals.
+void typeText(InputQueue& queue, const std::string& text)
+{
+    using Type = PlatformEvent::Type;
+    for (char c : text) {
+        const bool capital = c >= 'A' && c <= 'Z';
+        const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+        const unsigned key = c == '.' ? 190u : static_cast<unsigned>(upper);
+        if (capital)
+            queue.push({.type = Type::KeyDown, .key = VK_SHIFT});
+        queue.push({.type = Type::KeyDown, .key = key});
+        queue.push({.type = Type::Text, .text = c});
+        queue.push({.type = Type::KeyUp, .key = key});
+        if (capital)
+            queue.push({.type = Type::KeyUp, .key = VK_SHIFT});
+    }
+}
+
+void pressKey(InputQueue& queue, unsigned key)
+{
+    queue.push({.type = PlatformEvent::Type::KeyDown, .key = key});
+    queue.push({.type = PlatformEvent::Type::KeyUp, .key = key});
+}
+
+// Everything typed between two frames reaches the name, in order: a whole
+// name of capitals typed within one frame as much as single keys.
+TEST(NameEntryKeys, EveryQueuedKeyIsTypedInOrderUpToThirtyTwoCharacters)
+{
+    CommanderName name;
+    NameEntryKeys keys(name);
+    InputQueue queue;
+    pressKey(queue, VK_BACK);
+    typeText(queue, " Jon Q. Doe-7");
+    pressKey(queue, VK_BACK);
+    typeText(queue, "x");
+    EXPECT_FALSE(keys.typeFrom(queue));
+    EXPECT_STREQ(name.text(), "Jon Q. Doex");
+    EXPECT_EQ(queue.size(), 0u);
+
+    name.clear();
+    const std::string capitals = "ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFG";
+    typeText(queue, capitals);
+    EXPECT_FALSE(keys.typeFrom(queue));
+    EXPECT_STREQ(name.text(), capitals.substr(0, 32).c_str());
+}
+
+TEST(NameEntryKeys, EnterOrEscapeEndsTheEntryKeepingTheNameAndTheKeysAfterIt)
+{
+    CommanderName name;
+    InputQueue queue;
+    {
+        NameEntryKeys keys(name);
+        typeText(queue, "Vega");
+        pressKey(queue, VK_RETURN);
+        typeText(queue, "Lost");
+        EXPECT_TRUE(keys.typeFrom(queue));
+        EXPECT_STREQ(name.text(), "Vega");
+        EXPECT_EQ(queue.size(), 15u) << "the Enter's release and the four keys after it";
+    }
+    queue.clear();
+    name.clear();
+    NameEntryKeys keys(name);
+    typeText(queue, "Rook");
+    pressKey(queue, VK_ESCAPE);
+    EXPECT_TRUE(keys.typeFrom(queue));
+    EXPECT_STREQ(name.text(), "Rook");
+}
+
+// The Enter that ended one dialog is still down as the next opens: neither
+// its repeats nor anything before its release answer the new one.
+TEST(DialogKey, AKeyHeldAsTheDialogOpensCountsOnlyAfterItsRelease)
+{
+    using Type = PlatformEvent::Type;
+    injectKeyState(VK_RETURN, true);
+    DialogKey enter(VK_RETURN);
+    injectKeyState(VK_RETURN, false);
+    InputQueue queue;
+    queue.push({.type = Type::KeyDown, .key = VK_RETURN});
+    queue.push({.type = Type::KeyUp, .key = VK_ESCAPE});
+    EXPECT_FALSE(enter.takePress(queue));
+    queue.push({.type = Type::KeyUp, .key = VK_RETURN});
+    queue.push({.type = Type::KeyDown, .key = VK_RETURN});
+    queue.push({.type = Type::KeyUp, .key = VK_RETURN});
+    EXPECT_TRUE(enter.takePress(queue));
+    EXPECT_EQ(queue.size(), 1u);
+
+    // A key up as the dialog opens counts at its first press.
+    DialogKey escape(VK_ESCAPE);
+    queue.push({.type = Type::KeyDown, .key = VK_ESCAPE});
+    EXPECT_TRUE(escape.takePress(queue));
+    clearInjectedKeys();
 }
 
 TEST(Dialogs, WithoutAWindowTheyReturnAtOnce)

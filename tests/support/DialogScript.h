@@ -7,8 +7,20 @@
 
 #include "gui/Dialogs.h"
 #include "platform/KeyState.h"
+#include "platform/PlatformEvents.h"
 
 namespace testsupport {
+
+// Presses or releases a key as the keyboard does: its held state for polling
+// and, when that changes, the press or release event.
+inline void holdKey(unsigned key, bool held)
+{
+    if (dh::isKeyHeld(key) == held)
+        return;
+    dh::injectKeyState(key, held);
+    using Type = dh::PlatformEvent::Type;
+    dh::platformPostEvent({.type = held ? Type::KeyDown : Type::KeyUp, .key = key});
+}
 
 // Steps run at the start of the dialog loop's passes; a dialog still open
 // after kMaxFrames passes fails the test instead of hanging it.

@@ -11,6 +11,7 @@
 #include "rendering/SpaceBackground.h"
 #include "rendering/TextureList.h"
 #include "window/GLWindow.h"
+#include "support/DialogScript.h"
 #include "support/GlWindowSupport.h"
 
 #include <GL/gl.h>
@@ -41,7 +42,7 @@ protected:
         ASSERT_TRUE(dh::isWindowOpen());
         dh::g_dialogFrameHook = [this](int frame) {
             dialogFrames += frame == 0 ? 1 : 0;
-            dh::injectKeyState(dh::VK_RETURN, frame >= 2);  // Enter answers the dialog
+            testsupport::holdKey(dh::VK_RETURN, frame >= 2);  // Enter answers the dialog
         };
         dh::platformOverrideClock(&now);
         dh::GameHooks hooks;

@@ -99,8 +99,8 @@ std::string typeName(DialogScript& script, const std::string& text, unsigned end
 TEST_F(Dialogs, NameEntryTakesLettersDigitsFullStopsAndInnerSpacesUpToThirtyTwo)
 {
     // A key pressed before the entry opened is not typed into it.
-    dh::g_lastKeyDown = 'Q';
-    dh::g_lastKeyChar = 'q';
+    dh::g_inputQueue.push({.type = dh::PlatformEvent::Type::KeyDown, .key = 'Q'});
+    dh::g_inputQueue.push({.type = dh::PlatformEvent::Type::Text, .text = 'q'});
     {
         DialogScript script;
         EXPECT_EQ(typeName(script, " Jon Q. Doe-7", dh::VK_ESCAPE), "Jon Q. Doe7");

@@ -91,9 +91,12 @@ class DialogScript : public testsupport::DialogScript {
 public:
     void holdKey(int frame, unsigned key, bool held = true)
     {
-        at(frame, [key, held] { dh::injectKeyState(key, held); });
+        at(frame, [key, held] { testsupport::holdKey(key, held); });
     }
-    void holdLeft(int frame, bool held) { holdKey(frame, dh::VK_LBUTTON, held); }
+    void holdLeft(int frame, bool held)
+    {
+        at(frame, [held] { dh::injectKeyState(dh::VK_LBUTTON, held); });
+    }
     void clickAt(int frame, int x, int y = 342)
     {
         at(frame, [x, y] { movePointer(x, y); });

@@ -108,9 +108,9 @@ TEST_F(StartupScreen, AnEmptyNameIsRefusedAndTheMenuStays)
     testsupport::DialogScript script;
     int dialogs = 0;
     script.at(0, [&] { ++dialogs; });
-    script.at(2, [] { dh::injectKeyState(dh::VK_RETURN, true); });
-    script.at(4, [] { dh::injectKeyState(dh::VK_RETURN, false); });
-    script.at(6, [] { dh::injectKeyState(dh::VK_RETURN, true); });
+    script.at(2, [] { testsupport::holdKey(dh::VK_RETURN, true); });
+    script.at(4, [] { testsupport::holdKey(dh::VK_RETURN, false); });
+    script.at(6, [] { testsupport::holdKey(dh::VK_RETURN, true); });
     click(kMenuX, kNewGameY);
     EXPECT_EQ(dialogs, 2);
     EXPECT_TRUE(showing(screen->titlePanel));

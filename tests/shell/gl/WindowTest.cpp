@@ -108,12 +108,17 @@ TEST_F(Window, EventsReachTheListenerWithOnePaintAfterThemAndUpdateTheGlobalsWit
     EXPECT_EQ(recorder.calls, expected);
 
     dh::g_listener = nullptr;
+    dh::g_inputQueue.clear();
     post(Type::MouseMove, 321, 123);
     post(Type::KeyDown, 0, 0, 0, dh::VK_ESCAPE);
     dh::pumpMessages();
     EXPECT_EQ(dh::g_mouseX, 321);
     EXPECT_EQ(dh::g_mouseY, 123);
-    EXPECT_EQ(dh::g_lastKeyDown, 27u);
+    dh::PlatformEvent key;
+    ASSERT_TRUE(dh::g_inputQueue.take(key));
+    EXPECT_EQ(key.type, Type::KeyDown);
+    EXPECT_EQ(key.key, 27u);
+    EXPECT_FALSE(dh::g_inputQueue.take(key));
     EXPECT_EQ(recorder.calls, expected);
 }
 
