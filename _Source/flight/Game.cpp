@@ -9,6 +9,7 @@
 #include "flight/World.h"
 #include "gui/Dialogs.h"
 #include "window/GLWindow.h"
+#include "window/ListenerScope.h"
 
 #include <string_view>
 
@@ -111,8 +112,7 @@ void Game::addStation()
 void Game::run()
 {
     running = true;
-    GLWindowEventListener* previous = g_listener;
-    g_listener = this;
+    const ListenerScope flying(this);
     frameTimer->reset();
     frameTimer->reset();
     timeStep = 0.0f;
@@ -121,7 +121,6 @@ void Game::run()
         invalidateWindow();
         pumpMessages();
     }
-    g_listener = previous;
 }
 
 void Game::onClose()

@@ -57,8 +57,7 @@ DialogFrame::DialogFrame(const char* title)
     glDisable(GL_BLEND);
     glShadeModel(GL_SMOOTH);
 
-    previousListener_ = g_listener;
-    g_listener = nullptr;
+    listenerOff_.emplace(nullptr);
 
     boxX = static_cast<int>(virtualWidth) / 2 - kBoxWidth / 2;
     boxY = static_cast<int>(virtualHeight) / 2 - kBoxHeight / 2;
@@ -77,7 +76,7 @@ DialogFrame::DialogFrame(const char* title)
 
 DialogFrame::~DialogFrame()
 {
-    g_listener = previousListener_;
+    listenerOff_.reset();
     if (!isWindowOpen())
         return;
     glMatrixMode(GL_PROJECTION);
