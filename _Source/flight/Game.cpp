@@ -8,6 +8,7 @@
 #include "flight/Ship_ExplorerMark1.h"
 #include "flight/World.h"
 #include "window/GLWindow.h"
+#include "window/ListenerScope.h"
 
 #include <string_view>
 #include <utility>
@@ -110,8 +111,7 @@ void Game::addStation()
 void Game::run()
 {
     running = true;
-    GLWindowEventListener* previous = g_listener;
-    g_listener = this;
+    const ListenerScope flying(this);
     frameTimer->reset();
     timeStep = 0.0f;
     resumeWorldSounds();
@@ -119,7 +119,6 @@ void Game::run()
         invalidateWindow();
         pumpMessages();
     }
-    g_listener = previous;
 }
 
 void Game::onClose()

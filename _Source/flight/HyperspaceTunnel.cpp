@@ -4,6 +4,7 @@
 #include "platform/PlatformEvents.h"
 #include "rendering/TextureList.h"
 #include "window/AccumulationBuffer.h"
+#include "window/FullscreenEffect.h"
 #include "window/GLWindow.h"
 
 #include <GL/gl.h>
@@ -89,7 +90,7 @@ void playHyperspaceTunnel()
     if (!isWindowOpen()) {
         return;
     }
-    GLWindowEventListener* saved = beginFullscreenEffect();
+    const FullscreenEffect effect;
 
     float remaining = kTunnelSeconds;
     std::uint32_t last = platformMilliseconds();
@@ -110,7 +111,6 @@ void playHyperspaceTunnel()
         glMatrixMode(GL_TEXTURE);
         glLoadIdentity();
     }
-    endFullscreenEffect(saved);
 }
 
 }

@@ -57,8 +57,7 @@ DialogFrame::DialogFrame(const char* title)
     glDisable(GL_BLEND);
     glShadeModel(GL_SMOOTH);
 
-    previousListener_ = g_listener;
-    g_listener = nullptr;
+    listenerOff_.emplace(nullptr);
     // Keys pressed before the dialog opened are not for it.
     g_inputQueue.clear();
 
@@ -79,7 +78,7 @@ DialogFrame::DialogFrame(const char* title)
 
 DialogFrame::~DialogFrame()
 {
-    g_listener = previousListener_;
+    listenerOff_.reset();
     if (!isWindowOpen())
         return;
     glMatrixMode(GL_PROJECTION);

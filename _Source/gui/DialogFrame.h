@@ -1,15 +1,15 @@
 #pragma once
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 
 #include "gui/GuiButton.h"
 #include "gui/GuiLabel.h"
 #include "gui/GuiPanel.h"
+#include "window/ListenerScope.h"
 
 namespace dh {
-
-class GLWindowEventListener;
 
 // What the three dialogs share: the frozen and darkened last frame behind a
 // 600 x 150 box with a title bar, centred in the virtual window, and buttons
@@ -46,7 +46,8 @@ private:
     std::span<GuiButton> buttons();
 
     float scale_ = 1.0f;
-    GLWindowEventListener* previousListener_ = nullptr;
+    // Taken once the frame is frozen, given back before the GL state is.
+    std::optional<ListenerScope> listenerOff_;
     bool leftWasDown_ = false;
     int frame_ = 0;
     GuiPanel body_;

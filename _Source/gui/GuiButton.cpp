@@ -31,18 +31,15 @@ void GuiButton::onMouseMove(int, int)
     highlight();
 }
 
-void GuiButton::onMouseDown(int x, int y, int button)
+void GuiButton::onMouseDown(int, int, int)
 {
-    pressed = true;
-    if (listener)
-        listener->onMouseDown(x, y, button);
-    playSound(sample::buttonClick);
+    press();
 }
 
-void GuiButton::onMouseUp(int x, int y, int button)
+void GuiButton::onMouseUp(int, int, int button)
 {
-    if (listener && pressed)
-        listener->onMouseUp(x, y, button);
+    if (action && pressed && button == 1)
+        action();
     pressed = false;
 }
 

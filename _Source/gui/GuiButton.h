@@ -1,12 +1,15 @@
 #pragma once
 #include "gui/GuiWidget.h"
 
+#include <functional>
+
 namespace dh {
 
 class GLFont;
 
-// A bevelled push button with a centred caption. Presses and releases are
-// reported to the listener; a press that leaves the button is cancelled.
+// A bevelled push button with a centred caption. Its action runs when the
+// left button is released over it after a press there; a press that leaves
+// the button is cancelled.
 class GuiButton : public GuiWidget {
 public:
     GLFont* font;
@@ -16,6 +19,7 @@ public:
     const char* text = nullptr;  // not owned
     bool pressed = false;
     bool highlighted = false;
+    std::function<void()> action;
 
     GuiButton();
 
@@ -28,7 +32,7 @@ public:
     // The hover sound and highlight of the first move inside; also used by
     // the dialogs, which poll their buttons instead of forwarding events.
     void highlight();
-    // The press without a listener call: pressed set, click sound.
+    // The press: pressed set, click sound.
     void press();
 };
 

@@ -3,6 +3,7 @@
 #include "window/UiSpace.h"
 #include "platform/KeyState.h"
 #include "window/GLWindow.h"
+#include "window/ListenerScope.h"
 
 #include <GL/gl.h>
 
@@ -16,8 +17,7 @@ GuiWidget* GuiScreen::addWidget(std::unique_ptr<GuiWidget> widget)
 void GuiScreen::run()
 {
     setCursorMode(1);
-    GLWindowEventListener* previous = g_listener;
-    g_listener = this;
+    const ListenerScope current(this);
     running = true;
     while (isWindowOpen()) {
         invalidateWindow();
@@ -25,7 +25,6 @@ void GuiScreen::run()
         if (!running)
             break;
     }
-    g_listener = previous;
 }
 
 void GuiScreen::onMouseMove(int px, int py)

@@ -9,8 +9,8 @@ namespace dh {
 
 // A full-window menu of up to 128 widgets in the virtual 800 x 600 space. run()
 // makes it the window's listener until it is done (Escape, an action clearing
-// running, or the window going away). Screens' buttons report to small action
-// listeners nested in the screen class that act on a left-button release.
+// running, or the window going away). A screen gives each of its buttons the
+// action it runs, where it builds the button.
 class GuiScreen : public GLWindowEventListener {
 public:
     GuiColour clearColour{0.0f, 0.0f, 0.0f};

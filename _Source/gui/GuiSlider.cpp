@@ -66,7 +66,7 @@ void GuiSlider::onMouseDown(int px, int, int button)
     knobAtDragStart = knobOffset;
 }
 
-void GuiSlider::onMouseMove(int px, int py)
+void GuiSlider::onMouseMove(int px, int)
 {
     if (!dragging)
         return;
@@ -75,8 +75,8 @@ void GuiSlider::onMouseMove(int px, int py)
         knobOffset = width - kKnobWidth;
     if (knobOffset < 0)
         knobOffset = 0;
-    if (listener)
-        listener->onMouseMove(px, py);
+    if (onKnobMoved)
+        onKnobMoved();
 }
 
 void GuiSlider::onMouseUp(int, int, int button)

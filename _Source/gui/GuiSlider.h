@@ -1,10 +1,12 @@
 #pragma once
 #include "gui/GuiWidget.h"
 
+#include <functional>
+
 namespace dh {
 
 // A horizontal groove with a 13-pixel knob dragged by the left button. While
-// dragging, every move is passed on to the listener, which reads value().
+// dragging, every move ends with a call of onKnobMoved, which reads value().
 class GuiSlider : public GuiWidget {
 public:
     static constexpr int kKnobWidth = 13;
@@ -15,6 +17,7 @@ public:
     int knobAtDragStart = 0;
     float minValue = 0.0f;
     float maxValue = 1.0f;
+    std::function<void()> onKnobMoved;
 
     GuiSlider();
 

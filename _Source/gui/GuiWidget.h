@@ -18,7 +18,6 @@ public:
     bool visible = true;
     bool enabled = true;
     bool hovered = false;
-    GLWindowEventListener* listener = nullptr;
     GuiPanel* parent = nullptr;
 
     // Called once when the pointer enters the rectangle, before the first move inside.

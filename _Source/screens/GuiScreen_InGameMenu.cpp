@@ -77,11 +77,11 @@ GuiPanel* addView(GuiPanel& root, const char* title)
     return view;
 }
 
-void addButton(GuiPanel& root, const char* text, int y, GLWindowEventListener* listener)
+void addButton(GuiPanel& root, const char* text, int y, std::function<void()> action)
 {
     auto button = std::make_unique<GuiButton>();
     button->text = text;
-    button->listener = listener;
+    button->action = std::move(action);
     add(root, std::move(button), 18, y, 180, 35);
 }
 
@@ -118,24 +118,17 @@ GuiScreen_InGameMenu::GuiScreen_InGameMenu(Game& game)
     contentPanels[CommanderView] = addView(*root, "Commander information");
     addBoxed(*contentPanels[CommanderView], 20, 60, 486, 464, std::make_unique<GuiPlayerInfo>(&game), 484, 462);
 
-    actions[0] = std::make_unique<EventMap>(this);
-    actions[1] = std::make_unique<EventShipInfo>(this);
-    actions[2] = std::make_unique<EventCargoInfo>(this);
-    actions[3] = std::make_unique<EventCommanderInfo>(this);
-    actions[4] = std::make_unique<EventReturn>(this);
-    actions[5] = std::make_unique<EventQuit>(this, &game);
-    addButton(*root, "Galaxy map", 80, actions[0].get());
-    addButton(*root, "Cargo info", 120, actions[2].get());
-    addButton(*root, "Ship info", 160, actions[1].get());
-    addButton(*root, "Commander info", 200, actions[3].get());
-    addButton(*root, "Return to game", 455, actions[4].get());
-    addButton(*root, "Quit game", 495, actions[5].get());
+    addButton(*root, "Galaxy map", 80, [this] { showView(MapView); });
+    addButton(*root, "Cargo info", 120, [this] { showView(CargoView); });
+    addButton(*root, "Ship info", 160, [this] { showView(ShipView); });
+    addButton(*root, "Commander info", 200, [this] { showView(CommanderView); });
+    addButton(*root, "Return to game", 455, [this] { running = false; });
+    addButton(*root, "Quit game", 495, [this, &game] { confirmQuit(game); });
 
     clipCursorToWindow(false);
     showView(MapView);
 }
 
-// The actions go first, then the widget tree with the screen.
 GuiScreen_InGameMenu::~GuiScreen_InGameMenu() = default;
 
 void GuiScreen_InGameMenu::showView(View view)
@@ -146,43 +139,11 @@ void GuiScreen_InGameMenu::showView(View view)
     }
 }
 
-void GuiScreen_InGameMenu::EventMap::onMouseUp(int, int, int button)
+void GuiScreen_InGameMenu::confirmQuit(Game& game)
 {
-    if (button == 1)
-        screen->showView(MapView);
-}
-
-void GuiScreen_InGameMenu::EventCargoInfo::onMouseUp(int, int, int button)
-{
-    if (button == 1)
-        screen->showView(CargoView);
-}
-
-void GuiScreen_InGameMenu::EventShipInfo::onMouseUp(int, int, int button)
-{
-    if (button == 1)
-        screen->showView(ShipView);
-}
-
-void GuiScreen_InGameMenu::EventCommanderInfo::onMouseUp(int, int, int button)
-{
-    if (button == 1)
-        screen->showView(CommanderView);
-}
-
-void GuiScreen_InGameMenu::EventReturn::onMouseUp(int, int, int button)
-{
-    if (button == 1)
-        screen->running = false;
-}
-
-void GuiScreen_InGameMenu::EventQuit::onMouseUp(int, int, int button)
-{
-    if (button != 1)
-        return;
     if (askYesNo("Confirm quit", "Any unsaved progress will be lost.", "Are you sure you want to quit the game ?")) {
-        game->running = false;
-        screen->running = false;
+        game.running = false;
+        running = false;
     }
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 #include "gui/GuiScreen.h"
-#include "window/GLWindowEventListener.h"
 
 #include <array>
-#include <memory>
 
 namespace dh {
 
@@ -17,44 +15,6 @@ class GuiScreen_InGameMenu : public GuiScreen {
 public:
     enum View { MapView, CargoView, ShipView, CommanderView };
 
-    class EventMap : public GLWindowEventListener {
-    public:
-        explicit EventMap(GuiScreen_InGameMenu* screen) : screen(screen) {}
-        void onMouseUp(int x, int y, int button) override;
-        GuiScreen_InGameMenu* screen;
-    };
-    class EventShipInfo : public GLWindowEventListener {
-    public:
-        explicit EventShipInfo(GuiScreen_InGameMenu* screen) : screen(screen) {}
-        void onMouseUp(int x, int y, int button) override;
-        GuiScreen_InGameMenu* screen;
-    };
-    class EventCargoInfo : public GLWindowEventListener {
-    public:
-        explicit EventCargoInfo(GuiScreen_InGameMenu* screen) : screen(screen) {}
-        void onMouseUp(int x, int y, int button) override;
-        GuiScreen_InGameMenu* screen;
-    };
-    class EventCommanderInfo : public GLWindowEventListener {
-    public:
-        explicit EventCommanderInfo(GuiScreen_InGameMenu* screen) : screen(screen) {}
-        void onMouseUp(int x, int y, int button) override;
-        GuiScreen_InGameMenu* screen;
-    };
-    class EventReturn : public GLWindowEventListener {
-    public:
-        explicit EventReturn(GuiScreen_InGameMenu* screen) : screen(screen) {}
-        void onMouseUp(int x, int y, int button) override;
-        GuiScreen_InGameMenu* screen;
-    };
-    class EventQuit : public GLWindowEventListener {
-    public:
-        EventQuit(GuiScreen_InGameMenu* screen, Game* game) : screen(screen), game(game) {}
-        void onMouseUp(int x, int y, int button) override;
-        GuiScreen_InGameMenu* screen;
-        Game* game;
-    };
-
     explicit GuiScreen_InGameMenu(Game& game);
     ~GuiScreen_InGameMenu() override;
 
@@ -62,9 +22,12 @@ public:
     void showView(View view);
 
     std::array<GuiPanel*, 4> contentPanels{};
-    std::array<std::unique_ptr<GLWindowEventListener>, 6> actions;
     // The map of the galaxy-map view, owned through the widget tree.
     GuiGalaxyMap* galaxyMap = nullptr;
+
+private:
+    // Ends the game and this menu once the player confirms; nothing is saved.
+    void confirmQuit(Game& game);
 };
 
 // Runs the in-game menu over the flight of this game until it is closed.

@@ -89,18 +89,15 @@ void addImage(GuiPanel& root, Tex shown, int x, int y, int width, int height)
     add(root, std::move(image), x, y, width, height);
 }
 
+// A button of the column on the left, 180 x 35.
+void addButton(GuiPanel& root, const char* caption, int y, std::function<void()> action)
+{
+    auto button = std::make_unique<GuiButton>();
+    button->text = caption;
+    button->action = std::move(action);
+    add(root, std::move(button), 18, y, 180, 35);
 }
 
-void GuiScreen_SpaceStation::EventShowView::onMouseUp(int, int, int button)
-{
-    if (button == 1)
-        screen->showView(view);
-}
-
-void GuiScreen_SpaceStation::EventLaunch::onMouseUp(int, int, int button)
-{
-    if (button == 1)
-        screen->running = false;
 }
 
 GuiScreen_SpaceStation::GuiScreen_SpaceStation(Game& game)
@@ -145,19 +142,14 @@ GuiPanel& GuiScreen_SpaceStation::buildRoot()
 
 void GuiScreen_SpaceStation::addButtons(GuiPanel& root)
 {
-    actions = {std::make_unique<EventTrade>(this),   std::make_unique<EventMap>(this),
-               std::make_unique<EventUpgrade>(this), std::make_unique<EventRepair>(this),
-               std::make_unique<EventBuyShip>(this), std::make_unique<EventLoad>(this),
-               std::make_unique<EventSave>(this),    std::make_unique<EventLaunch>(this)};
-    static constexpr std::array<const char*, 8> kCaptions = {
-        "Trade", "Galactic map", "Upgrades", "Repairs", "Purchase ship", "Load game", "Save game", "Launch ship"};
-    static constexpr std::array<int, 8> kTops = {80, 120, 160, 200, 240, 415, 455, 495};
-    for (std::size_t i = 0; i < actions.size(); ++i) {
-        auto button = std::make_unique<GuiButton>();
-        button->text = kCaptions[i];
-        button->listener = actions[i].get();
-        add(root, std::move(button), 18, kTops[i], 180, 35);
+    static constexpr std::array<const char*, kViewCount> kViewCaptions = {
+        "Trade", "Galactic map", "Upgrades", "Repairs", "Purchase ship", "Load game", "Save game"};
+    static constexpr std::array<int, kViewCount> kViewTops = {80, 120, 160, 200, 240, 415, 455};
+    for (int view = 0; view < kViewCount; ++view) {
+        const auto k = static_cast<std::size_t>(view);
+        addButton(root, kViewCaptions[k], kViewTops[k], [this, view] { showView(view); });
     }
+    addButton(root, "Launch ship", 495, [this] { running = false; });
 }
 
 void GuiScreen_SpaceStation::buildTradeView(Game& game, GuiPanel& view)

@@ -20,6 +20,7 @@
 #include "screens/IntroScreen.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -67,13 +68,13 @@ void addRule(GuiPanel* panel, int x, int y)
     place(panel, std::move(rule), x, y);
 }
 
-GuiButton* addButton(GuiPanel* panel, int x, int y, const char* caption, GLWindowEventListener* action)
+GuiButton* addButton(GuiPanel* panel, int x, int y, const char* caption, std::function<void()> action)
 {
     auto button = std::make_unique<GuiButton>();
     button->width = 180;
     button->height = 35;
     button->text = caption;
-    button->listener = action;
+    button->action = std::move(action);
     return place(panel, std::move(button), x, y);
 }
 
@@ -94,10 +95,21 @@ void recentre(GuiScreen_Startup* screen)
         screen->centreRootPanel();
 }
 
-constexpr std::array<const char*, 8> kResolutionCaptions{
-    "800x600 windowed",     "800x600 fullscreen",  "1024x768 fullscreen",  "1280x1024 fullscreen",
-    "1600x1200 fullscreen", "1440x900 fullscreen", "1680x1050 fullscreen", "1920x1080 fullscreen",
+struct FullscreenMode {
+    const char* caption;
+    int width;
+    int height;
 };
+
+constexpr std::array<FullscreenMode, 7> kFullscreenModes{{
+    {"800x600 fullscreen", 800, 600},
+    {"1024x768 fullscreen", 1024, 768},
+    {"1280x1024 fullscreen", 1280, 1024},
+    {"1600x1200 fullscreen", 1600, 1200},
+    {"1440x900 fullscreen", 1440, 900},
+    {"1680x1050 fullscreen", 1680, 1050},
+    {"1920x1080 fullscreen", 1920, 1080},
+}};
 
 }
 
@@ -109,22 +121,6 @@ const char* switchCaption(bool enabled)
 GuiScreen_Startup::GuiScreen_Startup(GameHooks gameHooks) : gameHooks(std::move(gameHooks))
 {
     clipCursorToWindow(false);
-    eventNewGame_ = std::make_unique<EventNewGame>(this);
-    eventLoadGame_ = std::make_unique<EventLoadGame>(this);
-    eventSettings_ = std::make_unique<EventSettings>(this);
-    eventQuit_ = std::make_unique<EventQuit>(this);
-    eventResolution800x600_windowed_ = std::make_unique<EventResolution800x600_windowed>(this);
-    eventResolution800x600_fullscreen_ = std::make_unique<EventResolution800x600_fullscreen>(this);
-    eventResolution1024x768_fullscreen_ = std::make_unique<EventResolution1024x768_fullscreen>(this);
-    eventResolution1280x1024_fullscreen_ = std::make_unique<EventResolution1280x1024_fullscreen>(this);
-    eventResolution1600x1200_fullscreen_ = std::make_unique<EventResolution1600x1200_fullscreen>(this);
-    eventResolution1440x900_fullscreen_ = std::make_unique<EventResolution1440x900_fullscreen>(this);
-    eventResolution1680x1050_fullscreen_ = std::make_unique<EventResolution1680x1050_fullscreen>(this);
-    eventResolution1920x1080_fullscreen_ = std::make_unique<EventResolution1920x1080_fullscreen>(this);
-    eventGammaChange_ = std::make_unique<EventGammaChange>(this);
-    eventSoundOnOff_ = std::make_unique<EventSoundOnOff>(this);
-    eventMusicOnOff_ = std::make_unique<EventMusicOnOff>(this);
-
     auto root = std::make_unique<GuiPanel>();
     root->width = kRootWidth;
     root->height = kRootHeight;
@@ -137,7 +133,6 @@ GuiScreen_Startup::GuiScreen_Startup(GameHooks gameHooks) : gameHooks(std::move(
     showTitleView();
 }
 
-// The actions go first; the widgets that point at them go with the base.
 GuiScreen_Startup::~GuiScreen_Startup() = default;
 
 void GuiScreen_Startup::buildRootPanel()
@@ -145,10 +140,10 @@ void GuiScreen_Startup::buildRootPanel()
     addImage(rootPanel, 8, 8, 256, 64, texture(Tex::menuTitlePanel));
     addImage(rootPanel, 8, 58, 256, 512, texture(Tex::menuButtonPanel));
     addHeading(rootPanel, 32, 20, "Main Menu");
-    newGameButton = addButton(rootPanel, 18, 80, "New Game", eventNewGame_.get());
-    loadGameButton = addButton(rootPanel, 18, 120, "Load Game", eventLoadGame_.get());
-    settingsButton = addButton(rootPanel, 18, 455, "Settings", eventSettings_.get());
-    quitButton = addButton(rootPanel, 18, 495, "Quit Program", eventQuit_.get());
+    newGameButton = addButton(rootPanel, 18, 80, "New Game", [this] { playNewGame(); });
+    loadGameButton = addButton(rootPanel, 18, 120, "Load Game", [this] { showView(loadPanel); });
+    settingsButton = addButton(rootPanel, 18, 455, "Settings", [this] { showView(settingsPanel); });
+    quitButton = addButton(rootPanel, 18, 495, "Quit Program", [this] { running = false; });
     titlePanel = addPanel(rootPanel, 216, 8, 526, 534);
     loadPanel = addPanel(rootPanel, 216, 8, 526, 534);
     settingsPanel = addPanel(rootPanel, 216, 8, 526, 534);
@@ -184,19 +179,17 @@ void GuiScreen_Startup::buildSettingsPanel()
     addHeading(settingsPanel, 20, 15, "Settings");
     addRule(settingsPanel, 20, 40);
     addLabel(settingsPanel, 20, 60, "Resolution");
-    const std::array<GLWindowEventListener*, 8> actions{
-        eventResolution800x600_windowed_.get(),     eventResolution800x600_fullscreen_.get(),
-        eventResolution1024x768_fullscreen_.get(),  eventResolution1280x1024_fullscreen_.get(),
-        eventResolution1600x1200_fullscreen_.get(), eventResolution1440x900_fullscreen_.get(),
-        eventResolution1680x1050_fullscreen_.get(), eventResolution1920x1080_fullscreen_.get(),
-    };
-    for (std::size_t i = 0; i < actions.size(); ++i)
-        resolutionButtons[i] =
-            addButton(settingsPanel, 20, 80 + 40 * static_cast<int>(i), kResolutionCaptions[i], actions[i]);
+    addResolutionButtons();
     addLabel(settingsPanel, 320, 60, "Sound");
-    soundButton = addButton(settingsPanel, 320, 80, switchCaption(g_soundEnabled), eventSoundOnOff_.get());
+    soundButton = addButton(settingsPanel, 320, 80, switchCaption(g_soundEnabled), [this] {
+        switchSound();
+        soundButton->text = switchCaption(g_soundEnabled);
+    });
     addLabel(settingsPanel, 320, 140, "Music");
-    musicButton = addButton(settingsPanel, 320, 160, switchCaption(g_musicEnabled), eventMusicOnOff_.get());
+    musicButton = addButton(settingsPanel, 320, 160, switchCaption(g_musicEnabled), [this] {
+        switchMusic();
+        musicButton->text = switchCaption(g_musicEnabled);
+    });
     addLabel(settingsPanel, 20, 480, "Screen brightness");
     auto slider = std::make_unique<GuiSlider>();
     slider->width = 400;
@@ -204,8 +197,18 @@ void GuiScreen_Startup::buildSettingsPanel()
     slider->minValue = 0.5f;
     slider->maxValue = 1.5f;
     slider->knobOffset = 193;
-    slider->listener = eventGammaChange_.get();
+    slider->onKnobMoved = [this] { setGamma(brightnessGamma()); };
     brightnessSlider = place(settingsPanel, std::move(slider), 20, 500);
+}
+
+void GuiScreen_Startup::addResolutionButtons()
+{
+    resolutionButtons[0] = addButton(settingsPanel, 20, 80, "800x600 windowed", [this] { chooseWindowed(); });
+    for (std::size_t i = 0; i < kFullscreenModes.size(); ++i) {
+        const FullscreenMode mode = kFullscreenModes[i];
+        resolutionButtons[i + 1] = addButton(settingsPanel, 20, 120 + 40 * static_cast<int>(i), mode.caption,
+                                             [this, mode] { chooseFullscreen(mode.width, mode.height); });
+    }
 }
 
 void GuiScreen_Startup::centreRootPanel()
@@ -254,10 +257,8 @@ void GuiScreen_Startup::switchMusic()
         stopMusic();
 }
 
-void GuiScreen_Startup::EventNewGame::onMouseUp(int, int, int button)
+void GuiScreen_Startup::playNewGame()
 {
-    if (button != 1)
-        return;
     const std::string name = askCommanderName();
     if (name.empty()) {
         showMessage("Enter commnader name", "You must enter a name before proceeding.");
@@ -268,70 +269,27 @@ void GuiScreen_Startup::EventNewGame::onMouseUp(int, int, int button)
     if (!isWindowOpen())
         return;
     showLoadingFrame();
-    auto game = std::make_unique<Game>(name.c_str(), screen->gameHooks);
+    auto game = std::make_unique<Game>(name.c_str(), gameHooks);
     game->run();
     game.reset();
-    screen->showTitleView();
+    showTitleView();
 }
 
-void GuiScreen_Startup::EventLoadGame::onMouseUp(int, int, int button)
+void GuiScreen_Startup::chooseWindowed()
 {
-    if (button == 1)
-        screen->showView(screen->loadPanel);
-}
-
-void GuiScreen_Startup::EventSettings::onMouseUp(int, int, int button)
-{
-    if (button == 1)
-        screen->showView(screen->settingsPanel);
-}
-
-void GuiScreen_Startup::EventQuit::onMouseUp(int, int, int button)
-{
-    if (button == 1)
-        screen->running = false;
-}
-
-void GuiScreen_Startup::EventResolutionWindowed::onMouseUp(int, int, int button)
-{
-    if (button != 1)
-        return;
     setDisplayMode(800, 600, false);
     pumpMessages();
-    recentre(screen);
+    recentre(this);
 }
 
-void GuiScreen_Startup::EventResolutionFullscreen::onMouseUp(int, int, int button)
+void GuiScreen_Startup::chooseFullscreen(int width, int height)
 {
-    if (button != 1)
-        return;
     if (hasDisplayMode(width, height))
         setDisplayMode(width, height, true);
     else
         showMessage("Unable to change display mode", "Requested display mode is not supported.");
     pumpMessages();
-    recentre(screen);
-}
-
-void GuiScreen_Startup::EventGammaChange::onMouseMove(int, int)
-{
-    setGamma(screen->brightnessGamma());
-}
-
-void GuiScreen_Startup::EventSoundOnOff::onMouseUp(int, int, int button)
-{
-    if (button != 1)
-        return;
-    switchSound();
-    screen->soundButton->text = switchCaption(g_soundEnabled);
-}
-
-void GuiScreen_Startup::EventMusicOnOff::onMouseUp(int, int, int button)
-{
-    if (button != 1)
-        return;
-    switchMusic();
-    screen->musicButton->text = switchCaption(g_musicEnabled);
+    recentre(this);
 }
 
 }

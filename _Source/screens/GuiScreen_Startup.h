@@ -3,7 +3,6 @@
 #include "gui/GuiScreen.h"
 
 #include <array>
-#include <memory>
 
 namespace dh {
 
@@ -16,85 +15,6 @@ class GuiSlider;
 // started it; afterwards the menu shows its title view again.
 class GuiScreen_Startup : public GuiScreen {
 public:
-    // The common part of every action: the screen it acts on.
-    class Event : public GLWindowEventListener {
-    public:
-        explicit Event(GuiScreen_Startup* screen) : screen(screen) {}
-
-    protected:
-        GuiScreen_Startup* screen;
-    };
-
-    class EventNewGame : public Event {
-    public:
-        using Event::Event;
-        void onMouseUp(int x, int y, int button) override;
-    };
-    class EventLoadGame : public Event {
-    public:
-        using Event::Event;
-        void onMouseUp(int x, int y, int button) override;
-    };
-    class EventSettings : public Event {
-    public:
-        using Event::Event;
-        void onMouseUp(int x, int y, int button) override;
-    };
-    class EventQuit : public Event {
-    public:
-        using Event::Event;
-        void onMouseUp(int x, int y, int button) override;
-    };
-    class EventResolutionWindowed : public Event {
-    public:
-        using Event::Event;
-        void onMouseUp(int x, int y, int button) override;
-    };
-    // Full screen at the size on the button's caption, when the display has it.
-    class EventResolutionFullscreen : public Event {
-    public:
-        EventResolutionFullscreen(GuiScreen_Startup* screen, int width, int height)
-            : Event(screen), width(width), height(height)
-        {
-        }
-        void onMouseUp(int x, int y, int button) override;
-
-        const int width;
-        const int height;
-    };
-    template <int Width, int Height>
-    class EventResolutionFullscreenAt : public EventResolutionFullscreen {
-    public:
-        explicit EventResolutionFullscreenAt(GuiScreen_Startup* screen)
-            : EventResolutionFullscreen(screen, Width, Height)
-        {
-        }
-    };
-    using EventResolution800x600_windowed = EventResolutionWindowed;
-    using EventResolution800x600_fullscreen = EventResolutionFullscreenAt<800, 600>;
-    using EventResolution1024x768_fullscreen = EventResolutionFullscreenAt<1024, 768>;
-    using EventResolution1280x1024_fullscreen = EventResolutionFullscreenAt<1280, 1024>;
-    using EventResolution1600x1200_fullscreen = EventResolutionFullscreenAt<1600, 1200>;
-    using EventResolution1440x900_fullscreen = EventResolutionFullscreenAt<1440, 900>;
-    using EventResolution1680x1050_fullscreen = EventResolutionFullscreenAt<1680, 1050>;
-    using EventResolution1920x1080_fullscreen = EventResolutionFullscreenAt<1920, 1080>;
-    // Reports every move of the brightness knob.
-    class EventGammaChange : public Event {
-    public:
-        using Event::Event;
-        void onMouseMove(int x, int y) override;
-    };
-    class EventSoundOnOff : public Event {
-    public:
-        using Event::Event;
-        void onMouseUp(int x, int y, int button) override;
-    };
-    class EventMusicOnOff : public Event {
-    public:
-        using Event::Event;
-        void onMouseUp(int x, int y, int button) override;
-    };
-
     static constexpr int kRootWidth = 750;
     static constexpr int kRootHeight = 550;
 
@@ -138,23 +58,16 @@ private:
     void buildTitlePanel();
     void buildLoadPanel();
     void buildSettingsPanel();
+    void addResolutionButtons();
+
+    // Asks the commander's name, plays the intro and runs the game to its end.
+    void playNewGame();
+    // The display modes; a full-screen size the display lacks is refused
+    // with a message.
+    void chooseWindowed();
+    void chooseFullscreen(int width, int height);
 
     GameHooks gameHooks;
-    std::unique_ptr<EventNewGame> eventNewGame_;
-    std::unique_ptr<EventLoadGame> eventLoadGame_;
-    std::unique_ptr<EventSettings> eventSettings_;
-    std::unique_ptr<EventQuit> eventQuit_;
-    std::unique_ptr<EventResolution800x600_windowed> eventResolution800x600_windowed_;
-    std::unique_ptr<EventResolution800x600_fullscreen> eventResolution800x600_fullscreen_;
-    std::unique_ptr<EventResolution1024x768_fullscreen> eventResolution1024x768_fullscreen_;
-    std::unique_ptr<EventResolution1280x1024_fullscreen> eventResolution1280x1024_fullscreen_;
-    std::unique_ptr<EventResolution1600x1200_fullscreen> eventResolution1600x1200_fullscreen_;
-    std::unique_ptr<EventResolution1440x900_fullscreen> eventResolution1440x900_fullscreen_;
-    std::unique_ptr<EventResolution1680x1050_fullscreen> eventResolution1680x1050_fullscreen_;
-    std::unique_ptr<EventResolution1920x1080_fullscreen> eventResolution1920x1080_fullscreen_;
-    std::unique_ptr<EventGammaChange> eventGammaChange_;
-    std::unique_ptr<EventSoundOnOff> eventSoundOnOff_;
-    std::unique_ptr<EventMusicOnOff> eventMusicOnOff_;
 };
 
 // The caption of a sound or music switch for its setting.

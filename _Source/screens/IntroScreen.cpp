@@ -5,6 +5,7 @@
 #include "rendering/GLFont.h"
 #include "rendering/TextDrawing.h"
 #include "window/GLWindow.h"
+#include "window/ListenerScope.h"
 
 #include <GL/gl.h>
 
@@ -164,18 +165,18 @@ void IntroScreen::play()
 {
     playMusicFile(kSongFile);
     FrameTimer timer;
-    GLWindowEventListener* previous = g_listener;
-    IntroScreenEventListener listener(*this);
-    g_listener = &listener;
-    running = true;
-    runPhase(titleTime, &IntroScreen::drawTitleFrame, timer);
-    runPhase(crawlTime, &IntroScreen::drawCrawlFrame, timer);
-    if (isWindowOpen()) {
-        glFlush();
-        swapBuffers();
-        fadeScreenToBlack(1.0f);
+    {
+        IntroScreenEventListener listener(*this);
+        const ListenerScope skipping(&listener);
+        running = true;
+        runPhase(titleTime, &IntroScreen::drawTitleFrame, timer);
+        runPhase(crawlTime, &IntroScreen::drawCrawlFrame, timer);
+        if (isWindowOpen()) {
+            glFlush();
+            swapBuffers();
+            fadeScreenToBlack(1.0f);
+        }
     }
-    g_listener = previous;
     stopMusic();
 }
 

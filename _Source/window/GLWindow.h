@@ -46,11 +46,6 @@ void clipCursorToWindow(bool clip);
 void setOrthoProjection();
 void setPerspectiveProjection(float farPlane);
 void fadeScreenToBlack(float seconds);
-// A full-screen effect that runs its own loop holds the listener off and keeps
-// both matrices and the enables aside; the end gives the listener back and, while
-// the window is still open, the kept GL state.
-GLWindowEventListener* beginFullscreenEffect();
-void endFullscreenEffect(GLWindowEventListener* saved);
 void clearScreen();
 
 // Ends the program after a fatal start-up failure.

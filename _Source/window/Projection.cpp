@@ -2,6 +2,7 @@
 
 #include "platform/PlatformEvents.h"
 #include "window/AccumulationBuffer.h"
+#include "window/FullscreenEffect.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -35,34 +36,9 @@ void setPerspectiveProjection(float farPlane)
     glLoadIdentity();
 }
 
-GLWindowEventListener* beginFullscreenEffect()
-{
-    GLWindowEventListener* saved = g_listener;
-    g_listener = nullptr;
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glPushAttrib(GL_ENABLE_BIT);
-    return saved;
-}
-
-void endFullscreenEffect(GLWindowEventListener* saved)
-{
-    if (isWindowOpen()) {
-        glPopAttrib();
-        glMatrixMode(GL_MODELVIEW);
-        glPopMatrix();
-        glMatrixMode(GL_PROJECTION);
-        glPopMatrix();
-        glMatrixMode(GL_MODELVIEW);
-    }
-    g_listener = saved;
-}
-
 void fadeScreenToBlack(float seconds)
 {
-    GLWindowEventListener* saved = beginFullscreenEffect();
+    const FullscreenEffect effect;
 
     glReadBuffer(GL_BACK);
     accumLoad(1.0f);
@@ -98,8 +74,6 @@ void fadeScreenToBlack(float seconds)
         if (remaining <= 0.0f)
             break;
     }
-
-    endFullscreenEffect(saved);
 }
 
 }

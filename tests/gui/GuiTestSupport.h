@@ -6,8 +6,8 @@
 #include "gui/GuiWidget.h"
 #include "support/ToneCounter.h"
 
-// An interface-sound counter on the offline mixer, and listeners and widgets
-// that write every call they get into a log.
+// An interface-sound counter on the offline mixer, and widgets that write
+// every call they get into a log.
 namespace guitest {
 
 // The hover, click and pop-up samples as tones of loudness 1, 50 and 2500.
@@ -30,13 +30,6 @@ inline std::string line(const std::string& what, int x, int y, int button = -1)
 {
     return what + " " + std::to_string(x) + " " + std::to_string(y) + (button >= 0 ? " " + std::to_string(button) : "");
 }
-
-struct CallLog : dh::GLWindowEventListener {
-    std::vector<std::string> calls;
-    void onMouseMove(int x, int y) override { calls.push_back(line("move", x, y)); }
-    void onMouseDown(int x, int y, int button) override { calls.push_back(line("down", x, y, button)); }
-    void onMouseUp(int x, int y, int button) override { calls.push_back(line("up", x, y, button)); }
-};
 
 // Logs under its name into a shared log and counts its destruction.
 struct LoggingWidget : dh::GuiWidget {

@@ -63,15 +63,21 @@ W* boxed(const GuiPanel& view, int x, int y)
     return nullptr;
 }
 
+// A press and a release of the mouse button on the button, as a click on it would give.
+void click(GuiButton& button, int mouseButton)
+{
+    button.onMouseDown(button.x + 5, button.y + 5, mouseButton);
+    button.onMouseUp(button.x + 5, button.y + 5, mouseButton);
+}
+
 TEST(DockMenu, EightButtonsEachShowingItsViewOnALeftRelease)
 {
     DockedGame docked;
     Station screen(docked.game);
     std::vector<std::pair<std::string, int>> buttons;
-    for (GuiButton* b : childrenOf<GuiButton>(rootOf(screen))) {
+    const std::vector<GuiButton*> column = childrenOf<GuiButton>(rootOf(screen));
+    for (GuiButton* b : column)
         buttons.emplace_back(b->text, b->y);
-        EXPECT_EQ(b->listener, screen.actions[buttons.size() - 1].get());
-    }
     const std::vector<std::pair<std::string, int>> expected = {
         {"Trade", 80},          {"Galactic map", 120}, {"Upgrades", 160},  {"Repairs", 200},
         {"Purchase ship", 240}, {"Load game", 415},    {"Save game", 455}, {"Launch ship", 495}};
@@ -80,11 +86,16 @@ TEST(DockMenu, EightButtonsEachShowingItsViewOnALeftRelease)
     EXPECT_FALSE(screen.galaxyMap->travelAllowed);
 
     for (int k = Station::kViewCount; k-- > 0;) {
-        screen.actions[static_cast<std::size_t>(k)]->onMouseUp(0, 0, 1);
+        click(*column[static_cast<std::size_t>(k)], 1);
         EXPECT_EQ(shownView(screen), k);
     }
-    screen.actions[Station::kShipyard]->onMouseUp(0, 0, 2);
+    click(*column[Station::kShipyard], 2);
     EXPECT_EQ(shownView(screen), Station::kTrade);
+    screen.running = true;
+    click(*column.back(), 2);
+    EXPECT_TRUE(screen.running);
+    click(*column.back(), 1);
+    EXPECT_FALSE(screen.running);
 }
 
 TEST(DockMenu, TheShipyardOffersTheFourClassesAndTheSlotViewsTheFiveFiles)
@@ -123,7 +134,7 @@ TEST_F(MapTest, InGameMenuButtonsAndTheViewsTheyShow)
     auto release = [&](const std::string& text, int mouseButton = 1) {
         for (GuiButton* b : childrenOf<GuiButton>(rootOf(menu)))
             if (text == b->text)
-                return b->listener->onMouseUp(b->x + 5, b->y + 5, mouseButton);
+                return click(*b, mouseButton);
         FAIL() << text;
     };
 

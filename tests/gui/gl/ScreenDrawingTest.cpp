@@ -160,13 +160,18 @@ TEST_F(ScreenDrawing, RunPaintsUntilEscapeOrCloseAndHoverHighlightsAButton)
     EXPECT_FALSE(screen.widgets[127]);
 }
 
-// Hears the button and leaves the screen on the release.
-struct LeaveOnRelease : guitest::CallLog {
-    dh::GuiScreen* screen = nullptr;
+// A button that logs the presses and releases it hears and what its action does.
+struct LoggingButton : dh::GuiButton {
+    std::vector<std::string> calls;
+    void onMouseDown(int x, int y, int button) override
+    {
+        calls.push_back(guitest::line("down", x, y, button));
+        GuiButton::onMouseDown(x, y, button);
+    }
     void onMouseUp(int x, int y, int button) override
     {
-        CallLog::onMouseUp(x, y, button);
-        screen->running = false;
+        calls.push_back(guitest::line("up", x, y, button));
+        GuiButton::onMouseUp(x, y, button);
     }
 };
 
@@ -174,10 +179,11 @@ TEST_F(ScreenDrawing, WindowClicksReachButtonsInVirtualCoordinates)
 {
     resize(1280, 720);
     dh::GuiScreen screen;
-    LeaveOnRelease leave;
-    leave.screen = &screen;
-    auto* button = put<dh::GuiButton>(screen, 700, 500, 100, 20);
-    button->listener = &leave;
+    auto* button = put<LoggingButton>(screen, 700, 500, 100, 20);
+    button->action = [&] {
+        button->calls.push_back("action");
+        screen.running = false;
+    };
     // Virtual (700, 500) is client pixel (840, 600); one pixel less is outside.
     guigl::post(dh::PlatformEvent::Type::MouseDown, 839, 605);
     guigl::post(dh::PlatformEvent::Type::MouseUp, 839, 605);
@@ -185,7 +191,7 @@ TEST_F(ScreenDrawing, WindowClicksReachButtonsInVirtualCoordinates)
     guigl::post(dh::PlatformEvent::Type::MouseUp, 959, 623);
     screen.run();
     EXPECT_FALSE(screen.running);
-    EXPECT_EQ(leave.calls, (std::vector<std::string>{"down 700 500 1", "up 799 519 1"}));
+    EXPECT_EQ(button->calls, (std::vector<std::string>{"down 700 500 1", "up 799 519 1", "action"}));
     resize(800, 600);
 }
 

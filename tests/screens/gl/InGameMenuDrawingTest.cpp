@@ -50,14 +50,15 @@ protected:
 
     dh::GameObject_Ship& ship() { return *game->playerShip(); }
 
-    // Releases the left button on a menu button as a click on it would.
+    // Presses and releases the mouse button on a menu button as a click on it would.
     static void choose(dh::GuiScreen_InGameMenu& menu, const char* caption, int mouseButton = 1)
     {
         auto& root = static_cast<dh::GuiPanel&>(*menu.widgets[dh::kWidgetSlots - 1]);
         for (auto& widget : root.children)
             if (auto* button = dynamic_cast<dh::GuiButton*>(widget.get());
                 button && button->text && std::string(button->text) == caption) {
-                button->listener->onMouseUp(0, 0, mouseButton);
+                button->onMouseDown(button->x + 5, button->y + 5, mouseButton);
+                button->onMouseUp(button->x + 5, button->y + 5, mouseButton);
                 return;
             }
         FAIL() << caption;
