@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Version.h"
 #include "window/GLWindowEventListener.h"
 
 // The game's one window and its OpenGL context, the routing of its events to
@@ -15,7 +16,7 @@ extern char g_lastKeyChar;
 extern bool g_fullscreen;
 extern int g_cursorMode;
 
-inline constexpr const char* kWindowTitle = "Drift Hauler: Version 1.04";
+inline constexpr const char* kWindowTitle = "Drift Hauler: Version " DH_VERSION;
 inline constexpr const char* kFatalCaption = "A fatal error has occured.";
 
 struct WindowMessage {
