@@ -77,6 +77,18 @@ std::filesystem::path assetPath(const std::string& path)
     return base / normalizeAssetPath(path);
 }
 
+std::filesystem::path windowIconPath()
+{
+    const std::filesystem::path icon = std::filesystem::path("hicolor") / "64x64" / "apps" / "drift-hauler.png";
+    const std::filesystem::path base = assetPath("");
+    std::error_code error;
+    for (const std::filesystem::path& themes : {base / "icons", (base / ".." / "icons").lexically_normal()}) {
+        if (std::filesystem::is_regular_file(themes / icon, error))
+            return themes / icon;
+    }
+    return {};
+}
+
 std::filesystem::path userDataFolder()
 {
     char* raw = SDL_GetPrefPath("Quillon Marsh", "Drift Hauler");

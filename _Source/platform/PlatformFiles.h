@@ -21,6 +21,11 @@ std::optional<std::filesystem::path> findAssetFolder(const std::filesystem::path
 // executable, where every asset is then missing and replaced.
 std::filesystem::path assetPath(const std::string& path);
 
+// The application icon the window shows, from the icon theme folder the asset
+// generator wrote beside the assets (build tree) or installed next to them in
+// the prefix's share folder; empty when there is neither.
+std::filesystem::path windowIconPath();
+
 // The per-user folder the save files live in, created if missing; empty when
 // the platform has none.
 std::filesystem::path userDataFolder();
