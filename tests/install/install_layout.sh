@@ -11,7 +11,7 @@ expected="$work/expected"
 cmake --install "$build" --prefix "$prefix" > /dev/null
 
 {
-  printf '%s\n' bin/drift-hauler bin/drift-hauler-galaxy
+  printf '%s\n' bin/drift-hauler bin/drift-hauler-galaxy bin/drift-hauler-save
   for folder in gfx fnt mdl snd mus; do
     [ -d "$build/$folder" ] || { echo "FAIL: the build has no $folder folder"; exit 1; }
     (cd "$build" && find "$folder" -type f) | sed 's|^|share/drift-hauler/|'
