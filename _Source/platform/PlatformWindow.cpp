@@ -1,6 +1,9 @@
 #include "platform/PlatformWindow.h"
 
+#include "platform/PlatformFiles.h"
+
 #include <SDL.h>
+#include <SDL_image.h>
 #include <pthread.h>
 #include <signal.h>
 #ifdef __linux__
@@ -27,6 +30,17 @@ void setContextAttributes()
     SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+}
+
+// Without an icon file the window keeps the window system's default.
+void setWindowIcon(SDL_Window* window)
+{
+    const std::filesystem::path file = windowIconPath();
+    SDL_Surface* icon = file.empty() ? nullptr : IMG_Load(file.c_str());
+    if (icon) {
+        SDL_SetWindowIcon(window, icon);
+        SDL_FreeSurface(icon);
+    }
 }
 
 SDL_Window* openWindow(const std::string& title, int width, int height)
@@ -62,6 +76,7 @@ bool platformCreateWindow(const std::string& title, int width, int height, std::
         return false;
     }
     SDL_GL_MakeCurrent(s_window, s_context);
+    setWindowIcon(s_window);
     SDL_RaiseWindow(s_window);
     return true;
 }
@@ -309,6 +324,10 @@ namespace dh {
 
 bool platformInit()
 {
+    // The window's class (X11) and app id (Wayland) match the desktop entry,
+    // so docks and task bars group the window under the game's icon.
+    SDL_SetHint("SDL_VIDEO_X11_WMCLASS", "drift-hauler");
+    SDL_SetHint("SDL_VIDEO_WAYLAND_WMCLASS", "drift-hauler");
     return SDL_Init(SDL_INIT_VIDEO) == 0;
 }
 

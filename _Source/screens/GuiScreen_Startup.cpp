@@ -12,6 +12,7 @@
 #include "gui/GuiSlider.h"
 #include "window/UiSpace.h"
 #include "persistence/SaveFolder.h"
+#include "platform/Version.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextureList.h"
 #include "screens/GuiLoadGame.h"
@@ -159,7 +160,7 @@ void GuiScreen_Startup::buildTitlePanel()
     addRule(titlePanel, 20, 40);
     addHeading(titlePanel, 20, 60, "By Quillon Marsh");
     addRule(titlePanel, 20, 490);
-    addHeading(titlePanel, 20, 505, "Version: 1.04");
+    addHeading(titlePanel, 20, 505, "Version: " DH_VERSION);
 }
 
 void GuiScreen_Startup::buildLoadPanel()

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/PlatformEvents.h"
+#include "platform/Version.h"
 #include "window/GLWindowEventListener.h"
 #include "window/InputQueue.h"
 
@@ -15,7 +16,7 @@ extern InputQueue g_inputQueue;
 extern bool g_fullscreen;
 extern int g_cursorMode;
 
-inline constexpr const char* kWindowTitle = "Drift Hauler: Version 1.04";
+inline constexpr const char* kWindowTitle = "Drift Hauler: Version " DH_VERSION;
 inline constexpr const char* kFatalCaption = "A fatal error has occured.";
 
 void createGLWindow();

@@ -130,6 +130,32 @@ TEST(AudioDevice, WithoutAnOutputOrASoundFontEverythingIsSilentAndHarmless)
     shutdownSoundDevice();
 }
 
+// The music and the effects share one output: the effects let go of it once,
+// however often they are shut down, and the music goes on being heard.
+TEST(AudioDevice, ShuttingTheEffectsDownTwiceLeavesTheMusicItsOutput)
+{
+    const std::filesystem::path raw = audiotest::outputFolder("device") / "shared.raw";
+    std::filesystem::remove(raw);
+    ScopedEnvironment environment;
+    environment.diskOutput(raw);
+    initMusic();
+    if (!g_musicReady) {
+        shutdownMusic();
+        GTEST_SKIP() << "no audio output or no General MIDI soundfont";
+    }
+    initSoundDevice();
+    ASSERT_NE(g_soundDevice, nullptr);
+    shutdownSoundDevice();
+    shutdownSoundDevice();
+    EXPECT_EQ(g_soundDevice, nullptr);
+    std::error_code error;
+    const std::uintmax_t before = std::filesystem::file_size(raw, error);
+    waitForOutput(raw, 4u * 44100u / 2u);
+    EXPECT_GE(std::filesystem::file_size(raw, error), before + 4u * 44100u / 2u) << "the output was closed";
+    shutdownMusic();
+    shutdownSoundDevice();
+}
+
 TEST(AudioDevice, EffectsReachTheOutput)
 {
     const std::filesystem::path raw = audiotest::outputFolder("device") / "effects.raw";

@@ -8,3 +8,5 @@ void generateFonts(const std::filesystem::path& fntDir);
 void generateModels(const std::filesystem::path& mdlDir);
 void generateSounds(const std::filesystem::path& sndDir);
 void generateMusic(const std::filesystem::path& musDir);
+// The application icon at every size a desktop asks for, as icons/hicolor/NxN/apps/drift-hauler.png.
+void generateIcons(const std::filesystem::path& iconsDir);

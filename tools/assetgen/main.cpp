@@ -18,6 +18,7 @@ int main(int argc, char** argv)
         generateModels(out / "mdl");
         generateSounds(out / "snd");
         generateMusic(out / "mus");
+        generateIcons(out / "icons");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "assetgen: %s\n", e.what());
         return 1;

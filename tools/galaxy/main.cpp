@@ -3,6 +3,7 @@
 #include "galaxy/Galaxy.h"
 #include "galaxy/Market.h"
 #include "galaxy/StarSystem.h"
+#include "platform/Version.h"
 
 #include <charconv>
 #include <cstdint>
@@ -22,8 +23,9 @@ void printUsage(std::FILE* to)
                  "       drift-hauler-galaxy start\n"
                  "       drift-hauler-galaxy rect X Y WIDTH HEIGHT\n"
                  "Prints the star systems of cells of the galaxy (X, Y: 0..4294967295;\n"
-                 "a rectangle is at most %u cells on a side).\n",
-                 kMaxRectSide);
+                 "a rectangle is at most %u cells on a side).\n"
+                 "Drift Hauler %s\n",
+                 kMaxRectSide, DH_VERSION);
 }
 
 std::optional<std::uint32_t> parseNumber(const char* text)
