@@ -1,6 +1,7 @@
 #include "flight/Collision.h"
 
 #include "core/Geometry.h"
+#include "flight/CombatLog.h"
 #include "flight/MovingGameObject.h"
 #include "rendering/Mesh.h"
 
@@ -151,6 +152,7 @@ void collideWithStatic(const ObjectRef& moverRef, const ObjectRef& otherRef)
         const float damage = lost * kStaticDamagePerSpeed;
         if (damage > 0.0f) {
             m.takeDamage(damage, nullptr);
+            CombatLog::collisionWithStatic(m, s, damage, speed);
             if (!bothAlive(moverRef, otherRef)) {
                 return;
             }
@@ -197,10 +199,12 @@ void collideMoving(const ObjectRef& moverRef, const ObjectRef& otherRef)
         const float half = impact * kMovingDamagePerSpeed / 2.0f;
         if (half > 0.0f) {
             a.takeDamage(half, nullptr);
+            CombatLog::collision(a, b, half);
             if (!bothAlive(moverRef, otherRef)) {
                 return;
             }
             b.takeDamage(half, nullptr);
+            CombatLog::collision(b, a, half);
             if (!bothAlive(moverRef, otherRef)) {
                 return;
             }

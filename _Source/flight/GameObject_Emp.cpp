@@ -1,6 +1,7 @@
 #include "flight/GameObject_Emp.h"
 
 #include "audio/SoundEffects.h"
+#include "flight/CombatLog.h"
 #include "flight/ObjectList.h"
 #include "core/Random.h"
 #include "flight/World.h"
@@ -95,6 +96,7 @@ void GameObject_Emp::update(float dt)
          missile = list->findNextOfSameKind(missile)) {
         if (length(missile->position - centre) <= radius) {
             missile->takeDamage(1e8f, this);
+            CombatLog::emp(*missile, owner, 1e8f);
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "flight/GameObject_Missile.h"
 
 #include "audio/SoundEffects.h"
+#include "flight/CombatLog.h"
 #include "flight/FlightModels.h"
 #include "flight/GameObject_Explosion.h"
 #include "flight/ObjectList.h"
@@ -75,6 +76,7 @@ void GameObject_Missile::update(float dt)
     GameObject* hit = home->rayCast(position, forward(), owner, hitPoint);
     if (hit != nullptr && length(hitPoint - position) < 8.0f * boundRadius(*this)) {
         hit->takeDamage(kDamage, owner);
+        CombatLog::missile(*hit, owner, *this, kDamage);
         home->deleteObject(this);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "audio/SoundEffects.h"
 #include "core/Camera.h"
+#include "flight/CombatLog.h"
 #include "flight/GameObject_Emp.h"
 #include "flight/GameObject_Explosion.h"
 #include "flight/GameObject_Missile.h"
@@ -214,6 +215,7 @@ void GameObject_Ship::fireLaser(float dt)
     const float damage = laser.strength * dt;
     if (damage > 0.0f) {
         hit->takeDamage(damage, this);
+        CombatLog::laser(*hit, *this, damage);
     }
     laser.beamEnd = hitPoint;
     if (laser.hitTimer >= Laser::kHitInterval) {

@@ -68,19 +68,19 @@ void steerTowards(GameObject& obj, float turnLimit, Vector3 target)
 {
     const float limit = std::fabs(turnLimit);
 
-    // Angles come from atan2 rather than arccos of the forward component:
-    // arccos turns the rounding of a normalised vector into a visible angle
-    // near straight ahead. The yaw angle is measured in the object's
-    // horizontal plane, so that the pitch can bring the nose onto the target.
+    // Each turn is by the whole angle between the nose and the target, so a
+    // target off both axes is reached over several calls, weaving about it.
     Vector3 d = directionTo(obj, target);
-    if (d.x != 0.0f || d.z != 0.0f) {
-        const float angle = std::min(std::atan2(std::fabs(d.x), d.z), limit);
+    float z = std::clamp(d.z, -1.0f, 1.0f);
+    float angle = std::min(std::acos(z), limit);
+    if (d.x != 0.0f || z != 0.0f) {
         yaw(obj, d.x > 0.0f ? angle : -angle);
     }
 
     d = directionTo(obj, target);
-    if (d.y != 0.0f || d.z != 0.0f) {
-        const float angle = std::min(std::atan2(squareRoot(d.x * d.x + d.y * d.y), d.z), limit);
+    z = std::clamp(d.z, -1.0f, 1.0f);
+    angle = std::min(std::acos(z), limit);
+    if (d.y != 0.0f || z != 0.0f) {
         pitch(obj, d.y < 0.0f ? angle : -angle);
     }
 }
