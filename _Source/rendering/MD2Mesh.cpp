@@ -5,7 +5,9 @@
 #include <array>
 #include <cstring>
 #include <fstream>
+#include <iostream>
 #include <iterator>
+#include <new>
 #include <vector>
 
 namespace dh {
@@ -185,9 +187,7 @@ bool readFile(const std::filesystem::path& file, std::vector<std::uint8_t>& data
     return !in.bad();
 }
 
-}
-
-bool loadMD2Geometry(const std::filesystem::path& file, Mesh& mesh)
+bool readGeometry(const std::filesystem::path& file, Mesh& mesh)
 {
     std::vector<std::uint8_t> data;
     Header h{};
@@ -197,7 +197,6 @@ bool loadMD2Geometry(const std::filesystem::path& file, Mesh& mesh)
     Reader in(data);
     if (!readFile(file, data) || !readHeader(in, h) || !isValid(h) || !readTexCoords(in, h, st) ||
         !readTriangles(in, h, triangles) || !readFirstFrame(in, h, frame)) {
-        mesh.makeFallbackCube();
         return false;
     }
     std::vector<float> positions;
@@ -219,6 +218,21 @@ bool loadMD2Geometry(const std::filesystem::path& file, Mesh& mesh)
     }
     mesh.setTriangles(std::move(positions), std::move(texCoords));
     return true;
+}
+
+}
+
+bool loadMD2Geometry(const std::filesystem::path& file, Mesh& mesh)
+{
+    try {
+        if (readGeometry(file, mesh)) {
+            return true;
+        }
+    } catch (const std::bad_alloc&) {
+        std::cerr << "Out of memory loading model, shown as a cube: " << file.string() << '\n';
+    }
+    mesh.makeFallbackCube();
+    return false;
 }
 
 MD2Mesh::MD2Mesh(const std::string& meshFile, const std::string& skinFile)
