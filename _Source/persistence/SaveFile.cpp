@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cmath>
 #include <cstdio>
+#include <limits>
 #include <memory>
 
 namespace dh {
@@ -170,7 +170,8 @@ SaveState decodeSaveFile(std::span<const std::uint8_t> bytes, const Galaxy& gala
     state.commanderName = in.name();
     require(!state.commanderName.empty());
     state.credits = in.f64();
-    require(state.credits >= 0.0 && std::isfinite(state.credits));
+    // Credits are shown in single precision; beyond its range they would read as infinite.
+    require(state.credits >= 0.0 && state.credits <= double(std::numeric_limits<float>::max()));
     state.kills = in.u32();
     const std::int32_t code = in.i32();
     require(code < kShipClassCount);
