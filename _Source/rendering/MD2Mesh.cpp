@@ -2,7 +2,9 @@
 
 #include "platform/PlatformFiles.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -23,6 +25,9 @@ constexpr std::int32_t kMaxVertices = 2048;
 constexpr std::int32_t kMaxTexCoords = 2048;
 constexpr std::size_t kHeaderSize = 68;
 constexpr std::size_t kFrameHeaderSize = 40;
+// No model comes near a billion units; beyond it the squares of a triangle's
+// sides leave float's range and its normals and bounds stop meaning anything.
+constexpr float kMaxCoordinate = 1e9f;
 
 struct Header {
     std::int32_t ident, version, skinWidth, skinHeight, frameSize, skins, vertices, texCoords, triangles,
@@ -215,6 +220,9 @@ bool readGeometry(const std::filesystem::path& file, Mesh& mesh)
             texCoords.push_back(st[t.texCoord[k]][0] / skinWidth);
             texCoords.push_back(st[t.texCoord[k]][1] / skinHeight);
         }
+    }
+    if (!std::all_of(positions.begin(), positions.end(), [](float v) { return std::abs(v) <= kMaxCoordinate; })) {
+        return false;
     }
     mesh.setTriangles(std::move(positions), std::move(texCoords));
     return true;
