@@ -1,5 +1,6 @@
 #include "platform/PlatformImage.h"
 
+#include "platform/GifDecoder.h"
 #include "platform/ImageHeader.h"
 
 #include <SDL.h>
@@ -59,14 +60,14 @@ bool readImageFile(const std::filesystem::path& file, std::vector<std::uint8_t>&
     return !in.bad();
 }
 
-// Each decoder is called by name: the bytes are never sniffed for a type.
-SDL_Surface* decodeBytes(ImageFileType type, const std::vector<std::uint8_t>& bytes)
+// The TGA decoder is called by name: the bytes are never sniffed for a type.
+SDL_Surface* decodeTga(const std::vector<std::uint8_t>& bytes)
 {
     SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (source == nullptr) {
         return nullptr;
     }
-    SDL_Surface* surface = type == ImageFileType::Tga ? IMG_LoadTGA_RW(source) : IMG_LoadGIF_RW(source);
+    SDL_Surface* surface = IMG_LoadTGA_RW(source);
     SDL_RWclose(source);
     return surface;
 }
@@ -111,7 +112,11 @@ ImageDecoding decodeImage(const std::filesystem::path& file, DecodedImage& image
     if (!imageHeaderAcceptable(type, bytes.data(), bytes.size())) {
         return ImageDecoding::Refused;
     }
-    std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> surface(decodeBytes(type, bytes), SDL_FreeSurface);
+    // SDL_image's GIF decoder frees memory it never allocated on some damaged files; giflib reads them safely.
+    if (type == ImageFileType::Gif) {
+        return decodeGif(bytes, image) ? ImageDecoding::Decoded : ImageDecoding::Failed;
+    }
+    std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> surface(decodeTga(bytes), SDL_FreeSurface);
     return surface && copyPixels(*surface, image) ? ImageDecoding::Decoded : ImageDecoding::Failed;
 }
 
