@@ -1,45 +1,23 @@
 // The image path up to the upload: the first byte chooses the file's name (TGA
 // or GIF), the rest is the file. The outcome is the placeholder, or an RGBA
 // block of exactly width x height x 4 bytes with both sides within the limit.
+#include "FuzzSupport.h"
 #include "platform/ImageHeader.h"
 #include "platform/PlatformImage.h"
 #include "rendering/ImageConversion.h"
 
-#include <unistd.h>
+#include <vector>
 
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-
-namespace {
-
-void check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "oracle: %s\n", what);
-        std::abort();
-    }
-}
-
-std::string temporaryFolder()
-{
-    char name[] = "/tmp/fuzz_image-XXXXXX";
-    check(::mkdtemp(name) != nullptr, "temporary folder");
-    return name;
-}
-
-}
+using fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0) {
         return 0;
     }
-    static const std::string folder = temporaryFolder();
-    const std::string path = folder + ((data[0] & 1) != 0 ? "/image.gif" : "/image.tga");
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    check(out != nullptr && std::fwrite(data + 1, 1, size - 1, out) == size - 1 && std::fclose(out) == 0,
-          "writing the file");
+    static const fuzz::TemporaryFolder folder("fuzz_image");
+    const char* const name = (data[0] & 1) != 0 ? "image.gif" : "image.tga";
+    const std::filesystem::path path = folder.write(name, data + 1, size - 1);
 
     dh::DecodedImage image;
     if (dh::decodeImage(path, image) != dh::ImageDecoding::Decoded) {

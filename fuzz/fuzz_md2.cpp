@@ -2,25 +2,16 @@
 // mesh whose positions, normals, texture coordinates and bounding sphere are
 // finite, whose normals are of length 1 (or zero for a degenerate triangle),
 // and whose positions all lie inside the bounding sphere.
+#include "FuzzSupport.h"
 #include "rendering/MD2Mesh.h"
 #include "rendering/Mesh.h"
 
-#include <unistd.h>
-
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
+#include <vector>
 
 namespace {
 
-void check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "oracle: %s\n", what);
-        std::abort();
-    }
-}
+using fuzz::check;
 
 bool allFinite(const std::vector<float>& values)
 {
@@ -63,15 +54,8 @@ void checkMesh(const dh::Mesh& mesh)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::string path = [] {
-        char name[] = "/tmp/fuzz_md2-XXXXXX";
-        const int descriptor = ::mkstemp(name);
-        check(descriptor >= 0, "temporary file");
-        ::close(descriptor);
-        return std::string(name);
-    }();
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    check(out != nullptr && std::fwrite(data, 1, size, out) == size && std::fclose(out) == 0, "writing the file");
+    static const fuzz::TemporaryFolder folder("fuzz_md2");
+    const std::filesystem::path path = folder.write("model.md2", data, size);
     dh::Mesh mesh;
     if (!dh::loadMD2Geometry(path, mesh)) {
         check(mesh.triangleCount == 12, "the fallback cube");

@@ -2,28 +2,19 @@
 // messages, leaving the galaxy as it was, or accepts values within the load's
 // bounds that encode to a file decoding to the same values. The slot list then
 // reads its names from the same bytes as a file.
+#include "FuzzSupport.h"
 #include "flight/GameObject_Ship.h"
 #include "galaxy/Galaxy.h"
 #include "persistence/SaveFile.h"
 #include "persistence/SaveGame.h"
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
 
 namespace {
 
-void check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "oracle: %s\n", what);
-        std::abort();
-    }
-}
+using fuzz::check;
 
 bool sameSystem(const dh::StarSystem& a, const dh::StarSystem& b)
 {
@@ -59,15 +50,8 @@ void checkBounds(const dh::SaveState& state)
 
 void checkSlotNames(const std::uint8_t* data, std::size_t size)
 {
-    static const std::string path = [] {
-        char name[] = "/tmp/fuzz_save-XXXXXX";
-        const int descriptor = ::mkstemp(name);
-        check(descriptor >= 0, "temporary file");
-        ::close(descriptor);
-        return std::string(name);
-    }();
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    check(out != nullptr && std::fwrite(data, 1, size, out) == size && std::fclose(out) == 0, "writing the file");
+    static const fuzz::TemporaryFolder folder("fuzz_save");
+    const std::string path = folder.write("save1.sav", data, size).string();
     std::string system;
     std::string commander;
     check(dh::readSaveFileNames(path, system, commander), "the slot's file is there");

@@ -2,31 +2,24 @@
 // half, normal and double pitch, once and looping. The outcome is a silent
 // sample, or one that holds no more frames than the file's bytes could carry:
 // played once it ends no later than that many frames allow.
+#include "FuzzSupport.h"
 #include "audio/SoundEffects.h"
 #include "audio/SoundSample.h"
 #include "platform/PlatformFiles.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
+
+using fuzz::check;
 
 constexpr std::uint32_t kOutputRate = 8000;
 constexpr std::size_t kChunk = 4096;
 // Longer plays are not rendered to their end: the run would crawl.
 constexpr std::uint64_t kMaxRendered = 1u << 21;
 const char* const kFile = "fuzz-input.wav";
-
-void check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "oracle: %s\n", what);
-        std::abort();
-    }
-}
 
 void checkPlayback(const dh::SoundBuffer& sample, std::size_t fileBytes)
 {
