@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <iostream>
 #include <iterator>
+#include <new>
 #include <vector>
 
 #include "audio/SoundEffects.h"
@@ -88,12 +90,17 @@ std::unique_ptr<SoundSample> loadWav(const std::string& fileName)
     if (!g_soundDevice || fileName.empty()) {
         return sample;
     }
-    std::ifstream in(assetPath(fileName), std::ios::binary);
+    const std::filesystem::path path = assetPath(fileName);
+    std::ifstream in(path, std::ios::binary);
     if (!in) {
         return sample;
     }
-    const std::vector<char> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    sample->buffer = decodeWav(file);
+    try {
+        const std::vector<char> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        sample->buffer = decodeWav(file);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "Out of memory loading sound, left silent: " << path.string() << '\n';
+    }
     return sample;
 }
 

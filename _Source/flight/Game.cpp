@@ -170,6 +170,9 @@ void Game::replacePlayerShip(GameObject_Ship* ship)
 
 void Game::clearHostiles()
 {
+    if (human) {
+        human->target = nullptr;
+    }
     for (std::uint32_t i = 0; i < aiCount; ++i) {
         if (GameObject* ship = aiShipRefs[i]->object) {
             world->objects.deleteObject(ship);

@@ -72,7 +72,8 @@ void GameObject_Emp::update(float dt)
         return;
     }
     followOwner();
-    if (lifetime == kLifetime) {
+    if (!started) {
+        started = true;
         playWorldSound(*this, sample::empFire, centre, 48000.0f, false);
         ambientSound = playWorldSound(*this, sample::empAmbient, centre, 32000.0f, true);
     } else {

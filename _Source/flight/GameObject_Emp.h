@@ -25,6 +25,8 @@ public:
     float blastRadius() const { return lifetime * 0.4f * 15000.0f; }
 
     float lifetime = kLifetime;
+    // Whether the first frame's sounds were started; the step may be 0 then.
+    bool started = false;
     float arcTimer = 0.0f;
     // Compared by pointer with the list's contents before it is followed.
     GameObject* owner;

@@ -38,7 +38,8 @@ GameObject_Explosion::GameObject_Explosion(float x, float y, float z, float size
 
 void GameObject_Explosion::update(float dt)
 {
-    if (remaining == duration) {
+    if (!started) {
+        started = true;
         playWorldSound(*this, sample::explosion, position, 64000.0f, false);
     }
     remaining -= dt;

@@ -30,6 +30,8 @@ public:
 
     float duration = 0.5f;
     float remaining = 0.5f;
+    // Whether the bang was played; the step may be 0 on the first frames.
+    bool started = false;
     std::array<Fireball, kFireballs> fireballs{};
 };
 

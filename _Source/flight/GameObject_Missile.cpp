@@ -48,7 +48,8 @@ void GameObject_Missile::update(float dt)
     if (list == nullptr) {
         return;
     }
-    if (lifetime == kLifetime) {
+    if (!started) {
+        started = true;
         playWorldSound(*this, sample::rocketFire, position, 48000.0f, false);
         engineSound = playWorldSound(*this, sample::rocketEngine, position, 32000.0f, true);
     } else {

@@ -24,6 +24,8 @@ public:
     GameObject* target;
     float smokeTimer = 0.0f;
     float lifetime = kLifetime;
+    // Whether the first frame's launch sounds were started; the step may be 0 then.
+    bool started = false;
     std::uint32_t engineSound = 0;
 
 private:

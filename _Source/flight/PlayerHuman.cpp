@@ -78,6 +78,10 @@ void PlayerHuman::update(float dt)
         target = nullptr;
         return;
     }
+    // A target removed since the last frame (destroyed, or cleared by docking) is gone.
+    if (target != nullptr && (own->list == nullptr || !own->list->containsObject(target))) {
+        target = nullptr;
+    }
     float pitchInput = 0.0f;
     float yawInput = 0.0f;
 

@@ -2,15 +2,18 @@
 
 #include "flight/GameObject_Ship.h"
 #include "galaxy/Galaxy.h"
+#include "persistence/SaveFolder.h"
 #include "persistence/SaveGame.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <limits>
 #include <memory>
 
 namespace dh {
@@ -130,6 +133,18 @@ std::string readName(std::FILE* in)
     return std::string(field.begin(), end);
 }
 
+// The rename lives in the folder's entries: until they reach the disk, a power
+// cut can bring back the slot's previous file, or none.
+void syncFolder(const std::string& path)
+{
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+}
+
 }
 
 SaveBytes encodeSaveFile(const SaveState& state)
@@ -170,7 +185,8 @@ SaveState decodeSaveFile(std::span<const std::uint8_t> bytes, const Galaxy& gala
     state.commanderName = in.name();
     require(!state.commanderName.empty());
     state.credits = in.f64();
-    require(state.credits >= 0.0 && std::isfinite(state.credits));
+    // Credits are shown in single precision; beyond its range they would read as infinite.
+    require(state.credits >= 0.0 && state.credits <= double(std::numeric_limits<float>::max()));
     state.kills = in.u32();
     const std::int32_t code = in.i32();
     require(code < kShipClassCount);
@@ -210,7 +226,8 @@ SaveState decodeSaveFile(std::span<const std::uint8_t> bytes, const Galaxy& gala
 
 void writeSaveFile(const std::string& path, const SaveBytes& bytes)
 {
-    const std::string temporary = path + ".tmp";
+    const std::string temporary = temporarySaveFilePath(path);
+    removeStaleTemporarySaveFile(path);
     std::FILE* out = path.empty() ? nullptr : std::fopen(temporary.c_str(), "wb");
     if (out == nullptr) {
         throw SaveGame::SaveException(kCannotOpen);
@@ -224,6 +241,7 @@ void writeSaveFile(const std::string& path, const SaveBytes& bytes)
         std::remove(temporary.c_str());
         throw SaveGame::SaveException(kWriteFailed);
     }
+    syncFolder(path);
 }
 
 bool readSaveFileNames(const std::string& path, std::string& systemName, std::string& commanderName)

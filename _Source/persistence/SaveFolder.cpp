@@ -30,6 +30,9 @@ void ensureSaveFolder()
     }
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
+    for (int slot = 1; slot <= kSaveSlots; ++slot) {
+        removeStaleTemporarySaveFile(slotFilePath(slot));
+    }
 }
 
 std::string slotFilePath(int slot)
@@ -39,6 +42,20 @@ std::string slotFilePath(int slot)
         return {};
     }
     return folder + "/save" + std::to_string(slot) + ".sav";
+}
+
+std::string temporarySaveFilePath(const std::string& path)
+{
+    return path + ".tmp";
+}
+
+void removeStaleTemporarySaveFile(const std::string& path)
+{
+    const std::string temporary = temporarySaveFilePath(path);
+    std::error_code ignored;
+    if (!path.empty() && std::filesystem::is_regular_file(std::filesystem::symlink_status(temporary, ignored))) {
+        std::filesystem::remove(temporary, ignored);
+    }
 }
 
 std::optional<std::tm> saveFileTime(const std::string& path)

@@ -30,9 +30,13 @@ struct DecodedImage {
     std::vector<std::uint8_t> pixels;
 };
 
-// Decodes any image file SDL_image reads (TGA, GIF, ...). False when the file
-// is missing or cannot be decoded.
-bool decodeImage(const std::filesystem::path& file, DecodedImage& image);
+enum class ImageDecoding { Decoded, Failed, Refused };
+
+// Decodes a TGA or GIF file, the type taken from its name. Failed: the file is
+// missing or the decoder gave up. Refused: the file is of another type, too
+// large, or its headers declare more than it holds or sides beyond
+// kMaxImageSide, so it never reached the decoder.
+ImageDecoding decodeImage(const std::filesystem::path& file, DecodedImage& image);
 
 // Writes width x height RGBA bytes, top row first, as a PNG file.
 bool savePng(const std::filesystem::path& file, int width, int height, const std::vector<std::uint8_t>& rgba);

@@ -8,21 +8,33 @@
 #include <GL/glu.h>
 
 #include <array>
+#include <iostream>
+#include <new>
 #include <vector>
 
 namespace dh {
 
 GLTexture::GLTexture(const std::string& fileName)
 {
-    DecodedImage image;
-    std::vector<std::uint8_t> rgba;
-    bool alpha = false;
-    if (!decodeImage(assetPath(fileName), image) || !convertToRGBA(image, rgba, alpha)) {
-        makePlaceholder();
-        return;
+    const std::filesystem::path file = assetPath(fileName);
+    try {
+        DecodedImage image;
+        std::vector<std::uint8_t> rgba;
+        bool alpha = false;
+        const ImageDecoding decoding = decodeImage(file, image);
+        if (decoding == ImageDecoding::Decoded && convertToRGBA(image, rgba, alpha)) {
+            hasAlpha = alpha;
+            upload(rgba.data(), image.width, image.height);
+            return;
+        }
+        // A missing file is not worth a word; one that could have taken the machine's memory is.
+        if (decoding == ImageDecoding::Refused) {
+            std::cerr << "Image refused, shown as a checkerboard: " << file.string() << '\n';
+        }
+    } catch (const std::bad_alloc&) {
+        std::cerr << "Out of memory loading image, shown as a checkerboard: " << file.string() << '\n';
     }
-    hasAlpha = alpha;
-    upload(rgba.data(), image.width, image.height);
+    makePlaceholder();
 }
 
 GLTexture::GLTexture(const std::uint8_t* pixels)

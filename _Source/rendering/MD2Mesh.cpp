@@ -2,10 +2,14 @@
 
 #include "platform/PlatformFiles.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <fstream>
+#include <iostream>
 #include <iterator>
+#include <new>
 #include <vector>
 
 namespace dh {
@@ -21,6 +25,9 @@ constexpr std::int32_t kMaxVertices = 2048;
 constexpr std::int32_t kMaxTexCoords = 2048;
 constexpr std::size_t kHeaderSize = 68;
 constexpr std::size_t kFrameHeaderSize = 40;
+// No model comes near a billion units; beyond it the squares of a triangle's
+// sides leave float's range and its normals and bounds stop meaning anything.
+constexpr float kMaxCoordinate = 1e9f;
 
 struct Header {
     std::int32_t ident, version, skinWidth, skinHeight, frameSize, skins, vertices, texCoords, triangles,
@@ -185,9 +192,7 @@ bool readFile(const std::filesystem::path& file, std::vector<std::uint8_t>& data
     return !in.bad();
 }
 
-}
-
-bool loadMD2Geometry(const std::filesystem::path& file, Mesh& mesh)
+bool readGeometry(const std::filesystem::path& file, Mesh& mesh)
 {
     std::vector<std::uint8_t> data;
     Header h{};
@@ -197,7 +202,6 @@ bool loadMD2Geometry(const std::filesystem::path& file, Mesh& mesh)
     Reader in(data);
     if (!readFile(file, data) || !readHeader(in, h) || !isValid(h) || !readTexCoords(in, h, st) ||
         !readTriangles(in, h, triangles) || !readFirstFrame(in, h, frame)) {
-        mesh.makeFallbackCube();
         return false;
     }
     std::vector<float> positions;
@@ -217,8 +221,26 @@ bool loadMD2Geometry(const std::filesystem::path& file, Mesh& mesh)
             texCoords.push_back(st[t.texCoord[k]][1] / skinHeight);
         }
     }
+    if (!std::all_of(positions.begin(), positions.end(), [](float v) { return std::abs(v) <= kMaxCoordinate; })) {
+        return false;
+    }
     mesh.setTriangles(std::move(positions), std::move(texCoords));
     return true;
+}
+
+}
+
+bool loadMD2Geometry(const std::filesystem::path& file, Mesh& mesh)
+{
+    try {
+        if (readGeometry(file, mesh)) {
+            return true;
+        }
+    } catch (const std::bad_alloc&) {
+        std::cerr << "Out of memory loading model, shown as a cube: " << file.string() << '\n';
+    }
+    mesh.makeFallbackCube();
+    return false;
 }
 
 MD2Mesh::MD2Mesh(const std::string& meshFile, const std::string& skinFile)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace dh {
 
@@ -12,6 +13,29 @@ void put(std::vector<float>& data, std::size_t offset, Vector3 v)
     data[offset] = v.x;
     data[offset + 1] = v.y;
     data[offset + 2] = v.z;
+}
+
+// The cross product over its length, or the zero vector for a degenerate
+// triangle. A triangle so small that the squares of its cross product leave
+// float's range is measured again in double precision.
+Vector3 faceNormalOf(const std::array<Vector3, 3>& p)
+{
+    Vector3 n = cross(p[1] - p[0], p[2] - p[0]);
+    const float len = length(n);
+    if (len != 0.0f) {
+        n = {n.x / len, n.y / len, n.z / len};
+    }
+    if ((n.x == 0.0f && n.y == 0.0f && n.z == 0.0f) || std::abs(lengthSquared(n) - 1.0f) <= 1e-5f) {
+        return n;
+    }
+    const double ax = double(p[1].x) - p[0].x, ay = double(p[1].y) - p[0].y, az = double(p[1].z) - p[0].z;
+    const double bx = double(p[2].x) - p[0].x, by = double(p[2].y) - p[0].y, bz = double(p[2].z) - p[0].z;
+    const double cx = ay * bz - az * by, cy = az * bx - ax * bz, cz = ax * by - ay * bx;
+    const double exact = std::sqrt(cx * cx + cy * cy + cz * cz);
+    if (exact == 0.0) {
+        return {};
+    }
+    return {static_cast<float>(cx / exact), static_cast<float>(cy / exact), static_cast<float>(cz / exact)};
 }
 
 struct CubeCorner {
@@ -68,12 +92,8 @@ void Mesh::deriveCollisionData()
     normals.assign(size, 0.0f);
     for (std::uint32_t t = 0; t < triangleCount; ++t) {
         const std::array<Vector3, 3> p{vertex(t, 0), vertex(t, 1), vertex(t, 2)};
-        Vector3 n = cross(p[1] - p[0], p[2] - p[0]);
-        const float len = length(n);
         // A degenerate triangle keeps the zero normal, so no collision or ray finds it.
-        if (len != 0.0f) {
-            n = {n.x / len, n.y / len, n.z / len};
-        }
+        const Vector3 n = faceNormalOf(p);
         for (int k = 0; k < 3; ++k) {
             const std::size_t offset = 9 * static_cast<std::size_t>(t) + 3 * static_cast<std::size_t>(k);
             const Vector3 edge = p[(k + 1) % 3] - p[k];

@@ -168,6 +168,36 @@ TEST_F(GameTest, DockingClearsHostilesAndCountsThemAfterLaunch)
     EXPECT_EQ(stationRuns, 1);
 }
 
+// A missile launched in the frame the target left the world (docking removed
+// it, or it was destroyed) finds no target instead of a deleted one.
+TEST_F(GameTest, ATargetThatLeftTheWorldIsNeverFiredAt)
+{
+    ship().position = {50000.0f, 0.0f, 0.0f};
+    ship().orientation = dh::Matrix3{};
+    ship().missiles = 2;
+    dh::GameObject_Ship* hostile = addComputerShip(50000.0f, 3000.0f);
+    frame(20);
+    ASSERT_EQ(game->human->target, hostile);
+    ship().position = static_cast<dh::GameObject_SpaceStation*>(game->station())->dockingPoint();
+    dh::injectKeyState(dh::VK_BACK, true);
+    frame(20);
+    dh::injectKeyState(dh::VK_BACK, false);
+    EXPECT_EQ(stationRuns, 1);
+    EXPECT_EQ(ship().missiles, 2u) << "no missile at the hostile docking removed";
+    EXPECT_EQ(game->world->objects.findFirstMissile(), nullptr);
+
+    ship().position = {50000.0f, 0.0f, 0.0f};
+    ship().orientation = dh::Matrix3{};
+    hostile = addComputerShip(50000.0f, 3000.0f);
+    frame(20);
+    ASSERT_EQ(game->human->target, hostile);
+    game->world->objects.deleteObject(hostile);
+    dh::injectKeyState(dh::VK_BACK, true);
+    frame(20);
+    EXPECT_EQ(ship().missiles, 2u) << "no missile at a destroyed target";
+    EXPECT_EQ(game->world->objects.findFirstMissile(), nullptr);
+}
+
 // Once the ship is gone Escape does nothing, and the camera circles the place
 // of death at 800 units, one radian per second, looking back at it.
 TEST_F(GameTest, EscapeOpensTheMenuWhileTheShipExistsThenTheDeathCameraCircles)

@@ -2,6 +2,7 @@
 
 #include "audio/AudioTestFiles.h"
 #include "audio/SoundEffects.h"
+#include "flight/GameObject_Emp.h"
 #include "flight/GameObject_Explosion.h"
 #include "flight/GameObject_Missile.h"
 #include "flight/Ship_ExplorerMark1.h"
@@ -19,7 +20,8 @@ class WorldSound : public ::testing::Test {
 protected:
     static constexpr SoundSample** kEffects[] = {&sample::shipEngine, &sample::laser,      &sample::laserHit,
                                                  &sample::rocketFire, &sample::rocketEngine, &sample::explosion,
-                                                 &sample::collision1, &sample::collision2};
+                                                 &sample::collision1, &sample::collision2, &sample::empFire,
+                                                 &sample::empAmbient};
     WorldSound()
     {
         initOfflineSoundDevice(22050);
@@ -106,4 +108,33 @@ TEST_F(WorldSound, AMissileRoarsUntilItExplodesAndAHardCollisionSounds)
     ASSERT_GT(sounds().count, engines);
     EXPECT_FALSE(sounds().entries[engines].looping);
     EXPECT_EQ(sounds().entries[engines].range, 32000.0f);
+}
+
+// After the frame clock is reset the step stays 0 for eight frames: a missile,
+// an EMP bomb and an explosion still start their sounds once, on their first frame.
+TEST_F(WorldSound, StartSoundsPlayOnceEvenWhenTheFirstFramesTakeNoTime)
+{
+    auto* owner = t->add(new Ship_ExplorerMark1(0.0f, 0.0f));
+    auto* missile = t->add(new GameObject_Missile(0.0f, 0.0f, 500.0f, owner, nullptr));
+    auto* emp = t->add(new GameObject_Emp(owner));
+    auto* explosion = t->add(new GameObject_Explosion(0.0f, 0.0f, -500.0f, 100.0f));
+    const std::uint32_t before = sounds().count;
+    for (int frame = 0; frame < 8; ++frame) {
+        missile->update(0.0f);
+        emp->update(0.0f);
+        explosion->update(0.0f);
+    }
+    EXPECT_EQ(sounds().count, before + 5) << "fire and roar, fire and hum, one bang";
+    const std::uint32_t roar = missile->engineSound;
+    const std::uint32_t hum = emp->ambientSound;
+    missile->update(0.1f);
+    emp->update(0.1f);
+    explosion->update(0.1f);
+    EXPECT_EQ(sounds().count, before + 5);
+    EXPECT_EQ(missile->engineSound, roar);
+    EXPECT_EQ(emp->ambientSound, hum);
+    t->objects().deleteObject(missile);
+    t->objects().deleteObject(emp);
+    EXPECT_EQ(entry(roar), nullptr) << "the only roar stops with its missile";
+    EXPECT_EQ(entry(hum), nullptr) << "the only hum stops with its bomb";
 }

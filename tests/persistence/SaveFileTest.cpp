@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -146,6 +147,11 @@ TEST(SaveFileRefusal, FieldsOutsideTheirRangeAreCorrupt)
         {"credits infinite", withCredits(std::numeric_limits<double>::infinity()), kInvalid},
         {"credits 0", withCredits(0.0), kAccepted},
         {"credits 1e12", withCredits(1.0e12), kAccepted},
+        // The commander panel shows credits in single precision: more would read "Cr inf".
+        {"credits 1e308", withCredits(1.0e308), kInvalid},
+        {"credits just above the largest float",
+         withCredits(std::nextafter(double(std::numeric_limits<float>::max()), 1.0e300)), kInvalid},
+        {"credits the largest float", withCredits(double(std::numeric_limits<float>::max())), kAccepted},
         {"class 4", sampleWith(538, {4}), kInvalid},
         {"class 0x7FFFFFFF", sampleWith(538, {0x7FFFFFFFu}), kInvalid},
         {"shield -1", withShield(-1.0f), kInvalid},

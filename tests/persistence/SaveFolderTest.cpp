@@ -48,3 +48,27 @@ TEST(SaveFolder, SlotNamesAreReadFromAnyFileWithoutChecks)
     writeBytes(path, Bytes(10, 'z'));
     expectNames(true, "", "");
 }
+
+// A save killed between writing its temporary file and the rename leaves the
+// temporary behind; the next slot list or the next save of the slot removes it.
+TEST(SaveFolder, TemporaryFilesOfKilledSavesAreRemovedAndNothingElse)
+{
+    clearSaveFolder();
+    const std::string folder = testSaveFolder();
+    for (const char* name : {"save2.sav.tmp", "save5.sav.tmp", "save2.sav", "save6.sav.tmp", "notes.tmp"})
+        writeBytes(folder + "/" + name, Bytes(40, 'x'));
+    std::filesystem::create_directory(folder + "/save3.sav.tmp");
+    dh::ensureSaveFolder();
+    EXPECT_FALSE(std::filesystem::exists(folder + "/save2.sav.tmp"));
+    EXPECT_FALSE(std::filesystem::exists(folder + "/save5.sav.tmp"));
+    EXPECT_EQ(fileBytes(folder + "/save2.sav"), Bytes(40, 'x'));
+    EXPECT_TRUE(std::filesystem::exists(folder + "/save6.sav.tmp")) << "no slot of that number";
+    EXPECT_TRUE(std::filesystem::exists(folder + "/notes.tmp"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder + "/save3.sav.tmp")) << "not a file a save leaves";
+
+    const std::string slot4 = dh::slotFilePath(4);
+    writeBytes(slot4 + ".tmp", Bytes(9000, 'y'));
+    dh::writeSaveFile(slot4, sampleFile());
+    EXPECT_EQ(fileBytes(slot4), sampleFile());
+    EXPECT_FALSE(std::filesystem::exists(slot4 + ".tmp"));
+}

@@ -25,6 +25,8 @@ struct Md2Builder {
     std::vector<std::array<std::uint16_t, 6>> triangles{{0, 1, 2, 0, 1, 2}};
     std::vector<std::array<std::uint8_t, 3>> vertices{{0, 0, 0}, {10, 0, 0}, {0, 20, 5}};
     std::uint32_t frames = 1;
+    // Scale, then translation, of the first frame.
+    std::array<float, 6> firstFrame{2, 3, 4, -1, 5, 100};
 
     Bytes bytes() const
     {
@@ -50,7 +52,8 @@ struct Md2Builder {
         for (std::uint32_t f = 0; f < frames; ++f) {
             const float k = static_cast<float>(f);
             // Scale (2, 3, 4) and translation (-1, 5, 100) in the first frame.
-            for (float value : {2 + k, 3 + k, 4 + k, -1 * (k + 1), 5 * (k + 1), 100 * (k + 1)})
+            const std::array<float, 6> later{2 + k, 3 + k, 4 + k, -1 * (k + 1), 5 * (k + 1), 100 * (k + 1)};
+            for (float value : f == 0 ? firstFrame : later)
                 put(std::bit_cast<std::uint32_t>(value), 4);
             body.resize(body.size() + 16, 0);
             for (const auto& v : vertices)
@@ -187,4 +190,33 @@ TEST(MD2Mesh, DegenerateTriangleAndSinglePointModel)
     ASSERT_TRUE(dh::loadMD2Geometry(writeModel("point.md2", point.bytes()), single));
     EXPECT_EQ(single.boundRadius, 0.0f);
     EXPECT_EQ(single.boundCentre, (dh::Vector3{7 * 2.0f - 1.0f, 9 * 4.0f + 100.0f, 8 * 3.0f + 5.0f}));
+}
+
+// Frames whose scale or translation put a corner beyond a billion units, or
+// nowhere, are not models; tiny ones still get normals of length 1.
+TEST(MD2Mesh, PositionsOutOfAnyRangeGiveTheCubeAndTinyTrianglesUnitNormals)
+{
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const std::array<float, 6> outOfRange[] = {
+        {nan, 3, 4, -1, 5, 100}, {2, 3, 4, -1, inf, 100}, {1e38f, 3, 4, -1, 5, 100},
+        {2, 3, 4, -1, 5, 2e9f},  {2, 1e8f, 4, -1, 5, 100},
+    };
+    for (const auto& frame : outOfRange) {
+        Md2Builder b;
+        b.firstFrame = frame;
+        EXPECT_TRUE(loadsAsCube("far.md2", b.bytes())) << frame[0] << " " << frame[1] << " " << frame[4] << " "
+                                                       << frame[5];
+    }
+    Md2Builder edge;
+    edge.firstFrame = {2, 1e8f / 256, 4, -1, 5, 100};
+    edge.vertices = {{0, 0, 0}, {10, 0, 0}, {0, 255, 5}};
+    dh::Mesh large;
+    EXPECT_TRUE(dh::loadMD2Geometry(writeModel("large.md2", edge.bytes()), large));
+
+    Md2Builder tiny;
+    tiny.firstFrame = {0.04f, 1e-28f, 6e-30f, 0, 0, 0};
+    dh::Mesh mesh;
+    ASSERT_TRUE(dh::loadMD2Geometry(writeModel("tiny.md2", tiny.bytes()), mesh));
+    EXPECT_NEAR(dh::length(mesh.faceNormal(0)), 1.0f, 1e-5f);
 }

@@ -86,6 +86,36 @@ TEST_F(Textures, MissingOrBrokenFileIsTheCheckerboard)
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+// Files whose headers declare more than the machine should give: each is
+// refused before decoding with one line naming it, and shows the checkerboard.
+TEST_F(Textures, ImagesThatCouldTakeTheMachineAreRefusedWithOneLineEach)
+{
+    // 34 bytes: a true-colour TGA header declaring 6400 x 61240, then 16 bytes.
+    std::vector<std::uint8_t> tga{0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x00, 0x19, 0x38, 0xEF, 32, 0x28};
+    tga.resize(34, 0x7F);
+    // 63 bytes: a GIF whose screen and image declare 14443 x 24887.
+    std::vector<std::uint8_t> gif{'G', 'I', 'F', '8', '9', 'a', 0x6B, 0x38, 0x37, 0x61, 0x80, 0, 0, 0, 0, 0,
+                                  255, 255, 255, 0x2C, 0, 0, 0, 0, 0x6B, 0x38, 0x37, 0x61, 0, 2, 2, 0x44, 0x01, 0};
+    gif.resize(62, 0);
+    gif.push_back(0x3B);
+    std::vector<std::uint8_t> svg{'<', 's', 'v', 'g', '>'};
+    const std::string files[] = {rendertest::writeFile("huge.tga", tga), rendertest::writeFile("huge.gif", gif),
+                                 rendertest::writeFile("drawing.gif", svg), rendertest::writeFile("drawing.svg", svg)};
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        testing::internal::CaptureStderr();
+        const dh::GLTexture texture(file);
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(isCheckerboard(texture));
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
+        EXPECT_NE(said.find(dh::assetPath(file).string()), std::string::npos) << said;
+    }
+    // A missing file stays as quiet as before.
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(isCheckerboard(dh::GLTexture("gfx\\no-such-texture.tga")));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
 TEST_F(Textures, PaletteImageIsTransparentExactlyOnTheColourKey)
 {
     // Index 2 is the key; 8 x 4 texels with the indices 0..3 in every row pair.
