@@ -1,15 +1,10 @@
 #include "platform/PlatformWindow.h"
 
 #include "platform/PlatformFiles.h"
+#include "platform/TerminationEndsQuestion.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
-#include <pthread.h>
-#include <signal.h>
-#ifdef __linux__
-#include <sys/prctl.h>
-#endif
-#include <unistd.h>
 
 namespace dh {
 
@@ -240,67 +235,6 @@ void platformShowFatalError(const std::string& caption, const std::string& text)
     // a script watching the game, sees why it stopped.
     SDL_Log("%s: %s", caption.c_str(), text.c_str());
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), nullptr);
-}
-
-namespace {
-
-// The toolkit shows the question from a child process and waits for it, so
-// SDL's own signal handlers, which turn a termination request into a quit
-// event, would not be heard until the question is answered. Nothing has been
-// loaded or saved yet, so a termination request then ends the program at
-// once, and the child is made to go with its parent.
-volatile sig_atomic_t s_asking = 0;
-
-void exitOnTerminationRequest(int)
-{
-    _exit(0);
-}
-
-void childEndsWithParent()
-{
-#ifdef __linux__
-    if (s_asking != 0)
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-#endif
-}
-
-class TerminationEndsQuestion {
-public:
-    TerminationEndsQuestion()
-    {
-        static const bool registered = pthread_atfork(nullptr, nullptr, childEndsWithParent) == 0;
-        (void)registered;
-        catchUnlessIgnored(SIGTERM, previousTerm_);
-        catchUnlessIgnored(SIGINT, previousInt_);
-        s_asking = 1;
-    }
-    ~TerminationEndsQuestion()
-    {
-        s_asking = 0;
-        sigaction(SIGTERM, &previousTerm_, nullptr);
-        sigaction(SIGINT, &previousInt_, nullptr);
-    }
-    TerminationEndsQuestion(const TerminationEndsQuestion&) = delete;
-    TerminationEndsQuestion& operator=(const TerminationEndsQuestion&) = delete;
-
-private:
-    // A signal the program was started with ignored (Ctrl+C for a program
-    // started in the background) stays ignored.
-    static void catchUnlessIgnored(int signal, struct sigaction& previous)
-    {
-        sigaction(signal, nullptr, &previous);
-        if (previous.sa_handler == SIG_IGN)
-            return;
-        struct sigaction action {};
-        action.sa_handler = exitOnTerminationRequest;
-        sigemptyset(&action.sa_mask);
-        sigaction(signal, &action, nullptr);
-    }
-
-    struct sigaction previousTerm_ {};
-    struct sigaction previousInt_ {};
-};
-
 }
 
 bool platformAskYesNo(const std::string& caption, const std::string& text)
