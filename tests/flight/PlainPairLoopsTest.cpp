@@ -85,29 +85,8 @@ struct Meshes {
     std::unique_ptr<dh::Mesh> small = flighttest::makeBox({2.0f, 2.0f, 8.0f});
     std::unique_ptr<dh::Mesh> ship = flighttest::makeBox({20.0f, 10.0f, 50.0f});
     std::unique_ptr<dh::Mesh> big = flighttest::makeBox(120.0f);
-    std::unique_ptr<dh::Mesh> station = makeBall(900.0f, 20, 25);
+    std::unique_ptr<dh::Mesh> station = flighttest::makeBall(900.0f, 20, 25);
     std::unique_ptr<dh::Mesh> arena = makeArena(kArena);
-
-    static std::unique_ptr<dh::Mesh> makeBall(float radius, int rings, int segments)
-    {
-        auto point = [&](int ring, int segment) {
-            const float polar = kPi * static_cast<float>(ring) / static_cast<float>(rings);
-            const float azimuth = 2.0f * kPi * static_cast<float>(segment) / static_cast<float>(segments);
-            return dh::Vector3{radius * std::sin(polar) * std::cos(azimuth), radius * std::cos(polar),
-                               radius * std::sin(polar) * std::sin(azimuth)};
-        };
-        std::vector<float> positions;
-        auto add = [&](dh::Vector3 a, dh::Vector3 b, dh::Vector3 c) {
-            positions.insert(positions.end(), {a.x, a.y, a.z, b.x, b.y, b.z, c.x, c.y, c.z});
-        };
-        for (int ring = 0; ring < rings; ++ring) {
-            for (int segment = 0; segment < segments; ++segment) {
-                add(point(ring, segment), point(ring, segment + 1), point(ring + 1, segment + 1));
-                add(point(ring, segment), point(ring + 1, segment + 1), point(ring + 1, segment));
-            }
-        }
-        return flighttest::makeTriangles(std::move(positions));
-    }
 
     // The box turned inside out: each triangle's corners in the other order.
     static std::unique_ptr<dh::Mesh> makeArena(float half)
