@@ -16,6 +16,11 @@ constexpr float kRestitution = 0.75f;
 constexpr float kDamagingImpact = 100.0f;
 constexpr float kStaticDamagePerSpeed = 0.15f;
 constexpr float kMovingDamagePerSpeed = 0.1f;
+// Triangle spheres are widened by a hundredth, and by a ten-thousandth of the
+// coordinates' size, far beyond what float rounding can move a point.
+constexpr float kReachMargin = 1.01f;
+constexpr float kRoundingRoom = 1e-8f;
+constexpr float kShortestRaySquared = 1e-30f;
 
 struct Triangle {
     std::array<Vector3, 3> corner;
@@ -59,6 +64,36 @@ bool touches(const Mesh& mesh, std::uint32_t t, Vector3 x, float radius)
     return dist > 0.0f && dist < radius;
 }
 
+// Whether a point within `radius` of x may lie on triangle t: false only when
+// x is clearly farther than that from the triangle's sphere, with room for
+// the rounding of the exact tests, which then could not have found it either.
+bool withinReach(const Mesh& mesh, std::uint32_t t, Vector3 x, float radius)
+{
+    const float* sphere = mesh.triangleSpheres.data() + 4 * static_cast<std::size_t>(t);
+    const Vector3 centre{sphere[0], sphere[1], sphere[2]};
+    const float reach = (sphere[3] + radius) * kReachMargin;
+    const float rounding = (lengthSquared(x) + lengthSquared(centre)) * kRoundingRoom;
+    return !(lengthSquared(x - centre) > reach * reach + rounding);
+}
+
+// Whether the half-line from `start` along `ray` may pass through triangle t.
+bool rayWithinReach(const Mesh& mesh, std::uint32_t t, Vector3 start, Vector3 ray)
+{
+    const float* sphere = mesh.triangleSpheres.data() + 4 * static_cast<std::size_t>(t);
+    const Vector3 centre{sphere[0], sphere[1], sphere[2]};
+    const float raySquared = lengthSquared(ray);
+    // A ray too short to divide by is left to the exact test.
+    if (!(raySquared > kShortestRaySquared)) {
+        return true;
+    }
+    const Vector3 toCentre = centre - start;
+    const float along = dot(ray, toCentre);
+    const Vector3 nearest = along > 0.0f ? toCentre - ray * (along / raySquared) : toCentre;
+    const float reach = sphere[3] * kReachMargin;
+    const float rounding = (lengthSquared(start) + lengthSquared(centre)) * kRoundingRoom;
+    return !(lengthSquared(nearest) > reach * reach + rounding);
+}
+
 Vector3 centreOf(const GameObject& obj)
 {
     return obj.position + obj.mesh->boundCentre;
@@ -75,7 +110,7 @@ int gatherContacts(const Mesh& mesh, Vector3& x, float radius, Vector3& normalSu
 {
     int count = 0;
     for (std::uint32_t t = 0; t < mesh.triangleCount; ++t) {
-        if (!touches(mesh, t, x, radius)) {
+        if (!touches(mesh, t, x, radius) || !withinReach(mesh, t, x, radius)) {
             continue;
         }
         const Triangle tri = triangleOf(mesh, t);
@@ -92,7 +127,7 @@ int gatherContacts(const Mesh& mesh, Vector3& x, float radius, Vector3& normalSu
 void separate(const Mesh& mesh, Vector3& x, Vector3& p, float radius)
 {
     for (std::uint32_t t = 0; t < mesh.triangleCount; ++t) {
-        if (!touches(mesh, t, x, radius)) {
+        if (!touches(mesh, t, x, radius) || !withinReach(mesh, t, x, radius)) {
             continue;
         }
         const Triangle tri = triangleOf(mesh, t);
@@ -256,7 +291,7 @@ bool rayHitsObject(Vector3 from, Vector3 dir, const GameObject& obj, Vector3& hi
     for (std::uint32_t t = 0; t < mesh.triangleCount; ++t) {
         const float denom = dot(mesh.faceNormal(t), ray);
         // Triangles seen from behind, edge-on or degenerate are never hit.
-        if (!(denom < 0.0f)) {
+        if (!(denom < 0.0f) || !rayWithinReach(mesh, t, start, ray)) {
             continue;
         }
         const Triangle tri = triangleOf(mesh, t);

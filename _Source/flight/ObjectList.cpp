@@ -8,7 +8,7 @@
 
 namespace dh {
 
-ObjectList::ObjectList() : slots_(std::make_unique<Slots>()) {}
+ObjectList::ObjectList() : slots_(std::make_unique<Slots>()), grid_(std::make_unique<MoverGrid>()) {}
 
 ObjectList::~ObjectList()
 {
@@ -235,6 +235,7 @@ void ObjectList::stepPhysics(float dt)
             deleteObject(obj);
         }
     }
+    grid_->build(movingSnapshot_.data(), movingIterCount_);
     for (std::uint32_t i = 0; i < movingIterCount_; ++i) {
         GameObject* obj = movingSnapshot_[i].object;
         if (obj == nullptr) {
@@ -245,8 +246,9 @@ void ObjectList::stepPhysics(float dt)
             continue;
         }
         moveObject(static_cast<MovingGameObject&>(*obj), dt);
+        grid_->update(i);
         if (obj->collidable && obj->mesh != nullptr) {
-            collideWithOthers(movingSnapshot_[i]);
+            collideWithOthers(i);
         }
     }
     endIteration();
@@ -265,18 +267,36 @@ void ObjectList::moveObject(MovingGameObject& mover, float dt)
     mover.position += mover.velocity * dt;
 }
 
-void ObjectList::collideWithOthers(ObjectRef& moverEntry)
+// Every static, then every other mover, in snapshot order. Only the movers
+// the grid finds near this one are tested: any other pair is too far apart
+// for collideMoving to do anything. A push moves the mover, so its
+// candidates are gathered again for the movers still to come.
+void ObjectList::collideWithOthers(std::uint32_t moverIndex)
 {
+    ObjectRef& moverEntry = movingSnapshot_[moverIndex];
     for (std::uint32_t i = 0; i < staticIterCount_ && moverEntry.object != nullptr; ++i) {
         const GameObject* other = staticSnapshot_[i].object;
         if (other != nullptr && other->collidable && other->mesh != nullptr) {
             collideWithStatic(moverEntry, staticSnapshot_[i]);
         }
     }
-    for (std::uint32_t i = 0; i < movingIterCount_ && moverEntry.object != nullptr; ++i) {
+    if (moverEntry.object == nullptr) {
+        return;
+    }
+    grid_->update(moverIndex);
+    MoverGrid::Candidates candidates;
+    grid_->gather(moverIndex, candidates);
+    for (std::uint32_t i = MoverGrid::next(candidates, 0); i < movingIterCount_ && moverEntry.object != nullptr;
+         i = MoverGrid::next(candidates, i + 1)) {
         const GameObject* other = movingSnapshot_[i].object;
-        if (other != nullptr && other != moverEntry.object && other->collidable && other->mesh != nullptr) {
-            collideMoving(moverEntry, movingSnapshot_[i]);
+        if (other == nullptr || other == moverEntry.object || !other->collidable || other->mesh == nullptr) {
+            continue;
+        }
+        const Vector3 before = moverEntry.object->position;
+        collideMoving(moverEntry, movingSnapshot_[i]);
+        if (moverEntry.object != nullptr && !(moverEntry.object->position == before)) {
+            grid_->update(moverIndex);
+            grid_->gather(moverIndex, candidates);
         }
     }
 }

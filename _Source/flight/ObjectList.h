@@ -1,5 +1,6 @@
 #pragma once
 
+#include "flight/MoverGrid.h"
 #include "flight/ObjectRef.h"
 #include "core/Vector3.h"
 
@@ -72,9 +73,10 @@ private:
     void beginIteration();
     void endIteration();
     void moveObject(MovingGameObject& mover, float dt);
-    void collideWithOthers(ObjectRef& moverEntry);
+    void collideWithOthers(std::uint32_t moverIndex);
 
     std::unique_ptr<Slots> slots_;
+    std::unique_ptr<MoverGrid> grid_;
     std::uint32_t movingCount_ = 0;
     std::uint32_t staticCount_ = 0;
     std::uint32_t refCount_ = 0;

@@ -4,7 +4,11 @@
 
 namespace dh {
 
-ParticleList::ParticleList() : particles_(std::make_unique<std::array<Particle, kCapacity>>()) {}
+ParticleList::ParticleList()
+    : particles_(std::make_unique<std::array<Particle, kCapacity>>()),
+      vertices_(std::make_unique<std::array<ParticleVertex, 4 * kCapacity>>())
+{
+}
 
 void ParticleList::add(const Particle& particle)
 {

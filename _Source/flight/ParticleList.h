@@ -22,6 +22,17 @@ struct Particle {
     float initialLife = 0.0f;
 };
 
+// One corner of a particle's quad as it is drawn.
+struct ParticleVertex {
+    float s = 0.0f;
+    float t = 0.0f;
+    float red = 0.0f;
+    float green = 0.0f;
+    float blue = 0.0f;
+    float alpha = 0.0f;
+    Vector3 position;
+};
+
 // The bounds of one emitted burst, in the order of the twenty emitter values.
 // Each particle mixes a "high" and a "low" bound with its own random weight.
 struct ParticleBurst {
@@ -63,8 +74,12 @@ public:
     std::uint32_t count() const { return count_; }
 
 private:
+    std::uint32_t fillVertices(const Camera& camera) const;
+
     std::unique_ptr<std::array<Particle, kCapacity>> particles_;
     std::uint32_t count_ = 0;
+    // The quads of the last draw, filled afresh each frame.
+    std::unique_ptr<std::array<ParticleVertex, 4 * kCapacity>> vertices_;
 };
 
 // The speed and direction bounds of a burst that leaves an object moving at

@@ -103,6 +103,25 @@ void Mesh::deriveCollisionData()
         }
     }
     deriveBoundingSphere();
+    deriveTriangleSpheres();
+}
+
+void Mesh::deriveTriangleSpheres()
+{
+    triangleSpheres.assign(4 * static_cast<std::size_t>(triangleCount), 0.0f);
+    for (std::uint32_t t = 0; t < triangleCount; ++t) {
+        const Vector3 sum = vertex(t, 0) + vertex(t, 1) + vertex(t, 2);
+        const Vector3 centre{sum.x / 3.0f, sum.y / 3.0f, sum.z / 3.0f};
+        float farthestSquared = 0.0f;
+        for (int k = 0; k < 3; ++k) {
+            farthestSquared = std::max(farthestSquared, lengthSquared(vertex(t, k) - centre));
+        }
+        float* sphere = triangleSpheres.data() + 4 * static_cast<std::size_t>(t);
+        sphere[0] = centre.x;
+        sphere[1] = centre.y;
+        sphere[2] = centre.z;
+        sphere[3] = squareRoot(farthestSquared);
+    }
 }
 
 void Mesh::deriveBoundingSphere()

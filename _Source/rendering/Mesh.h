@@ -45,6 +45,10 @@ public:
     std::vector<float> texCoords;
     // Per triangle: the face normal once for each vertex.
     std::vector<float> normals;
+    // Per triangle: a sphere round it, the middle of its corners and the
+    // largest distance from there to one of them (x, y, z, radius), so that
+    // collisions and rays pass over triangles they cannot reach.
+    std::vector<float> triangleSpheres;
 
 private:
     static Vector3 at(const std::vector<float>& data, std::uint32_t triangle, int k)
@@ -54,6 +58,7 @@ private:
     }
     void deriveCollisionData();
     void deriveBoundingSphere();
+    void deriveTriangleSpheres();
 };
 
 }

@@ -5,6 +5,7 @@
 #include "flight/StaticGameObject.h"
 #include "rendering/Mesh.h"
 
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -106,5 +107,28 @@ inline std::unique_ptr<dh::Mesh> makeBox(dh::Vector3 half)
 }
 
 inline std::unique_ptr<dh::Mesh> makeBox(float half) { return makeBox({half, half, half}); }
+
+// A ball of rings x segments x 2 triangles facing outwards, round the origin.
+inline std::unique_ptr<dh::Mesh> makeBall(float radius, int rings, int segments)
+{
+    constexpr float kPi = 3.14159265f;
+    auto point = [&](int ring, int segment) {
+        const float polar = kPi * static_cast<float>(ring) / static_cast<float>(rings);
+        const float azimuth = 2.0f * kPi * static_cast<float>(segment) / static_cast<float>(segments);
+        return dh::Vector3{radius * std::sin(polar) * std::cos(azimuth), radius * std::cos(polar),
+                           radius * std::sin(polar) * std::sin(azimuth)};
+    };
+    std::vector<float> positions;
+    auto add = [&](dh::Vector3 a, dh::Vector3 b, dh::Vector3 c) {
+        positions.insert(positions.end(), {a.x, a.y, a.z, b.x, b.y, b.z, c.x, c.y, c.z});
+    };
+    for (int ring = 0; ring < rings; ++ring) {
+        for (int segment = 0; segment < segments; ++segment) {
+            add(point(ring, segment), point(ring, segment + 1), point(ring + 1, segment + 1));
+            add(point(ring, segment), point(ring + 1, segment + 1), point(ring + 1, segment));
+        }
+    }
+    return makeTriangles(std::move(positions));
+}
 
 }

@@ -95,18 +95,6 @@ void counters(benchmark::State& state, const Dogfight& fight)
     state.counters["particles"] = fight.game->world->particles.count();
 }
 
-// Steps 1-13 of the frame: time, object updates, particles, physics, the
-// removal of lost ships and the pilots.
-void BM_GameSimulation(benchmark::State& state)
-{
-    Dogfight fight;
-    for (auto _ : state) {
-        fight.simulate();
-    }
-    counters(state, fight);
-}
-BENCHMARK(BM_GameSimulation)->Unit(benchmark::kMicrosecond);
-
 // The whole frame at 800 x 600: simulation, sky, meshes, effects, particles,
 // stars, flare, sounds, HUD and the buffer swap.
 void BM_GameWholeFrame(benchmark::State& state)
