@@ -40,9 +40,15 @@ void loadAssetsOnce()
     loadModels();
     g_flightModels = {model(Model::Ship_Explorer), model(Model::Ship_Fighter), model(Model::Missile),
                       model(Model::Spacestation)};
-    g_buildBackground = [](const float* sun, std::string_view planet) {
+}
+
+GameHooks benchHooks()
+{
+    GameHooks hooks;
+    hooks.buildBackground = [](const float* sun, std::string_view planet) {
         return std::make_shared<SpaceBackground>(std::array<float, 3>{sun[0], sun[1], sun[2]}, findTexture(planet));
     };
+    return hooks;
 }
 
 // A game just arrived in a lawless system with a full hold of jewellery: all
@@ -53,7 +59,7 @@ struct Dogfight {
     {
         loadAssetsOnce();
         platformOverrideClock(&now);
-        game = std::make_unique<Game>("Bench");
+        game = std::make_unique<Game>("Bench", benchHooks());
         GameObject_Ship* player = game->playerShip();
         player->cargo[7] = 200;
         player->shield = 1e9f;
