@@ -6,6 +6,8 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <string_view>
+
 namespace dh {
 
 namespace {
@@ -226,6 +228,12 @@ bool platformLeaveFullscreen()
 
 bool platformSetGammaRamp(const unsigned short* red, const unsigned short* green, const unsigned short* blue)
 {
+    // Some displays take the ramp and ignore it (virtual X servers, some
+    // compositors); the player can then refuse it here so the game draws the
+    // brightness into the picture instead.
+    const char* refuse = SDL_getenv("DRIFT_HAULER_NO_GAMMA_RAMP");
+    if (refuse && *refuse && std::string_view(refuse) != "0")
+        return false;
     return s_window && SDL_SetWindowGammaRamp(s_window, red, green, blue) == 0;
 }
 

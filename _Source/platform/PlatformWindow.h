@@ -46,6 +46,8 @@ void platformConfineCursor(bool confine);
 std::vector<DisplayModeInfo> platformListDisplayModes();
 bool platformEnterFullscreen(const DisplayModeInfo& mode);
 bool platformLeaveFullscreen();
+// False when the display refuses the ramp, or the environment variable
+// DRIFT_HAULER_NO_GAMMA_RAMP is set to anything but "0".
 bool platformSetGammaRamp(const unsigned short* red, const unsigned short* green, const unsigned short* blue);
 
 void platformShowFatalError(const std::string& caption, const std::string& text);

@@ -12,6 +12,7 @@
 #include "gui/GuiSlider.h"
 #include "window/UiSpace.h"
 #include "persistence/SaveFolder.h"
+#include "persistence/SettingsFile.h"
 #include "platform/Version.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextureList.h"
@@ -21,7 +22,9 @@
 #include "screens/IntroScreen.h"
 
 #include <array>
+#include <cmath>
 #include <functional>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <utility>
@@ -119,7 +122,8 @@ const char* switchCaption(bool enabled)
     return enabled ? "Enabled" : "Disabled";
 }
 
-GuiScreen_Startup::GuiScreen_Startup(GameHooks gameHooks) : gameHooks(std::move(gameHooks))
+GuiScreen_Startup::GuiScreen_Startup(GameHooks gameHooks, Settings settings)
+    : gameHooks(std::move(gameHooks)), settings(settings)
 {
     clipCursorToWindow(false);
     auto root = std::make_unique<GuiPanel>();
@@ -130,11 +134,17 @@ GuiScreen_Startup::GuiScreen_Startup(GameHooks gameHooks) : gameHooks(std::move(
     buildTitlePanel();
     buildLoadPanel();
     buildSettingsPanel();
+    // Closed from the start, so that showing the title view writes nothing.
+    settingsPanel->visible = false;
     centreRootPanel();
     showTitleView();
 }
 
-GuiScreen_Startup::~GuiScreen_Startup() = default;
+// Quitting, or closing the window, from the settings view closes it too.
+GuiScreen_Startup::~GuiScreen_Startup()
+{
+    rememberSettings();
+}
 
 void GuiScreen_Startup::buildRootPanel()
 {
@@ -197,8 +207,11 @@ void GuiScreen_Startup::buildSettingsPanel()
     slider->height = 20;
     slider->minValue = 0.5f;
     slider->maxValue = 1.5f;
-    slider->knobOffset = 193;
-    slider->onKnobMoved = [this] { setGamma(brightnessGamma()); };
+    slider->knobOffset = settings.brightness ? knobForGamma(*settings.brightness, slider->width) : 193;
+    slider->onKnobMoved = [this] {
+        settings.brightness = brightnessGamma();
+        setGamma(*settings.brightness);
+    };
     brightnessSlider = place(settingsPanel, std::move(slider), 20, 500);
 }
 
@@ -222,6 +235,8 @@ void GuiScreen_Startup::centreRootPanel()
 
 void GuiScreen_Startup::showView(GuiPanel* view)
 {
+    if (view != settingsPanel)
+        rememberSettings();
     for (GuiPanel* panel : {titlePanel, loadPanel, settingsPanel}) {
         panel->visible = panel == view;
         panel->enabled = panel == view;
@@ -242,6 +257,21 @@ float GuiScreen_Startup::gammaForKnob(int knobOffset, int sliderWidth)
 float GuiScreen_Startup::brightnessGamma() const
 {
     return gammaForKnob(brightnessSlider->knobOffset, brightnessSlider->width);
+}
+
+int GuiScreen_Startup::knobForGamma(float gamma, int sliderWidth)
+{
+    const float travel = static_cast<float>(sliderWidth - GuiSlider::kKnobWidth);
+    return static_cast<int>(std::lround((gamma - 0.5f) * travel));
+}
+
+void GuiScreen_Startup::rememberSettings()
+{
+    if (settingsPanel == nullptr || !settingsPanel->visible)
+        return;
+    settings.sound = g_soundEnabled;
+    settings.music = g_musicEnabled;
+    SettingsFile(SettingsFile::defaultPath()).save(settings, std::cerr);
 }
 
 void GuiScreen_Startup::switchSound()
@@ -279,15 +309,17 @@ void GuiScreen_Startup::playNewGame()
 void GuiScreen_Startup::chooseWindowed()
 {
     setDisplayMode(800, 600, false);
+    settings.display = DisplayChoice{};
     pumpMessages();
     recentre(this);
 }
 
 void GuiScreen_Startup::chooseFullscreen(int width, int height)
 {
-    if (hasDisplayMode(width, height))
+    if (hasDisplayMode(width, height)) {
         setDisplayMode(width, height, true);
-    else
+        settings.display = DisplayChoice{width, height, true};
+    } else
         showMessage("Unable to change display mode", "Requested display mode is not supported.");
     pumpMessages();
     recentre(this);

@@ -1,6 +1,7 @@
 #pragma once
 #include "flight/GameHooks.h"
 #include "gui/GuiScreen.h"
+#include "persistence/Settings.h"
 
 #include <array>
 
@@ -18,8 +19,9 @@ public:
     static constexpr int kRootWidth = 750;
     static constexpr int kRootHeight = 550;
 
-    // Every game the menu starts, new or loaded, gets these hooks.
-    explicit GuiScreen_Startup(GameHooks gameHooks = {});
+    // Every game the menu starts, new or loaded, gets these hooks; the
+    // settings view starts from the remembered settings.
+    explicit GuiScreen_Startup(GameHooks gameHooks = {}, Settings settings = {});
     ~GuiScreen_Startup() override;
     GuiScreen_Startup(const GuiScreen_Startup&) = delete;
     GuiScreen_Startup& operator=(const GuiScreen_Startup&) = delete;
@@ -34,6 +36,8 @@ public:
     // left end, 1.5 at the right end (knob at width - 13).
     static float gammaForKnob(int knobOffset, int sliderWidth);
     float brightnessGamma() const;
+    // The knob place nearest to a gamma, the inverse of gammaForKnob.
+    static int knobForGamma(float gamma, int sliderWidth);
     // Turn the setting over; sound effects still playing stop when sound goes
     // off, the song stops when music goes off. Nothing starts when either
     // comes back on.
@@ -67,7 +71,11 @@ private:
     void chooseWindowed();
     void chooseFullscreen(int width, int height);
 
+    // Writes the settings file when the settings view closes.
+    void rememberSettings();
+
     GameHooks gameHooks;
+    Settings settings;
 };
 
 // The caption of a sound or music switch for its setting.

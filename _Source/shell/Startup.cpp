@@ -6,6 +6,7 @@
 #include "flight/Game.h"
 #include "flight/World.h"
 #include "gui/Dialogs.h"
+#include "persistence/SettingsFile.h"
 #include "platform/PlatformWindow.h"
 #include "rendering/GLFont.h"
 #include "rendering/ModelList.h"
@@ -14,11 +15,13 @@
 #include "screens/GuiScreen_InGameMenu.h"
 #include "screens/GuiScreen_SpaceStation.h"
 #include "screens/GuiScreen_Startup.h"
+#include "window/DisplayMode.h"
 #include "window/GLWindow.h"
 
 #include <GL/gl.h>
 
 #include <array>
+#include <iostream>
 #include <memory>
 #include <string_view>
 
@@ -66,11 +69,32 @@ void releaseAssets()
     releaseSoundList();
 }
 
-void runStartMenu()
+// The settings remembered from the last run take over from the start-up
+// question's answer where the player chose a display mode in the settings view.
+Settings applyRememberedSettings()
+{
+    const Settings settings = SettingsFile(SettingsFile::defaultPath()).load(std::cerr);
+    g_soundEnabled = settings.sound;
+    g_musicEnabled = settings.music;
+    if (!isWindowOpen())
+        return settings;
+    if (settings.display && settings.display->fullscreen) {
+        if (hasDisplayMode(settings.display->width, settings.display->height))
+            setDisplayMode(settings.display->width, settings.display->height, true);
+    } else if (settings.display && g_fullscreen) {
+        setDisplayMode(settings.display->width, settings.display->height, false);
+    }
+    if (settings.brightness)
+        setGamma(*settings.brightness);
+    pumpMessages();
+    return settings;
+}
+
+void runStartMenu(const Settings& settings)
 {
     if (!isWindowOpen())
         return;
-    auto menu = std::make_unique<GuiScreen_Startup>(gameHooks());
+    auto menu = std::make_unique<GuiScreen_Startup>(gameHooks(), settings);
     menu->run();
 }
 
@@ -90,6 +114,7 @@ int runDriftHauler()
     else
         centreWindow();
     pumpMessages();
+    const Settings settings = applyRememberedSettings();
 
     initSoundDevice();
     if (!g_musicReady)
@@ -97,7 +122,7 @@ int runDriftHauler()
     loadAssets();
     connectFlight();
 
-    runStartMenu();
+    runStartMenu(settings);
 
     releaseAssets();
     platformQuit();

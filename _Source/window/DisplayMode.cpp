@@ -1,5 +1,6 @@
 #include "window/DisplayMode.h"
 
+#include "window/FrameBrightness.h"
 #include "window/GLWindow.h"
 
 #include <GL/gl.h>
@@ -75,7 +76,10 @@ void setGamma(double g)
     std::array<unsigned short, 256> ramp{};
     if (!isWindowOpen() || !gammaRamp(g, ramp))
         return;
-    platformSetGammaRamp(ramp.data(), ramp.data(), ramp.data());
+    // Most X11 GL windows and every Wayland one refuse the ramp; the frame
+    // itself then carries the brightness.
+    const bool ramped = platformSetGammaRamp(ramp.data(), ramp.data(), ramp.data());
+    setFrameBrightness(ramped ? 1.0f : static_cast<float>(g));
 }
 
 }

@@ -2,6 +2,7 @@
 
 #include "platform/PlatformWindow.h"
 #include "window/AccumulationBuffer.h"
+#include "window/FrameBrightness.h"
 
 #include <GL/gl.h>
 
@@ -58,6 +59,7 @@ void destroyGLWindow()
             g_fullscreen = false;
     }
     releaseAccumulationBuffer();
+    releaseFrameBrightness();
     platformDestroyWindow();
     g_fullscreen = false;
     g_listener = nullptr;
@@ -160,7 +162,10 @@ bool isWindowOpen()
 
 void swapBuffers()
 {
+    const bool scaled = scaleFrameBrightness();
     platformSwapBuffers();
+    if (scaled)
+        restoreUnscaledFrame();
 }
 
 int clientWidth()
