@@ -25,6 +25,7 @@ head -c 16 /dev/zero >> "$copy/gfx/star.tga"
 [ "$(stat -c %s "$copy/mdl/gfx/Cargo.gif")" = 63 ] || fail "the crafted GIF is not 63 bytes"
 
 errors="$out_dir/damaged_images.stderr"
+write_settings_file
 "$copy/drift-hauler" 2>"$errors" &
 game_pid=$!
 window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "no game window appeared"

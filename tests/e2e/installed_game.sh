@@ -12,10 +12,7 @@ set -u
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cmake --install "$bin_dir" --prefix "$work/prefix" > /dev/null || fail "cmake --install failed"
-# A player who has closed the settings view once; without the file the game
-# says on standard error that it uses the default settings.
-mkdir -p "$XDG_DATA_HOME/Quillon Marsh/Drift Hauler"
-printf 'sound=on\nmusic=on\n' > "$XDG_DATA_HOME/Quillon Marsh/Drift Hauler/settings.ini"
+write_settings_file
 
 menu_shown() { is_lit "$1" 0.2; }
 flight_shown() { is_lit "$1" 0.05; }

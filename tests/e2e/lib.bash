@@ -9,6 +9,13 @@ mkdir -p "$out_dir"
 export XDG_DATA_HOME=$(mktemp -d)
 export HOME="$XDG_DATA_HOME"
 
+# A player who has closed the settings view once; without the file the game
+# says on standard error that it uses the default settings.
+write_settings_file() {
+    mkdir -p "$XDG_DATA_HOME/Quillon Marsh/Drift Hauler"
+    printf 'sound=on\nmusic=on\n' > "$XDG_DATA_HOME/Quillon Marsh/Drift Hauler/settings.ini"
+}
+
 fail() {
     echo "FAIL: $*" >&2
     echo "windows on the screen:" >&2
