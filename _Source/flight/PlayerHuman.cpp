@@ -1,5 +1,6 @@
 #include "flight/PlayerHuman.h"
 
+#include "flight/Controls.h"
 #include "flight/FlightHooks.h"
 #include "flight/GameObject_Ship.h"
 #include "flight/ObjectList.h"
@@ -26,8 +27,8 @@ PlayerHuman::PlayerHuman(const char* commanderName, ObjectRef* shipRef, FlightHo
     : Player(shipRef, 500.0),
       mouseSteering(isKeyHeld(VK_RBUTTON)),
       middleWasDown(isKeyHeld(VK_MBUTTON)),
-      deleteWasDown(isKeyHeld(VK_DELETE)),
-      backspaceWasDown(isKeyHeld(VK_BACK)),
+      deleteWasDown(g_controls.held(Action::Emp)),
+      backspaceWasDown(g_controls.held(Action::Missile)),
       commanderName(commanderName != nullptr ? commanderName : ""),
       hooks(hooks)
 {
@@ -81,26 +82,26 @@ void PlayerHuman::update(float dt)
     float pitchInput = 0.0f;
     float yawInput = 0.0f;
 
-    if (isKeyHeld(VK_RETURN)) {
+    if (g_controls.held(Action::ThrottleUp)) {
         own->targetSpeed = std::clamp(own->targetSpeed + dt * kThrottleRate, 0.0f, own->topSpeed);
     }
-    if (isKeyHeld(VK_SHIFT)) {
+    if (g_controls.held(Action::ThrottleDown)) {
         own->targetSpeed = std::clamp(own->targetSpeed - dt * kThrottleRate, 0.0f, own->topSpeed);
     }
-    if (isKeyHeld('W')) {
+    if (g_controls.held(Action::PitchUp)) {
         pitchInput = dt * kTurnRate;
     }
-    if (isKeyHeld('S')) {
+    if (g_controls.held(Action::PitchDown)) {
         pitchInput -= dt * kTurnRate;
     }
-    if (isKeyHeld('A')) {
+    if (g_controls.held(Action::YawLeft)) {
         yawInput = dt * kTurnRate;
     }
-    if (isKeyHeld('D')) {
+    if (g_controls.held(Action::YawRight)) {
         yawInput -= dt * kTurnRate;
     }
     for (std::uint32_t i = 0; i < kViewCount; ++i) {
-        if (isKeyHeld(VK_F1 + i)) {
+        if (g_controls.held(static_cast<Action>(static_cast<std::uint32_t>(Action::View1) + i))) {
             viewIndex = i;
         }
     }
@@ -124,7 +125,7 @@ void PlayerHuman::update(float dt)
 
     target = (viewIndex & 7u) == 0 && own->list != nullptr ? own->list->pickTarget(own) : nullptr;
 
-    const bool laserHeld = (isKeyHeld(VK_LBUTTON) && isKeyHeld(VK_RBUTTON)) || isKeyHeld(VK_SPACE);
+    const bool laserHeld = (isKeyHeld(VK_LBUTTON) && isKeyHeld(VK_RBUTTON)) || g_controls.held(Action::Laser);
     if (laserHeld) {
         own->fireLaser(dt);
     } else {
@@ -135,7 +136,7 @@ void PlayerHuman::update(float dt)
 
 void PlayerHuman::missileKey(GameObject_Ship& own)
 {
-    const bool held = isKeyHeld(VK_BACK);
+    const bool held = g_controls.held(Action::Missile);
     const bool pressed = held && !backspaceWasDown;
     backspaceWasDown = held;
     if (!pressed) {
@@ -152,7 +153,7 @@ void PlayerHuman::missileKey(GameObject_Ship& own)
 
 void PlayerHuman::empKey(GameObject_Ship& own)
 {
-    const bool held = isKeyHeld(VK_DELETE);
+    const bool held = g_controls.held(Action::Emp);
     const bool pressed = held && !deleteWasDown;
     deleteWasDown = held;
     if (!pressed) {
@@ -187,8 +188,8 @@ void PlayerHuman::steerWithMouse(float& pitchInput, float& yawInput)
         int x = 0;
         int y = 0;
         platformGetCursorScreenPosition(x, y);
-        pitchInput += static_cast<float>(clientCentreY() - y) * kMouseTurn;
-        yawInput += static_cast<float>(clientCentreX() - x) * kMouseTurn;
+        pitchInput += g_controls.mousePitch(y - clientCentreY());
+        yawInput += g_controls.mouseYaw(x - clientCentreX());
         centreCursor();
         if (isCursorInClient()) {
             setCursorMode(0);

@@ -6,6 +6,7 @@
 #include "flight/Game.h"
 #include "flight/World.h"
 #include "gui/Dialogs.h"
+#include "persistence/ControlsFile.h"
 #include "platform/PlatformWindow.h"
 #include "rendering/GLFont.h"
 #include "rendering/ModelList.h"
@@ -19,6 +20,7 @@
 #include <GL/gl.h>
 
 #include <array>
+#include <iostream>
 #include <memory>
 #include <string_view>
 
@@ -80,6 +82,7 @@ int runDriftHauler()
 {
     if (!platformInit())
         fatalError("The window system could not be started.");
+    g_controls = readControls(controlsFilePath(), std::cerr);
     createGLWindow();
     centreWindow();
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);

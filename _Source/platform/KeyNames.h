@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+
+// Inputs named the way the controls file stores them: keys by SDL's name of
+// their position (the US label: "W", "Return", "Left Shift"), mouse buttons
+// by names of their own.
+namespace dh {
+
+// Empty for a code no key or mouse button has.
+std::string inputName(unsigned input);
+// 0 for a name no key or mouse button has.
+unsigned inputFromName(const std::string& name);
+
+}
