@@ -1,5 +1,6 @@
 #include "flight/Controls.h"
 
+#include "platform/Controllers.h"
 #include "platform/KeyNames.h"
 #include "platform/KeyState.h"
 
@@ -77,7 +78,8 @@ void Controls::restoreDefaults()
 
 bool Controls::held(Action action) const
 {
-    return isKeyHeld(input(action));
+    const unsigned pad = padInput(action);
+    return isKeyHeld(input(action)) || (pad != 0 && isKeyHeld(pad));
 }
 
 void Controls::setMouseSensitivity(float sensitivity)
@@ -104,6 +106,17 @@ const char* Controls::fileName(Action action)
 const char* Controls::caption(Action action)
 {
     return kActions[index(action)].caption;
+}
+
+unsigned Controls::padInput(Action action)
+{
+    switch (action) {
+    case Action::Laser: return VK_PAD_RIGHTSHOULDER;
+    case Action::Missile: return VK_PAD_A;
+    case Action::Emp: return VK_PAD_X;
+    case Action::Menu: return VK_PAD_START;
+    default: return 0;
+    }
 }
 
 unsigned Controls::defaultInput(Action action)

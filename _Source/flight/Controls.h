@@ -46,7 +46,7 @@ public:
     // opens on a key press).
     bool bind(Action action, unsigned input);
     void restoreDefaults();
-    // Whether the action's input is held right now.
+    // Whether the action's input or its controller button is held right now.
     bool held(Action action) const;
 
     float mouseSensitivity() const { return mouseSensitivity_; }
@@ -62,6 +62,10 @@ public:
     static const char* fileName(Action action);
     static const char* caption(Action action);
     static unsigned defaultInput(Action action);
+    // The controller button that also does the action, 0 for none: laser on
+    // the right shoulder (a joystick's trigger), missile on A, EMP bomb on X,
+    // the menu on Start. The sticks and triggers turn and throttle.
+    static unsigned padInput(Action action);
 
 private:
     static std::size_t index(Action action) { return static_cast<std::size_t>(action); }

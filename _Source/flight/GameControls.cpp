@@ -53,7 +53,8 @@ void Game::onMouseDown(int x, int y, int button)
 
 void Game::onKeyDown(unsigned virtualKey)
 {
-    if (virtualKey == g_controls.input(Action::Menu) && playerShip() != nullptr) {
+    const bool menu = virtualKey == g_controls.input(Action::Menu) || virtualKey == Controls::padInput(Action::Menu);
+    if (menu && playerShip() != nullptr) {
         openInGameMenu();
     }
 }

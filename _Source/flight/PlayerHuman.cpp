@@ -6,6 +6,7 @@
 #include "flight/ObjectList.h"
 #include "flight/Orientation.h"
 #include "flight/World.h"
+#include "platform/Controllers.h"
 #include "platform/KeyState.h"
 #include "platform/PlatformWindow.h"
 #include "window/GLWindow.h"
@@ -29,6 +30,7 @@ PlayerHuman::PlayerHuman(const char* commanderName, ObjectRef* shipRef, FlightHo
       middleWasDown(isKeyHeld(VK_MBUTTON)),
       deleteWasDown(g_controls.held(Action::Emp)),
       backspaceWasDown(g_controls.held(Action::Missile)),
+      nextViewWasDown(isKeyHeld(VK_PAD_Y)),
       commanderName(commanderName != nullptr ? commanderName : ""),
       hooks(hooks)
 {
@@ -105,6 +107,7 @@ void PlayerHuman::update(float dt)
             viewIndex = i;
         }
     }
+    flyWithController(*own, dt, pitchInput, yawInput);
 
     missileKey(*own);
     empKey(*own);
@@ -179,6 +182,24 @@ void PlayerHuman::refuse(const Refusal& refusal)
     if (hooks != nullptr && hooks->resumeClock) {
         hooks->resumeClock();
     }
+}
+
+// The stick turns at the keys' rate at full deflection, in proportion below;
+// pushed forward it pitches like the pitch-up key. The triggers throttle at
+// the keys' rate, Y steps to the next view.
+void PlayerHuman::flyWithController(GameObject_Ship& own, float dt, float& pitchInput, float& yawInput)
+{
+    yawInput -= padAxis(PadAxis::LeftX) * dt * kTurnRate;
+    pitchInput -= padAxis(PadAxis::LeftY) * dt * kTurnRate;
+    const float throttle = padAxis(PadAxis::RightTrigger) - padAxis(PadAxis::LeftTrigger);
+    if (throttle != 0.0f) {
+        own.targetSpeed = std::clamp(own.targetSpeed + throttle * dt * kThrottleRate, 0.0f, own.topSpeed);
+    }
+    const bool nextView = isKeyHeld(VK_PAD_Y);
+    if (nextView && !nextViewWasDown) {
+        viewIndex = (viewIndex + 1) & 7u;
+    }
+    nextViewWasDown = nextView;
 }
 
 void PlayerHuman::steerWithMouse(float& pitchInput, float& yawInput)

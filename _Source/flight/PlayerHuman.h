@@ -38,6 +38,8 @@ public:
     bool middleWasDown;
     bool deleteWasDown;
     bool backspaceWasDown;
+    // The controller's next-view button state last frame.
+    bool nextViewWasDown;
     // Recomputed every frame; null when there is none.
     GameObject* target = nullptr;
     std::array<Camera, kViewCount> views;
@@ -49,6 +51,7 @@ public:
 
 private:
     void steerWithMouse(float& pitchInput, float& yawInput);
+    void flyWithController(GameObject_Ship& ship, float dt, float& pitchInput, float& yawInput);
     void missileKey(GameObject_Ship& ship);
     void empKey(GameObject_Ship& ship);
     void refuse(const Refusal& refusal);

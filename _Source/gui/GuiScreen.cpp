@@ -1,6 +1,7 @@
 #include "gui/GuiScreen.h"
 
 #include "window/UiSpace.h"
+#include "platform/Controllers.h"
 #include "platform/KeyState.h"
 #include "window/GLWindow.h"
 #include "window/ListenerScope.h"
@@ -69,7 +70,7 @@ void GuiScreen::onMouseUp(int px, int py, int button)
 
 void GuiScreen::onKeyDown(unsigned virtualKey)
 {
-    if (virtualKey == VK_ESCAPE)
+    if (virtualKey == VK_ESCAPE || virtualKey == VK_PAD_B)
         running = false;
 }
 

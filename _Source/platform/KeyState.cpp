@@ -1,5 +1,7 @@
 #include "platform/KeyState.h"
 
+#include "platform/Controllers.h"
+
 #include <SDL.h>
 
 #include <array>
@@ -112,6 +114,8 @@ bool isKeyHeld(unsigned virtualKey)
         return true;
     if (virtualKey == VK_LBUTTON || virtualKey == VK_RBUTTON || virtualKey == VK_MBUTTON)
         return mouseButtonHeld(virtualKey);
+    if (isPadKey(virtualKey))
+        return isPadButtonHeld(virtualKey);
     int count = 0;
     const Uint8* keys = SDL_GetKeyboardState(&count);
     if (!keys)

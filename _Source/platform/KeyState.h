@@ -1,7 +1,8 @@
 #pragma once
 
 // The game keeps Windows virtual-key codes as its key codes; mouse buttons are
-// the virtual keys 1 (left), 2 (right) and 4 (middle).
+// the virtual keys 1 (left), 2 (right) and 4 (middle), controller buttons the
+// codes from 256 on (platform/Controllers.h).
 namespace dh {
 
 inline constexpr unsigned VK_LBUTTON = 1, VK_RBUTTON = 2, VK_MBUTTON = 4;

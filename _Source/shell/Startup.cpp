@@ -7,6 +7,7 @@
 #include "flight/World.h"
 #include "gui/Dialogs.h"
 #include "persistence/ControlsFile.h"
+#include "platform/Controllers.h"
 #include "platform/PlatformWindow.h"
 #include "rendering/GLFont.h"
 #include "rendering/ModelList.h"
@@ -83,6 +84,7 @@ int runDriftHauler()
     if (!platformInit())
         fatalError("The window system could not be started.");
     g_controls = readControls(controlsFilePath(), std::cerr);
+    openControllers();
     createGLWindow();
     centreWindow();
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
@@ -103,6 +105,7 @@ int runDriftHauler()
     runStartMenu();
 
     releaseAssets();
+    closeControllers();
     platformQuit();
     shutdownSoundDevice();
     shutdownMusic();

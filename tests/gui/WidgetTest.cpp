@@ -5,6 +5,8 @@
 #include "gui/GuiScreen.h"
 #include "gui/GuiSlider.h"
 #include "gui/GuiTestSupport.h"
+#include "platform/Controllers.h"
+#include "platform/KeyState.h"
 #include "window/UiSpace.h"
 
 #include <array>
@@ -296,4 +298,17 @@ TEST(UiSpace, ScaleFollowsHeightOnWideWindowsAndWidthOtherwise)
 }
 
 }
+}
+
+TEST(GuiScreen, EscapeOrAGamepadsBEndsTheScreenOtherKeysDoNot)
+{
+    for (unsigned key : {dh::VK_ESCAPE, dh::VK_PAD_B}) {
+        dh::GuiScreen screen;
+        screen.running = true;
+        screen.onKeyDown(dh::VK_RETURN);
+        screen.onKeyDown(dh::VK_PAD_A);
+        EXPECT_TRUE(screen.running);
+        screen.onKeyDown(key);
+        EXPECT_FALSE(screen.running) << key;
+    }
 }
