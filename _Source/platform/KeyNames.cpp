@@ -62,4 +62,16 @@ unsigned inputFromName(const std::string& name)
     return input == kUnnamedKey ? 0 : input;
 }
 
+std::string inputLabel(unsigned input)
+{
+    if (const char* mouse = mouseName(input))
+        return mouse;
+    const SDL_Scancode scancode = scancodeOf(input);
+    if (scancode == SDL_SCANCODE_UNKNOWN)
+        return {};
+    // Before the keyboard is set up there is no layout: the US label then.
+    const SDL_Keycode key = SDL_GetKeyFromScancode(scancode);
+    return key == SDLK_UNKNOWN ? SDL_GetScancodeName(scancode) : SDL_GetKeyName(key);
+}
+
 }

@@ -10,5 +10,7 @@ namespace dh {
 std::string inputName(unsigned input);
 // 0 for a name no key or mouse button has.
 unsigned inputFromName(const std::string& name);
+// What the player's layout prints on the key (the mouse buttons' own names).
+std::string inputLabel(unsigned input);
 
 }

@@ -11,10 +11,12 @@
 #include "gui/GuiPanel.h"
 #include "gui/GuiSlider.h"
 #include "window/UiSpace.h"
+#include "persistence/ControlsFile.h"
 #include "persistence/SaveFolder.h"
 #include "platform/Version.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextureList.h"
+#include "screens/GuiControls.h"
 #include "screens/GuiLoadGame.h"
 #include "window/DisplayMode.h"
 #include "window/GLWindow.h"
@@ -130,6 +132,7 @@ GuiScreen_Startup::GuiScreen_Startup(GameHooks gameHooks) : gameHooks(std::move(
     buildTitlePanel();
     buildLoadPanel();
     buildSettingsPanel();
+    buildControlsPanel();
     centreRootPanel();
     showTitleView();
 }
@@ -202,6 +205,18 @@ void GuiScreen_Startup::buildSettingsPanel()
     brightnessSlider = place(settingsPanel, std::move(slider), 20, 500);
 }
 
+void GuiScreen_Startup::buildControlsPanel()
+{
+    controlsPanel = place(rootPanel, std::make_unique<GuiControls>(g_controls, controlsFilePath()), 216, 8);
+    controlsButton = addButton(settingsPanel, 320, 240, "Controls", [this] { showView(controlsPanel); });
+}
+
+void GuiScreen_Startup::onKeyDown(unsigned virtualKey)
+{
+    if (!controlsPanel->takeKey(virtualKey))
+        GuiScreen::onKeyDown(virtualKey);
+}
+
 void GuiScreen_Startup::addResolutionButtons()
 {
     resolutionButtons[0] = addButton(settingsPanel, 20, 80, "800x600 windowed", [this] { chooseWindowed(); });
@@ -222,7 +237,7 @@ void GuiScreen_Startup::centreRootPanel()
 
 void GuiScreen_Startup::showView(GuiPanel* view)
 {
-    for (GuiPanel* panel : {titlePanel, loadPanel, settingsPanel}) {
+    for (GuiPanel* panel : {titlePanel, loadPanel, settingsPanel, static_cast<GuiPanel*>(controlsPanel)}) {
         panel->visible = panel == view;
         panel->enabled = panel == view;
     }
