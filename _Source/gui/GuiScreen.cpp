@@ -1,5 +1,6 @@
 #include "gui/GuiScreen.h"
 
+#include "gui/PadPointer.h"
 #include "window/UiSpace.h"
 #include "platform/Controllers.h"
 #include "platform/KeyState.h"
@@ -20,7 +21,9 @@ void GuiScreen::run()
     setCursorMode(1);
     const ListenerScope current(this);
     running = true;
+    PadPointer pointer;
     while (isWindowOpen()) {
+        pointer.update();
         invalidateWindow();
         pumpMessages();
         if (!running)
@@ -72,6 +75,14 @@ void GuiScreen::onKeyDown(unsigned virtualKey)
 {
     if (virtualKey == VK_ESCAPE || virtualKey == VK_PAD_B)
         running = false;
+    else if (virtualKey == VK_PAD_A)
+        onMouseDown(g_mouseX, g_mouseY, 1);
+}
+
+void GuiScreen::onKeyUp(unsigned virtualKey)
+{
+    if (virtualKey == VK_PAD_A)
+        onMouseUp(g_mouseX, g_mouseY, 1);
 }
 
 void GuiScreen::onClose()

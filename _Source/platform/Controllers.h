@@ -6,7 +6,8 @@
 namespace dh {
 
 inline constexpr unsigned VK_PAD_A = 0x100, VK_PAD_B = 0x101, VK_PAD_X = 0x102, VK_PAD_Y = 0x103,
-                          VK_PAD_START = 0x106, VK_PAD_RIGHTSHOULDER = 0x10A;
+                          VK_PAD_START = 0x106, VK_PAD_RIGHTSHOULDER = 0x10A, VK_PAD_DPAD_UP = 0x10B,
+                          VK_PAD_DPAD_DOWN = 0x10C, VK_PAD_DPAD_LEFT = 0x10D, VK_PAD_DPAD_RIGHT = 0x10E;
 
 enum class PadAxis { LeftX, LeftY, LeftTrigger, RightTrigger };
 
