@@ -5,7 +5,6 @@
 #include "platform/KeyState.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace dh {
 
@@ -57,13 +56,10 @@ bool Controls::bind(Action action, unsigned input)
     if (inputName(input).empty() || (action == Action::Menu && isMouseButton(input)))
         return false;
     unsigned& own = inputs_[index(action)];
-    const auto other = std::find(inputs_.begin(), inputs_.end(), input);
-    if (other != inputs_.end()) {
-        if (other == inputs_.begin() + static_cast<std::ptrdiff_t>(Controls::index(Action::Menu))
-            && isMouseButton(own))
-            return false;
-        *other = own;
-    }
+    unsigned& menu = inputs_[index(Action::Menu)];
+    if (menu == input && isMouseButton(own))
+        return false;
+    std::replace(inputs_.begin(), inputs_.end(), input, own);
     own = input;
     return true;
 }
