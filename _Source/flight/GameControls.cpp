@@ -5,7 +5,7 @@
 #include "flight/PlayerHuman.h"
 #include "flight/World.h"
 #include "window/UiSpace.h"
-#include "platform/KeyState.h"
+#include "flight/Controls.h"
 #include "flight/Hud.h"
 #include "window/GLWindow.h"
 
@@ -53,7 +53,8 @@ void Game::onMouseDown(int x, int y, int button)
 
 void Game::onKeyDown(unsigned virtualKey)
 {
-    if (virtualKey == VK_ESCAPE && playerShip() != nullptr) {
+    const bool menu = virtualKey == g_controls.input(Action::Menu) || virtualKey == Controls::padInput(Action::Menu);
+    if (menu && playerShip() != nullptr) {
         openInGameMenu();
     }
 }

@@ -1,10 +1,12 @@
 #include "flight/PlayerHuman.h"
 
+#include "flight/Controls.h"
 #include "flight/FlightHooks.h"
 #include "flight/GameObject_Ship.h"
 #include "flight/ObjectList.h"
 #include "flight/Orientation.h"
 #include "flight/World.h"
+#include "platform/Controllers.h"
 #include "platform/KeyState.h"
 #include "platform/PlatformWindow.h"
 #include "window/GLWindow.h"
@@ -26,8 +28,9 @@ PlayerHuman::PlayerHuman(const char* commanderName, ObjectRef* shipRef, FlightHo
     : Player(shipRef, 500.0),
       mouseSteering(isKeyHeld(VK_RBUTTON)),
       middleWasDown(isKeyHeld(VK_MBUTTON)),
-      deleteWasDown(isKeyHeld(VK_DELETE)),
-      backspaceWasDown(isKeyHeld(VK_BACK)),
+      deleteWasDown(g_controls.held(Action::Emp)),
+      backspaceWasDown(g_controls.held(Action::Missile)),
+      nextViewWasDown(isKeyHeld(VK_PAD_Y)),
       commanderName(commanderName != nullptr ? commanderName : ""),
       hooks(hooks)
 {
@@ -85,29 +88,30 @@ void PlayerHuman::update(float dt)
     float pitchInput = 0.0f;
     float yawInput = 0.0f;
 
-    if (isKeyHeld(VK_RETURN)) {
+    if (g_controls.held(Action::ThrottleUp)) {
         own->targetSpeed = std::clamp(own->targetSpeed + dt * kThrottleRate, 0.0f, own->topSpeed);
     }
-    if (isKeyHeld(VK_SHIFT)) {
+    if (g_controls.held(Action::ThrottleDown)) {
         own->targetSpeed = std::clamp(own->targetSpeed - dt * kThrottleRate, 0.0f, own->topSpeed);
     }
-    if (isKeyHeld('W')) {
+    if (g_controls.held(Action::PitchUp)) {
         pitchInput = dt * kTurnRate;
     }
-    if (isKeyHeld('S')) {
+    if (g_controls.held(Action::PitchDown)) {
         pitchInput -= dt * kTurnRate;
     }
-    if (isKeyHeld('A')) {
+    if (g_controls.held(Action::YawLeft)) {
         yawInput = dt * kTurnRate;
     }
-    if (isKeyHeld('D')) {
+    if (g_controls.held(Action::YawRight)) {
         yawInput -= dt * kTurnRate;
     }
     for (std::uint32_t i = 0; i < kViewCount; ++i) {
-        if (isKeyHeld(VK_F1 + i)) {
+        if (g_controls.held(static_cast<Action>(static_cast<std::uint32_t>(Action::View1) + i))) {
             viewIndex = i;
         }
     }
+    flyWithController(*own, dt, pitchInput, yawInput);
 
     missileKey(*own);
     empKey(*own);
@@ -128,7 +132,7 @@ void PlayerHuman::update(float dt)
 
     target = (viewIndex & 7u) == 0 && own->list != nullptr ? own->list->pickTarget(own) : nullptr;
 
-    const bool laserHeld = (isKeyHeld(VK_LBUTTON) && isKeyHeld(VK_RBUTTON)) || isKeyHeld(VK_SPACE);
+    const bool laserHeld = (isKeyHeld(VK_LBUTTON) && isKeyHeld(VK_RBUTTON)) || g_controls.held(Action::Laser);
     if (laserHeld) {
         own->fireLaser(dt);
     } else {
@@ -139,7 +143,7 @@ void PlayerHuman::update(float dt)
 
 void PlayerHuman::missileKey(GameObject_Ship& own)
 {
-    const bool held = isKeyHeld(VK_BACK);
+    const bool held = g_controls.held(Action::Missile);
     const bool pressed = held && !backspaceWasDown;
     backspaceWasDown = held;
     if (!pressed) {
@@ -156,7 +160,7 @@ void PlayerHuman::missileKey(GameObject_Ship& own)
 
 void PlayerHuman::empKey(GameObject_Ship& own)
 {
-    const bool held = isKeyHeld(VK_DELETE);
+    const bool held = g_controls.held(Action::Emp);
     const bool pressed = held && !deleteWasDown;
     deleteWasDown = held;
     if (!pressed) {
@@ -184,6 +188,24 @@ void PlayerHuman::refuse(const Refusal& refusal)
     }
 }
 
+// The stick turns at the keys' rate at full deflection, in proportion below;
+// pushed forward it pitches like the pitch-up key. The triggers throttle at
+// the keys' rate, Y steps to the next view.
+void PlayerHuman::flyWithController(GameObject_Ship& own, float dt, float& pitchInput, float& yawInput)
+{
+    yawInput -= padAxis(PadAxis::LeftX) * dt * kTurnRate;
+    pitchInput -= padAxis(PadAxis::LeftY) * dt * kTurnRate;
+    const float throttle = padAxis(PadAxis::RightTrigger) - padAxis(PadAxis::LeftTrigger);
+    if (throttle != 0.0f) {
+        own.targetSpeed = std::clamp(own.targetSpeed + throttle * dt * kThrottleRate, 0.0f, own.topSpeed);
+    }
+    const bool nextView = isKeyHeld(VK_PAD_Y);
+    if (nextView && !nextViewWasDown) {
+        viewIndex = (viewIndex + 1) & 7u;
+    }
+    nextViewWasDown = nextView;
+}
+
 void PlayerHuman::steerWithMouse(float& pitchInput, float& yawInput)
 {
     const bool held = isKeyHeld(VK_RBUTTON);
@@ -191,8 +213,8 @@ void PlayerHuman::steerWithMouse(float& pitchInput, float& yawInput)
         int x = 0;
         int y = 0;
         platformGetCursorScreenPosition(x, y);
-        pitchInput += static_cast<float>(clientCentreY() - y) * kMouseTurn;
-        yawInput += static_cast<float>(clientCentreX() - x) * kMouseTurn;
+        pitchInput += g_controls.mousePitch(y - clientCentreY());
+        yawInput += g_controls.mouseYaw(x - clientCentreX());
         centreCursor();
         if (isCursorInClient()) {
             setCursorMode(0);

@@ -13,14 +13,13 @@ namespace dh {
 class GameObject;
 struct FlightHooks;
 
-// The commander: turns the keyboard and mouse into throttle, turns, weapons,
-// views and the choice of target, and carries the name, credits and kills.
+// The commander: turns the keyboard and mouse, through the player's controls,
+// into throttle, turns, weapons, views and the choice of target, and carries the name, credits and kills.
 class PlayerHuman : public Player {
 public:
     static constexpr std::uint32_t kViewCount = 8;
     static constexpr float kThrottleRate = 1500.0f;
     static constexpr float kTurnRate = 1.5f;
-    static constexpr float kMouseTurn = 0.003f;
 
     PlayerHuman(const char* commanderName, ObjectRef* shipRef, FlightHooks* hooks);
 
@@ -39,6 +38,8 @@ public:
     bool middleWasDown;
     bool deleteWasDown;
     bool backspaceWasDown;
+    // The controller's next-view button state last frame.
+    bool nextViewWasDown;
     // Recomputed every frame; null when there is none.
     GameObject* target = nullptr;
     std::array<Camera, kViewCount> views;
@@ -50,6 +51,7 @@ public:
 
 private:
     void steerWithMouse(float& pitchInput, float& yawInput);
+    void flyWithController(GameObject_Ship& ship, float dt, float& pitchInput, float& yawInput);
     void missileKey(GameObject_Ship& ship);
     void empKey(GameObject_Ship& ship);
     void refuse(const Refusal& refusal);

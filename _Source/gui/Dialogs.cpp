@@ -6,6 +6,7 @@
 #include "gui/DialogKey.h"
 #include "gui/GuiBevel.h"
 #include "gui/NameEntryKeys.h"
+#include "platform/Controllers.h"
 #include "platform/KeyState.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextDrawing.h"
@@ -20,6 +21,20 @@ std::function<void(int)> g_dialogFrameHook;
 namespace {
 
 constexpr float kTextSize = 8.0f;
+
+// Takes the queued key events up to the first press of either key: 0 for the
+// first key, 1 for the second, -1 when neither was pressed.
+int takeFirstPress(DialogKey& first, DialogKey& second)
+{
+    PlatformEvent event;
+    while (g_inputQueue.take(event)) {
+        if (first.pressedBy(event))
+            return 0;
+        if (second.pressedBy(event))
+            return 1;
+    }
+    return -1;
+}
 
 void drawCentredLine(const char* text, int boxX, int boxY, int boxHeight)
 {
@@ -62,8 +77,9 @@ void showMessage(const char* title, const char* text)
     DialogFrame frame(title);
     frame.addButton("Ok", centreX(frame) - 90);
     DialogKey enter(VK_RETURN);
+    DialogKey padOk(VK_PAD_A);
     while (frame.beginFrame()) {
-        if (enter.takePress(g_inputQueue))
+        if (takeFirstPress(enter, padOk) >= 0)
             return;
         if (frame.pollButtons() == 0)
             return;
@@ -80,7 +96,11 @@ bool askYesNo(const char* title, const char* upperLine, const char* lowerLine)
     DialogFrame frame(title);
     frame.addButton("Yes", centreX(frame) - 185);
     frame.addButton("No", centreX(frame) + 5);
+    DialogKey padYes(VK_PAD_A);
+    DialogKey padNo(VK_PAD_B);
     while (frame.beginFrame()) {
+        if (const int pressed = takeFirstPress(padYes, padNo); pressed >= 0)
+            return pressed == 0;
         const int clicked = frame.pollButtons();
         if (clicked >= 0)
             return clicked == 0;

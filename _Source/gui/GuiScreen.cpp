@@ -1,6 +1,8 @@
 #include "gui/GuiScreen.h"
 
+#include "gui/PadPointer.h"
 #include "window/UiSpace.h"
+#include "platform/Controllers.h"
 #include "platform/KeyState.h"
 #include "window/GLWindow.h"
 #include "window/ListenerScope.h"
@@ -19,7 +21,9 @@ void GuiScreen::run()
     setCursorMode(1);
     const ListenerScope current(this);
     running = true;
+    PadPointer pointer;
     while (isWindowOpen()) {
+        pointer.update();
         invalidateWindow();
         pumpMessages();
         if (!running)
@@ -69,8 +73,16 @@ void GuiScreen::onMouseUp(int px, int py, int button)
 
 void GuiScreen::onKeyDown(unsigned virtualKey)
 {
-    if (virtualKey == VK_ESCAPE)
+    if (virtualKey == VK_ESCAPE || virtualKey == VK_PAD_B)
         running = false;
+    else if (virtualKey == VK_PAD_A)
+        onMouseDown(g_mouseX, g_mouseY, 1);
+}
+
+void GuiScreen::onKeyUp(unsigned virtualKey)
+{
+    if (virtualKey == VK_PAD_A)
+        onMouseUp(g_mouseX, g_mouseY, 1);
 }
 
 void GuiScreen::onClose()

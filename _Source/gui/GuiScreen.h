@@ -27,7 +27,10 @@ public:
     void onMouseMove(int x, int y) override;
     void onMouseDown(int x, int y, int button) override;
     void onMouseUp(int x, int y, int button) override;
+    // Escape or a gamepad's B ends the screen; the gamepad's A presses the
+    // left button where the pointer is.
     void onKeyDown(unsigned virtualKey) override;
+    void onKeyUp(unsigned virtualKey) override;
     void onClose() override;
     void onDestroy() override;
     void onPaint() override;

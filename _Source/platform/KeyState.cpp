@@ -1,5 +1,7 @@
 #include "platform/KeyState.h"
 
+#include "platform/Controllers.h"
+
 #include <SDL.h>
 
 #include <array>
@@ -9,6 +11,7 @@ namespace dh {
 namespace {
 
 constexpr unsigned kKeyCount = 256;
+constexpr int kScancodeCount = SDL_NUM_SCANCODES;
 std::array<bool, kKeyCount> s_injected{};
 
 unsigned mapRange(int scancode, int first, int last, unsigned firstKey)
@@ -64,7 +67,7 @@ unsigned virtualKeyFromScancode(int scancode)
     case 46: return 187;
     case 47: return 219;
     case 48: return 221;
-    case 49: return 220;
+    case 49: case 50: return 220;
     case 51: return 186;
     case 52: return 222;
     case 53: return 192;
@@ -93,10 +96,15 @@ unsigned virtualKeyFromScancode(int scancode)
     case 88: return VK_RETURN;
     case 98: return 96;
     case 99: return 110;
+    case 100: return 226;
+    case 101: return 93;
+    case 103: return 146;
     case 224: case 228: return VK_CONTROL;
     case 225: case 229: return VK_SHIFT;
     case 226: case 230: return VK_MENU;
-    default: return 0;
+    case 227: return 91;
+    case 231: return 92;
+    default: return scancode > 0 && scancode < kScancodeCount ? kUnnamedKey : 0;
     }
 }
 
@@ -106,6 +114,8 @@ bool isKeyHeld(unsigned virtualKey)
         return true;
     if (virtualKey == VK_LBUTTON || virtualKey == VK_RBUTTON || virtualKey == VK_MBUTTON)
         return mouseButtonHeld(virtualKey);
+    if (isPadKey(virtualKey))
+        return isPadButtonHeld(virtualKey);
     int count = 0;
     const Uint8* keys = SDL_GetKeyboardState(&count);
     if (!keys)

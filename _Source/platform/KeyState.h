@@ -1,7 +1,8 @@
 #pragma once
 
 // The game keeps Windows virtual-key codes as its key codes; mouse buttons are
-// the virtual keys 1 (left), 2 (right) and 4 (middle).
+// the virtual keys 1 (left), 2 (right) and 4 (middle), controller buttons the
+// codes from 256 on (platform/Controllers.h).
 namespace dh {
 
 inline constexpr unsigned VK_LBUTTON = 1, VK_RBUTTON = 2, VK_MBUTTON = 4;
@@ -10,8 +11,12 @@ inline constexpr unsigned VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16
                           VK_END = 35, VK_HOME = 36, VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40,
                           VK_INSERT = 45, VK_DELETE = 46, VK_F1 = 112, VK_F12 = 123;
 
-// The virtual-key code of a keyboard scancode (USB HID usage numbering), 0 if
-// the game has no code for it.
+// Keys the game has no code of their own for (media keys, the keys of
+// Japanese and Korean boards) still count as a key press, under this code.
+inline constexpr unsigned kUnnamedKey = 255;
+
+// The virtual-key code of a keyboard scancode (USB HID usage numbering); 0
+// only for scancode 0 and numbers beyond the keyboard's.
 unsigned virtualKeyFromScancode(int scancode);
 
 // Whether the key or mouse button is held right now (the asynchronous state).

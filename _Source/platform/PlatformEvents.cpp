@@ -1,5 +1,6 @@
 #include "platform/PlatformEvents.h"
 
+#include "platform/ControllerEvents.h"
 #include "platform/KeyState.h"
 
 #include <SDL.h>
@@ -85,7 +86,7 @@ bool translate(const SDL_Event& sdl, PlatformEvent& event)
         event.type = PlatformEvent::Type::Close;
         return true;
     default:
-        return false;
+        return translateControllerEvent(sdl, event);
     }
 }
 

@@ -11,11 +11,13 @@
 #include "gui/GuiPanel.h"
 #include "gui/GuiSlider.h"
 #include "window/UiSpace.h"
+#include "persistence/ControlsFile.h"
 #include "persistence/SaveFolder.h"
 #include "persistence/SettingsFile.h"
 #include "platform/Version.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextureList.h"
+#include "screens/GuiControls.h"
 #include "screens/GuiLoadGame.h"
 #include "window/DisplayMode.h"
 #include "window/GLWindow.h"
@@ -134,6 +136,7 @@ GuiScreen_Startup::GuiScreen_Startup(GameHooks gameHooks, Settings settings)
     buildTitlePanel();
     buildLoadPanel();
     buildSettingsPanel();
+    buildControlsPanel();
     // Closed from the start, so that showing the title view writes nothing.
     settingsPanel->visible = false;
     centreRootPanel();
@@ -215,6 +218,18 @@ void GuiScreen_Startup::buildSettingsPanel()
     brightnessSlider = place(settingsPanel, std::move(slider), 20, 500);
 }
 
+void GuiScreen_Startup::buildControlsPanel()
+{
+    controlsPanel = place(rootPanel, std::make_unique<GuiControls>(g_controls, controlsFilePath()), 216, 8);
+    controlsButton = addButton(settingsPanel, 320, 240, "Controls", [this] { showView(controlsPanel); });
+}
+
+void GuiScreen_Startup::onKeyDown(unsigned virtualKey)
+{
+    if (!controlsPanel->takeKey(virtualKey))
+        GuiScreen::onKeyDown(virtualKey);
+}
+
 void GuiScreen_Startup::addResolutionButtons()
 {
     resolutionButtons[0] = addButton(settingsPanel, 20, 80, "800x600 windowed", [this] { chooseWindowed(); });
@@ -237,7 +252,7 @@ void GuiScreen_Startup::showView(GuiPanel* view)
 {
     if (view != settingsPanel)
         rememberSettings();
-    for (GuiPanel* panel : {titlePanel, loadPanel, settingsPanel}) {
+    for (GuiPanel* panel : {titlePanel, loadPanel, settingsPanel, static_cast<GuiPanel*>(controlsPanel)}) {
         panel->visible = panel == view;
         panel->enabled = panel == view;
     }

@@ -8,11 +8,12 @@
 namespace dh {
 
 class GuiButton;
+class GuiControls;
 class GuiPanel;
 class GuiSlider;
 
 // The main menu: new game, the five save slots, the settings (display mode,
-// sound, music, brightness) and quitting. A game runs inside the action that
+// sound, music, brightness, and the controls' own view) and quitting. A game runs inside the action that
 // started it; afterwards the menu shows its title view again.
 class GuiScreen_Startup : public GuiScreen {
 public:
@@ -56,6 +57,11 @@ public:
     GuiButton* soundButton = nullptr;
     GuiButton* musicButton = nullptr;
     GuiSlider* brightnessSlider = nullptr;
+    GuiButton* controlsButton = nullptr;
+    GuiControls* controlsPanel = nullptr;
+
+    // A key goes to the controls view while an action there waits for one.
+    void onKeyDown(unsigned virtualKey) override;
 
 private:
     void buildRootPanel();
@@ -63,6 +69,7 @@ private:
     void buildLoadPanel();
     void buildSettingsPanel();
     void addResolutionButtons();
+    void buildControlsPanel();
 
     // Asks the commander's name, plays the intro and runs the game to its end.
     void playNewGame();

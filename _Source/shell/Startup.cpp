@@ -6,7 +6,9 @@
 #include "flight/Game.h"
 #include "flight/World.h"
 #include "gui/Dialogs.h"
+#include "persistence/ControlsFile.h"
 #include "persistence/SettingsFile.h"
+#include "platform/Controllers.h"
 #include "platform/PlatformWindow.h"
 #include "rendering/GLFont.h"
 #include "rendering/ModelList.h"
@@ -104,6 +106,8 @@ int runDriftHauler()
 {
     if (!platformInit())
         fatalError("The window system could not be started.");
+    g_controls = readControls(controlsFilePath(), std::cerr);
+    openControllers();
     createGLWindow();
     centreWindow();
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
@@ -125,6 +129,7 @@ int runDriftHauler()
     runStartMenu(settings);
 
     releaseAssets();
+    closeControllers();
     platformQuit();
     shutdownSoundDevice();
     shutdownMusic();

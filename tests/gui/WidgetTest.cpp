@@ -5,6 +5,9 @@
 #include "gui/GuiScreen.h"
 #include "gui/GuiSlider.h"
 #include "gui/GuiTestSupport.h"
+#include "platform/Controllers.h"
+#include "platform/KeyState.h"
+#include "window/GLWindow.h"
 #include "window/UiSpace.h"
 
 #include <array>
@@ -293,6 +296,32 @@ TEST(UiSpace, ScaleFollowsHeightOnWideWindowsAndWidthOtherwise)
     EXPECT_FLOAT_EQ(uiScaleFor(1280, 1024), 1.6f);
     // A window without a client area keeps the reference scale.
     EXPECT_FLOAT_EQ(uiScaleFor(0, 0), 1.0f);
+}
+
+TEST(GuiScreen, EscapeOrAGamepadsBEndsTheScreenAndItsAClicksWhereThePointerIs)
+{
+    for (unsigned key : {VK_ESCAPE, VK_PAD_B}) {
+        GuiScreen screen;
+        screen.running = true;
+        screen.onKeyDown(VK_RETURN);
+        screen.onKeyDown(VK_PAD_A);
+        EXPECT_TRUE(screen.running);
+        screen.onKeyDown(key);
+        EXPECT_FALSE(screen.running) << key;
+    }
+    int runs = 0;
+    GuiScreen screen;
+    addButton(screen, 100, 50, runs);
+    g_mouseX = 110;
+    g_mouseY = 55;
+    screen.onKeyDown(VK_PAD_A);
+    EXPECT_EQ(runs, 0);
+    screen.onKeyUp(VK_PAD_A);
+    EXPECT_EQ(runs, 1);
+    g_mouseX = 300;
+    screen.onKeyDown(VK_PAD_A);
+    screen.onKeyUp(VK_PAD_A);
+    EXPECT_EQ(runs, 1);
 }
 
 }

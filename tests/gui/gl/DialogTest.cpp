@@ -1,6 +1,7 @@
 #include "gui/Dialogs.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/gl/GuiGlSupport.h"
+#include "platform/Controllers.h"
 
 #include <cctype>
 #include <string>
@@ -77,6 +78,39 @@ TEST_F(Dialogs, EscapeDoesNothingAndEnterClosesTheMessageBoxOnlyOncePressedInsid
     script.holdKey(5, dh::VK_RETURN);
     dh::showMessage("Enter commnader name", "You must enter a name before proceeding.");
     EXPECT_EQ(script.lastFrame, 5);
+}
+
+// A gamepad's A answers "Ok" and "Yes", its B "No", in the frame of the press.
+TEST_F(Dialogs, AGamepadsAConfirmsAndItsBDeclines)
+{
+    dh::openControllers();
+    dh::VirtualController pad(true);
+    ASSERT_TRUE(pad.attached());
+    const auto press = [&pad](DialogScript& script, int frame, unsigned button) {
+        script.at(frame, [&pad, button] { pad.setButton(button, true); });
+    };
+    {
+        DialogScript script;
+        press(script, 2, dh::VK_PAD_A);
+        dh::showMessage("Cannot launch missile", "You do not have a current target");
+        EXPECT_EQ(script.lastFrame, 2);
+    }
+    pad.setButton(dh::VK_PAD_A, false);
+    {
+        DialogScript script;
+        press(script, 2, dh::VK_PAD_A);
+        EXPECT_TRUE(dh::askYesNo("Confirm quit", "Any unsaved progress will be lost.",
+                                 "Are you sure you want to quit the game ?"));
+        EXPECT_EQ(script.lastFrame, 2);
+    }
+    pad.setButton(dh::VK_PAD_A, false);
+    {
+        DialogScript script;
+        press(script, 2, dh::VK_PAD_B);
+        EXPECT_FALSE(dh::askYesNo("Confirm quit", "Any unsaved progress will be lost.",
+                                  "Are you sure you want to quit the game ?"));
+        EXPECT_EQ(script.lastFrame, 2);
+    }
 }
 
 // Types one key a frame from frame 0 on, then ends with the given key or a click on "Ok".
