@@ -113,6 +113,7 @@ void Game::run()
     running = true;
     const ListenerScope flying(this);
     frameTimer->reset();
+    human->holdOffHeldControls();
     timeStep = 0.0f;
     resumeWorldSounds();
     while (running && isWindowOpen()) {
@@ -143,6 +144,7 @@ void Game::resumeClock()
     timeAccum = 0.0f;
     frameCount = 0;
     resumeWorldSounds();
+    human->holdOffHeldControls();
 }
 
 void Game::replacePlayerShip(GameObject_Ship* ship)

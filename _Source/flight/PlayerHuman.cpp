@@ -88,26 +88,26 @@ void PlayerHuman::update(float dt)
     float pitchInput = 0.0f;
     float yawInput = 0.0f;
 
-    if (g_controls.held(Action::ThrottleUp)) {
+    if (controlHeld(Action::ThrottleUp)) {
         own->targetSpeed = std::clamp(own->targetSpeed + dt * kThrottleRate, 0.0f, own->topSpeed);
     }
-    if (g_controls.held(Action::ThrottleDown)) {
+    if (controlHeld(Action::ThrottleDown)) {
         own->targetSpeed = std::clamp(own->targetSpeed - dt * kThrottleRate, 0.0f, own->topSpeed);
     }
-    if (g_controls.held(Action::PitchUp)) {
+    if (controlHeld(Action::PitchUp)) {
         pitchInput = dt * kTurnRate;
     }
-    if (g_controls.held(Action::PitchDown)) {
+    if (controlHeld(Action::PitchDown)) {
         pitchInput -= dt * kTurnRate;
     }
-    if (g_controls.held(Action::YawLeft)) {
+    if (controlHeld(Action::YawLeft)) {
         yawInput = dt * kTurnRate;
     }
-    if (g_controls.held(Action::YawRight)) {
+    if (controlHeld(Action::YawRight)) {
         yawInput -= dt * kTurnRate;
     }
     for (std::uint32_t i = 0; i < kViewCount; ++i) {
-        if (g_controls.held(static_cast<Action>(static_cast<std::uint32_t>(Action::View1) + i))) {
+        if (controlHeld(static_cast<Action>(static_cast<std::uint32_t>(Action::View1) + i))) {
             viewIndex = i;
         }
     }
@@ -132,7 +132,7 @@ void PlayerHuman::update(float dt)
 
     target = (viewIndex & 7u) == 0 && own->list != nullptr ? own->list->pickTarget(own) : nullptr;
 
-    const bool laserHeld = (isKeyHeld(VK_LBUTTON) && isKeyHeld(VK_RBUTTON)) || g_controls.held(Action::Laser);
+    const bool laserHeld = (isKeyHeld(VK_LBUTTON) && isKeyHeld(VK_RBUTTON)) || controlHeld(Action::Laser);
     if (laserHeld) {
         own->fireLaser(dt);
     } else {
@@ -143,7 +143,7 @@ void PlayerHuman::update(float dt)
 
 void PlayerHuman::missileKey(GameObject_Ship& own)
 {
-    const bool held = g_controls.held(Action::Missile);
+    const bool held = controlHeld(Action::Missile);
     const bool pressed = held && !backspaceWasDown;
     backspaceWasDown = held;
     if (!pressed) {
@@ -160,7 +160,7 @@ void PlayerHuman::missileKey(GameObject_Ship& own)
 
 void PlayerHuman::empKey(GameObject_Ship& own)
 {
-    const bool held = g_controls.held(Action::Emp);
+    const bool held = controlHeld(Action::Emp);
     const bool pressed = held && !deleteWasDown;
     deleteWasDown = held;
     if (!pressed) {
@@ -171,6 +171,21 @@ void PlayerHuman::empKey(GameObject_Ship& own)
     } else {
         refuse(kRefusalNoEmpBombs);
     }
+}
+
+void PlayerHuman::holdOffHeldControls()
+{
+    for (std::size_t i = 0; i < Controls::kActionCount; ++i) {
+        heldOff[i] = g_controls.held(static_cast<Action>(i));
+    }
+}
+
+bool PlayerHuman::controlHeld(Action action)
+{
+    const bool held = g_controls.held(action);
+    bool& off = heldOff[static_cast<std::size_t>(action)];
+    off = off && held;
+    return held && !off;
 }
 
 void PlayerHuman::refuse(const Refusal& refusal)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Camera.h"
+#include "flight/Controls.h"
 #include "flight/Player.h"
 #include "flight/Refusal.h"
 
@@ -27,6 +28,9 @@ public:
     // Makes every view camera follow the ship with this frame's pose.
     void attachViews();
     void setCommanderName(const char* name);
+    // The controls held right now (the key that just closed a dialog, say)
+    // do nothing until they have been released.
+    void holdOffHeldControls();
 
     Camera& currentView() { return views[viewIndex & 7u]; }
 
@@ -48,8 +52,12 @@ public:
     std::uint32_t kills = 0;
     // What the pilot asks of the running game.
     FlightHooks* hooks;
+    std::array<bool, Controls::kActionCount> heldOff{};
 
 private:
+    // Whether the action's control is held, and was not held off or has been
+    // released since.
+    bool controlHeld(Action action);
     void steerWithMouse(float& pitchInput, float& yawInput);
     void flyWithController(GameObject_Ship& ship, float dt, float& pitchInput, float& yawInput);
     void missileKey(GameObject_Ship& ship);

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -337,4 +338,22 @@ TEST_F(GameTest, ANewGameStartsAloneAndASystemEnteredPlainlyPutsTheShipByTheStat
     dh::World* before = game->world.get();
     game->enterSystem(empty, true, true);
     EXPECT_EQ(game->world.get(), before) << "a record without a star changes nothing";
+}
+
+// The key that closed a dialog is still held as the flight resumes: the flight
+// ignores it until it is released, then a new press works as ever.
+TEST_F(GameTest, AKeyHeldAsTheFlightResumesDoesNothingUntilReleased)
+{
+    const float rest = ship().targetSpeed;
+    dh::injectKeyState(dh::VK_RETURN, true);
+    game->resumeClock();
+    for (int i = 0; i < 12; ++i)
+        frame(40);
+    EXPECT_EQ(ship().targetSpeed, rest);
+
+    dh::injectKeyState(dh::VK_RETURN, false);
+    frame(40);
+    dh::injectKeyState(dh::VK_RETURN, true);
+    frame(40);
+    EXPECT_FLOAT_EQ(ship().targetSpeed, std::min(rest + 0.04f * 1500.0f, ship().topSpeed));
 }
