@@ -9,10 +9,17 @@ save_listing() {
     done)
 }
 
+# Starts the game with its standard error copied into $out_dir/$1.stderr.
+start_game_logged() {
+    game_log="$out_dir/$1.stderr"
+    "$game" 2> >(tee "$game_log" >&2) &
+    game_pid=$!
+}
+
 # Starts the game and loads slot 1 from the main menu's load view; returns
 # with "Load successful." on the screen (pictures named after $1).
 start_and_load() {
-    start_game
+    start_game_logged "$1"
     window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "no game window appeared"
     question=$(wait_for_question 15) || fail "the full-screen question did not appear"
     answer_question "$question" Escape
@@ -42,7 +49,8 @@ dock_loaded_game() {
 
 # Closes the window and fails unless the game ends within 5 seconds with
 # exit code 0 and the save folder as listed in $listing_before ($1 names the
-# level, for the messages).
+# level, for the messages), and unless its standard error is free of
+# sanitizer reports.
 close_and_expect_clean_exit() {
     local closed_at ended_at
     closed_at=$(date +%s.%N)
@@ -52,5 +60,8 @@ close_and_expect_clean_exit() {
     [ "$exit_code" = 0 ] || fail "exit code $exit_code after closing the window at $1"
     [ "$(save_listing)" = "$listing_before" ] ||
         fail "closing the window at $1 changed the save folder: $(save_listing)"
+    # A sanitizer's report comes last; give the copy a moment to catch up.
+    sleep 0.5
+    grep -E "runtime error:|Sanitizer" "$game_log" && fail "a sanitizer reported on closing the window at $1"
     echo "$1: ended $(awk -v a="$closed_at" -v b="$ended_at" 'BEGIN { printf "%.2f", b - a }') s after the close, exit code 0, saves unchanged"
 }
