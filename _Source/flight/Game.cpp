@@ -25,14 +25,14 @@ std::uint32_t driverLights()
 
 }
 
-Game::Game(const char* commanderName, GameHooks shell) : shell(std::move(shell))
+Game::Game(const char* commanderName, GameHooks programHooks) : shell(std::move(programHooks))
 {
     hooks.playerShip = [this] { return playerShip(); };
     hooks.clearHostiles = [this] { clearHostiles(); };
     hooks.requestDock = [this] { dockRequested = true; };
     hooks.runStationScreen = [this] {
-        if (this->shell.runStationScreen) {
-            this->shell.runStationScreen(*this);
+        if (shell.runStationScreen) {
+            shell.runStationScreen(*this);
         }
     };
     hooks.resumeClock = [this] { resumeClock(); };

@@ -33,7 +33,7 @@ public:
     static constexpr std::uint32_t kFrameSeed = 643463;
     static constexpr float kMaxWorldStep = 0.06666666f;
 
-    explicit Game(const char* commanderName, GameHooks shell = {});
+    explicit Game(const char* commanderName, GameHooks programHooks = {});
     ~Game() override;
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
