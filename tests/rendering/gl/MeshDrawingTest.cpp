@@ -20,12 +20,7 @@ protected:
     {
         dh::createGLWindow();
         ASSERT_TRUE(dh::isWindowOpen());
-        dh::setPerspectiveProjection(10000.0f);
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        for (GLenum state : {GL_LIGHTING, GL_CULL_FACE, GL_DEPTH_TEST, GL_BLEND})
-            glDisable(state);
-        glColor4f(1, 1, 1, 1);
+        rendertest::clearToPlainPerspectiveView();
         for (GLenum array : kArrays)
             glEnableClientState(array);
         cx = dh::clientWidth() / 2;

@@ -54,6 +54,18 @@ struct Rgba {
 };
 
 // The back buffer's pixel at (x, y) counted from the top-left corner.
+// A perspective view along -z over black, lighting, culling, depth and
+// blending off, drawing white: the start of every mesh drawing test.
+inline void clearToPlainPerspectiveView()
+{
+    dh::setPerspectiveProjection(10000.0f);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    for (GLenum state : {GL_LIGHTING, GL_CULL_FACE, GL_DEPTH_TEST, GL_BLEND})
+        glDisable(state);
+    glColor4f(1, 1, 1, 1);
+}
+
 inline Rgba pixelAt(int x, int yFromTop)
 {
     std::uint8_t p[4] = {};
