@@ -21,6 +21,7 @@ struct Settings {
     std::optional<float> brightness;
     bool sound = true;
     bool music = true;
+    bool flightAssists = false;
 
     bool operator==(const Settings&) const = default;
 };

@@ -120,11 +120,12 @@ struct Key {
     std::optional<std::string> (*write)(const Settings& settings);
 };
 
-constexpr std::array<Key, 4> kKeys{{
+constexpr std::array<Key, 5> kKeys{{
     {"display", readDisplay, writeDisplay},
     {"brightness", readBrightness, writeBrightness},
     {"sound", readSwitchInto<&Settings::sound>, writeSwitch<&Settings::sound>},
     {"music", readSwitchInto<&Settings::music>, writeSwitch<&Settings::music>},
+    {"flight_assists", readSwitchInto<&Settings::flightAssists>, writeSwitch<&Settings::flightAssists>},
 }};
 
 std::string_view trimmed(std::string_view text)

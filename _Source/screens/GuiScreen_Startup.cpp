@@ -2,6 +2,7 @@
 
 #include "audio/Music.h"
 #include "audio/SoundEffects.h"
+#include "flight/FlightAssists.h"
 #include "flight/Game.h"
 #include "gui/Dialogs.h"
 #include "gui/GuiButton.h"
@@ -124,6 +125,11 @@ const char* switchCaption(bool enabled)
     return enabled ? "Enabled" : "Disabled";
 }
 
+const char* assistsCaption()
+{
+    return g_flightAssists ? "Flight assists: Enabled" : "Flight assists: Disabled";
+}
+
 GuiScreen_Startup::GuiScreen_Startup(GameHooks gameHooks, Settings settings)
     : gameHooks(std::move(gameHooks)), settings(settings)
 {
@@ -204,6 +210,11 @@ void GuiScreen_Startup::buildSettingsPanel()
         switchMusic();
         musicButton->text = switchCaption(g_musicEnabled);
     });
+    assistsButton = addButton(settingsPanel, 320, 300, assistsCaption(), [this] {
+        g_flightAssists = !g_flightAssists;
+        assistsButton->text = assistsCaption();
+    });
+    assistsButton->width = 200;
     addLabel(settingsPanel, 20, 480, "Screen brightness");
     auto slider = std::make_unique<GuiSlider>();
     slider->width = 400;
@@ -286,6 +297,7 @@ void GuiScreen_Startup::rememberSettings()
         return;
     settings.sound = g_soundEnabled;
     settings.music = g_musicEnabled;
+    settings.flightAssists = g_flightAssists;
     SettingsFile(SettingsFile::defaultPath()).save(settings, std::cerr);
 }
 

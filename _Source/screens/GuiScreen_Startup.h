@@ -56,6 +56,7 @@ public:
     std::array<GuiButton*, 8> resolutionButtons{};
     GuiButton* soundButton = nullptr;
     GuiButton* musicButton = nullptr;
+    GuiButton* assistsButton = nullptr;
     GuiSlider* brightnessSlider = nullptr;
     GuiButton* controlsButton = nullptr;
     GuiControls* controlsPanel = nullptr;
@@ -87,5 +88,7 @@ private:
 
 // The caption of a sound or music switch for its setting.
 const char* switchCaption(bool enabled);
+// The flight assists switch names itself, having no label above it.
+const char* assistsCaption();
 
 }

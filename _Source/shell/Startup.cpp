@@ -3,6 +3,7 @@
 #include "audio/Music.h"
 #include "audio/SoundEffects.h"
 #include "flight/FlightModels.h"
+#include "flight/FlightAssists.h"
 #include "flight/Game.h"
 #include "flight/World.h"
 #include "gui/Dialogs.h"
@@ -78,6 +79,7 @@ Settings applyRememberedSettings()
     const Settings settings = SettingsFile(SettingsFile::defaultPath()).load(std::cerr);
     g_soundEnabled = settings.sound;
     g_musicEnabled = settings.music;
+    g_flightAssists = settings.flightAssists;
     if (!isWindowOpen())
         return settings;
     if (settings.display && settings.display->fullscreen) {

@@ -58,6 +58,7 @@ dh::Settings changedSettings()
     settings.display = dh::DisplayChoice{1024, 768, true};
     settings.brightness = 1.5f;
     settings.sound = false;
+    settings.flightAssists = true;
     return settings;
 }
 
@@ -66,7 +67,8 @@ TEST_F(SettingsFileTest, WrittenSettingsReadBackTheSameAsKeyValueLinesWithNothin
     dh::SettingsFile file(path);
     ASSERT_TRUE(file.save(changedSettings(), errors));
     const std::string text = read();
-    for (const char* line : {"display=1024x768\n", "brightness=1.5\n", "sound=off\n", "music=on\n"})
+    for (const char* line : {"display=1024x768\n", "brightness=1.5\n", "sound=off\n", "music=on\n",
+                             "flight_assists=on\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line << " missing from:\n" << text;
     EXPECT_EQ(load(), changedSettings());
     EXPECT_EQ(errorLines(), 0);
@@ -101,7 +103,7 @@ TEST_F(SettingsFileTest, MissingUnreadableOrDamagedFilesGiveTheDefaultsWithOneLi
 
     for (const char* damaged : {"sound=off\nthis line has no equals sign\n", "sound=off\nmusic=maybe\n",
                                 "sound=off\nbrightness=bright\n", "sound=off\nbrightness=1.2.3\n",
-                                "sound=off\ndisplay=large\n", "sound=off\ndisplay=1024x\n",
+                                "sound=off\ndisplay=large\n", "flight_assists=yes\n", "sound=off\ndisplay=1024x\n",
                                 "sound=off\n\x01\x02\xff\xfe\n"}) {
         write(damaged);
         EXPECT_EQ(load(), dh::Settings{}) << damaged;

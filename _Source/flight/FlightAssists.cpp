@@ -1,0 +1,7 @@
+#include "flight/FlightAssists.h"
+
+namespace dh {
+
+bool g_flightAssists = false;
+
+}
