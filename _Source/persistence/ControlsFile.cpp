@@ -1,17 +1,16 @@
 #include "persistence/ControlsFile.h"
 
 #include "persistence/SaveFolder.h"
+#include "platform/AtomicFile.h"
 #include "platform/KeyNames.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
-#include <system_error>
 
 namespace dh {
 
@@ -126,21 +125,7 @@ bool writeControls(const Controls& controls, const std::string& path)
     }
     text << kSensitivity << '=' << controls.mouseSensitivity() << '\n';
     text << kInvertPitch << '=' << (controls.invertPitch ? "yes" : "no") << '\n';
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text.str();
-        out.flush();
-        if (!out)
-            return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path, text.str()) == AtomicWrite::written;
 }
 
 }

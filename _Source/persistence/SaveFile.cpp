@@ -4,15 +4,12 @@
 #include "galaxy/Galaxy.h"
 #include "persistence/SaveFolder.h"
 #include "persistence/SaveGame.h"
-
-#include <fcntl.h>
-#include <unistd.h>
+#include "platform/AtomicFile.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdio>
-#include <filesystem>
 #include <limits>
 #include <memory>
 
@@ -133,18 +130,6 @@ std::string readName(std::FILE* in)
     return std::string(field.begin(), end);
 }
 
-// The rename lives in the folder's entries: until they reach the disk, a power
-// cut can bring back the slot's previous file, or none.
-void syncFolder(const std::string& path)
-{
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor >= 0) {
-        ::fsync(descriptor);
-        ::close(descriptor);
-    }
-}
-
 }
 
 SaveBytes encodeSaveFile(const SaveState& state)
@@ -226,22 +211,16 @@ SaveState decodeSaveFile(std::span<const std::uint8_t> bytes, const Galaxy& gala
 
 void writeSaveFile(const std::string& path, const SaveBytes& bytes)
 {
-    const std::string temporary = temporarySaveFilePath(path);
     removeStaleTemporarySaveFile(path);
-    std::FILE* out = path.empty() ? nullptr : std::fopen(temporary.c_str(), "wb");
-    if (out == nullptr) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    switch (writeFileAtomically(path, text)) {
+    case AtomicWrite::written:
+        return;
+    case AtomicWrite::cannotOpen:
         throw SaveGame::SaveException(kCannotOpen);
-    }
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    written = std::fflush(out) == 0 && written;
-    written = ::fsync(::fileno(out)) == 0 && written;
-    written = std::fclose(out) == 0 && written;
-    // The slot's file is replaced in one step, and only by a complete file.
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    case AtomicWrite::failed:
         throw SaveGame::SaveException(kWriteFailed);
     }
-    syncFolder(path);
 }
 
 bool readSaveFileNames(const std::string& path, std::string& systemName, std::string& commanderName)

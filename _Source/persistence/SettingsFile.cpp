@@ -1,14 +1,13 @@
 #include "persistence/SettingsFile.h"
 
 #include "persistence/SaveFolder.h"
+#include "platform/AtomicFile.h"
 #include "window/DisplayMode.h"
 
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -219,19 +218,7 @@ bool SettingsFile::save(const Settings& settings, std::ostream& errors) const
         errors << "Drift Hauler: there is no folder to keep the settings in\n";
         return false;
     }
-    const std::string text = format(settings);
-    const std::string temporary = path + ".tmp";
-    std::FILE* out = std::fopen(temporary.c_str(), "wb");
-    bool written = out != nullptr;
-    if (out != nullptr) {
-        written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-        written = std::fflush(out) == 0 && written;
-        written = ::fsync(::fileno(out)) == 0 && written;
-        written = std::fclose(out) == 0 && written;
-    }
-    // The old file stays whole until a complete new one replaces it.
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    if (writeFileAtomically(path, format(settings)) != AtomicWrite::written) {
         errors << "Drift Hauler: the settings could not be written to \"" << path << "\"\n";
         return false;
     }
