@@ -210,7 +210,7 @@ void GuiScreen_Startup::buildSettingsPanel()
         switchMusic();
         musicButton->text = switchCaption(g_musicEnabled);
     });
-    assistsButton = addButton(settingsPanel, 320, 300, assistsCaption(), [this] {
+    assistsButton = addButton(settingsPanel, 300, 300, assistsCaption(), [this] {
         g_flightAssists = !g_flightAssists;
         assistsButton->text = assistsCaption();
     });
