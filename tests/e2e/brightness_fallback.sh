@@ -9,7 +9,6 @@ set -u
 export DRIFT_HAULER_NO_GAMMA_RAMP=1
 
 rest_pointer() { xdotool mousemove --window "$window" 500 571; sleep 0.5; }
-menu_shown() { is_lit "$1" 0.2; }
 # Mean grey of the 800 x 600 window centred on the 1280 x 1024 screen, 0..1.
 window_mean() {
     convert "$out_dir/$1.png" -crop 800x600+240+212 +repage -colorspace Gray -format '%[fx:mean]' info:
@@ -31,11 +30,7 @@ drag_knob() {
     rest_pointer
 }
 
-start_game
-window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "no game window appeared"
-question=$(wait_for_question 15) || fail "the full-screen question did not appear"
-answer_question "$question" Escape
-wait_for_picture brightness_menu menu_shown || fail "no main menu"
+start_to_menu brightness_menu
 sleep 1
 click_at "$window" 133 497
 rest_pointer

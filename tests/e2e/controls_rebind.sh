@@ -7,18 +7,13 @@ set -u
 . "$(dirname "$0")/startup_helpers.bash"
 
 controls="$XDG_DATA_HOME/Quillon Marsh/Drift Hauler/controls.ini"
-menu_shown() { is_lit "$1" 0.2; }
 # How much two screenshots differ: the mean absolute difference, 0..1.
 difference() {
     compare -metric MAE "$out_dir/$1.png" "$out_dir/$2.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/'
 }
 
 open_menu() {
-    start_game
-    window=$(wait_for_window "Drift Hauler: Version 1.04" 30) || fail "no game window appeared"
-    question=$(wait_for_question 15) || fail "the full-screen question did not appear"
-    answer_question "$question" Escape
-    wait_for_picture "$1" menu_shown || fail "no main menu"
+    start_to_menu "$1"
     sleep 1
 }
 

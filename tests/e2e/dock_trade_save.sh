@@ -10,11 +10,7 @@ set -u
 
 write_start_save
 
-start_game
-window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "no game window appeared"
-question=$(wait_for_question 15) || fail "the full-screen question did not appear"
-answer_question "$question" Escape
-wait_for_picture dock_menu "is_lit dock_menu 0.2" || fail "no main menu"
+start_to_menu dock_menu
 # "Load Game", then slot 1's "Load"; Enter closes "Load successful.".
 click_at "$window" 133 162
 click_at "$window" 681 113

@@ -11,11 +11,7 @@ brightness() {
     convert "$out_dir/$1.png" -crop "$2" +repage -colorspace Gray -format '%[fx:mean]' info:
 }
 
-start_game
-window=$(wait_for_window "Drift Hauler: Version 1.04" 30) || fail "no game window appeared"
-question=$(wait_for_question 15) || fail "the full-screen question did not appear"
-answer_question "$question" Escape
-wait_for_picture flight_menu "is_lit flight_menu 0.2" || fail "no main menu"
+start_to_menu flight_menu
 click_at "$window" 133 122
 wait_for_picture flight_name_entry dialog_shown || fail "no name entry dialog"
 xdotool windowfocus "$window"

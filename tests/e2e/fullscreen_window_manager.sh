@@ -12,12 +12,7 @@ trap 'kill "$wm_pid" 2>/dev/null' EXIT
 sleep 1
 kill -0 "$wm_pid" 2>/dev/null || fail "openbox did not start"
 
-menu_shown() { is_lit "$1" 0.2; }
-start_game
-window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "no game window appeared"
-question=$(wait_for_question 15) || fail "the full-screen question did not appear"
-answer_question "$question" Return
-wait_for_picture fullscreen_menu menu_shown 15 || fail "no main menu"
+start_to_menu fullscreen_menu Return
 sleep 2
 screenshot fullscreen_menu
 xwininfo -id "$window" > "$out_dir/fullscreen_window.txt"

@@ -14,7 +14,6 @@ trap 'rm -rf "$work"' EXIT
 cmake --install "$bin_dir" --prefix "$work/prefix" > /dev/null || fail "cmake --install failed"
 write_settings_file
 
-menu_shown() { is_lit "$1" 0.2; }
 flight_shown() { is_lit "$1" 0.05; }
 
 # The title picture is in colour; a missing one is the grey checkerboard, in
@@ -32,11 +31,7 @@ title_picture_shown() {
 run_installed() {
     local name="$1" new_game="$2"
     game="$3"
-    start_game 2> "$work/stderr"
-    window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "$name: no game window appeared"
-    question=$(wait_for_question 15) || fail "$name: the full-screen question did not appear"
-    answer_question "$question" Escape
-    wait_for_picture "installed_$name" menu_shown || fail "$name: no main menu"
+    game_stderr="$work/stderr" start_to_menu "installed_$name"
     title_picture_shown "installed_$name" || { cat "$work/stderr" >&2; fail "$name: the title picture is missing"; }
     [ ! -s "$work/stderr" ] || { cat "$work/stderr" >&2; fail "$name: the game complained"; }
 
@@ -77,11 +72,7 @@ run_installed moved_prefix no "$work/moved/bin/drift-hauler"
 mkdir -p "$work/alone/bin"
 cp "$work/moved/bin/drift-hauler" "$work/alone/bin/"
 game="$work/alone/bin/drift-hauler"
-start_game 2> "$work/stderr"
-window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "alone: no game window appeared"
-question=$(wait_for_question 15) || fail "alone: the full-screen question did not appear"
-answer_question "$question" Escape
-wait_for_picture installed_alone menu_shown || fail "alone: no main menu"
+game_stderr="$work/stderr" start_to_menu installed_alone
 ! title_picture_shown installed_alone || fail "alone: a title picture was drawn without assets"
 cat "$work/stderr"
 [ "$(wc -l < "$work/stderr")" = 1 ] || fail "alone: not one line on standard error"

@@ -7,17 +7,12 @@ set -u
 . "$(dirname "$0")/startup_helpers.bash"
 
 write_start_save
-menu_shown() { is_lit "$1" 0.2; }
 flight_shown() { is_lit "$1" 0.05; }
 # The speed line of the console, "0.00 kmph" at rest, centred 58 pixels above
 # the bottom of the 800 x 600 client area at (240, 212) on the screen.
 speed_line() { convert "$out_dir/$1.png" -crop 160x12+560+750 +repage "$out_dir/$1_speed.png"; }
 
-start_game
-window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "no game window appeared"
-question=$(wait_for_question 15) || fail "the full-screen question did not appear"
-answer_question "$question" Escape
-wait_for_picture enter_held_menu menu_shown || fail "no main menu"
+start_to_menu enter_held_menu
 click_at "$window" 133 162
 xdotool mousemove --window "$window" 500 571
 sleep 1

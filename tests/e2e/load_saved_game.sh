@@ -11,17 +11,12 @@ write_start_save
 head -c 5745 "$saves/save1.sav" >"$saves/save2.sav"
 sums_before=$(cd "$saves" && md5sum save1.sav save2.sav)
 
-menu_shown() { is_lit "$1" 0.2; }
 flight_shown() { is_lit "$1" 0.05; }
 # Text on the slot at client (261, 93 + 80 i) darkens its light panel.
 slot_text() { region_colour "$1" 200x40+$((240 + 277))+$((212 + 105 + 80 * $2)); }
 click_load() { click_at "$window" 681 $((113 + 80 * $1)); }
 
-start_game
-window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "no game window appeared"
-question=$(wait_for_question 15) || fail "the full-screen question did not appear"
-answer_question "$question" Escape
-wait_for_picture load_menu menu_shown || fail "no main menu"
+start_to_menu load_menu
 
 # "Load Game" at (18, 120) in the root panel at (25, 25).
 click_at "$window" 133 162

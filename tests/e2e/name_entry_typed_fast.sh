@@ -11,7 +11,6 @@ name="Ada.Quill Vex 0123456789 Zephyrs"
 [ "${#name}" -eq 32 ] || fail "the name has ${#name} characters, not 32"
 write_start_save "$name"
 
-menu_shown() { is_lit "$1" 0.2; }
 flight_shown() { is_lit "$1" 0.05; }
 
 # Escape, then "Commander info" at (18, 200) in the in-game menu's root panel
@@ -31,11 +30,7 @@ name_line() {
     convert "$out_dir/$1.png" -crop "348x12+$((X + 267))+$((Y + 495))" +repage "$out_dir/$1_name.png"
 }
 
-start_game
-window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "no game window appeared"
-question=$(wait_for_question 15) || fail "the full-screen question did not appear"
-answer_question "$question" Escape
-wait_for_picture typed_menu menu_shown || fail "no main menu"
+start_to_menu typed_menu
 
 click_at "$window" 133 122
 wait_for_picture typed_name_entry dialog_shown || fail "no name entry dialog"

@@ -7,16 +7,11 @@ set -u
 . "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/startup_helpers.bash"
 
-menu_shown() { is_lit "$1" 0.2; }
 flight_shown() { is_lit "$1" 0.05; }
 
 play_to_the_menu() {
     local name="$1"
-    start_game
-    window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "$name: no game window appeared"
-    question=$(wait_for_question 15) || fail "$name: the full-screen question did not appear"
-    answer_question "$question" Escape
-    wait_for_picture "${name}_menu" menu_shown || fail "$name: no main menu"
+    start_to_menu "${name}_menu"
 
     click_at "$window" 133 122
     wait_for_picture "${name}_name_entry" dialog_shown || fail "$name: no name entry dialog"

@@ -15,7 +15,6 @@ settings_file="$XDG_DATA_HOME/Quillon Marsh/Drift Hauler/settings.ini"
 # the 1280 x 1024 screen.
 crop() { echo "$1x$2+$((240 + $3))+$((212 + $4))"; }
 rest_pointer() { xdotool mousemove --window "$window" 500 571; sleep 0.5; }
-menu_shown() { is_lit "$1" 0.2; }
 # The sound switch's caption, the flight assists switch's "Enabled" or
 # "Disabled", the knob's first place and the slider's right end.
 sound_caption="$(crop 80 10 611 125)"
@@ -27,11 +26,7 @@ same_region() { [ "$(region_colour "$1" "$3")" = "$(region_colour "$2" "$3")" ];
 # Starts the game with standard error in $work/stderr, answers No and opens
 # the settings view; the view's picture is $1.
 open_settings() {
-    start_game 2> "$work/stderr"
-    window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "$1: no game window appeared"
-    question=$(wait_for_question 15) || fail "$1: the full-screen question did not appear"
-    answer_question "$question" Escape
-    wait_for_picture "$1_menu" menu_shown || fail "$1: no main menu"
+    game_stderr="$work/stderr" start_to_menu "$1_menu"
     sleep 1
     click_at "$window" 133 497
     rest_pointer

@@ -15,6 +15,22 @@ wait_for_question() {
     return 1
 }
 
+# Whether picture $1 shows the main menu: its panels light a fifth of it.
+menu_shown() { is_lit "$1" 0.2; }
+
+# Starts the game, with its standard error into the file $game_stderr when that
+# is set, answers the full-screen question with key $2 (default Escape: No) and
+# waits for the main menu, taking screenshots named $1. The game window's id
+# goes into $window.
+start_to_menu() {
+    if [ -n "${game_stderr:-}" ]; then start_game 2> "$game_stderr"; else start_game; fi
+    window=$(wait_for_window "Drift Hauler: Version 1.04" 30) || fail "$1: no game window appeared"
+    local question
+    question=$(wait_for_question 15) || fail "$1: the full-screen question did not appear"
+    answer_question "$question" "${2:-Escape}"
+    wait_for_picture "$1" menu_shown 15 || fail "$1: no main menu"
+}
+
 # Answers the question in window $1 with key $2 (Return = Yes, Escape = No).
 answer_question() {
     xdotool windowfocus "$1"

@@ -7,7 +7,6 @@ set -u
 . "$(dirname "$0")/startup_helpers.bash"
 
 # Checks on screenshots of the 1280 x 1024 screen, the window centred on it.
-menu_shown() { is_lit "$1" 0.2; }
 story_shown() {
     local r g b
     read -r r g b <<<"$(region_colour "$1" 600x250+340+550)"
