@@ -1,6 +1,7 @@
 #include "platform/Controllers.h"
 
 #include "platform/ControllerEvents.h"
+#include "platform/TestController.h"
 
 #include <algorithm>
 #include <array>
@@ -139,6 +140,7 @@ void openControllers()
 {
     if (!SDL_WasInit(SDL_INIT_GAMECONTROLLER) && SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
         return;
+    attachTestController();
     for (int i = 0; i < SDL_NumJoysticks(); ++i)
         openDevice(i);
 }
@@ -148,6 +150,7 @@ void closeControllers()
     for (const Device& device : s_devices)
         closeDevice(device);
     s_devices.clear();
+    detachTestController();
 }
 
 bool translateControllerEvent(const SDL_Event& sdl, PlatformEvent& event)
