@@ -11,7 +11,7 @@ bool NameEntryKeys::typeFrom(InputQueue& queue)
 {
     PlatformEvent event;
     while (queue.take(event)) {
-        if (escape_.pressedBy(event) || enter_.pressedBy(event))
+        if (escape_.pressedBy(event) || enter_.pressedBy(event) || padOk_.pressedBy(event))
             return true;
         if (event.type == PlatformEvent::Type::Text)
             name_.type(event.text);

@@ -117,7 +117,7 @@ TEST(NameEntryKeys, EveryQueuedKeyIsTypedInOrderUpToThirtyTwoCharacters)
     EXPECT_STREQ(name.text(), capitals.substr(0, 32).c_str());
 }
 
-TEST(NameEntryKeys, EnterOrEscapeEndsTheEntryKeepingTheNameAndTheKeysAfterIt)
+TEST(NameEntryKeys, EnterEscapeOrPadAEndsTheEntryKeepingTheNameAndTheKeysAfterIt)
 {
     CommanderName name;
     InputQueue queue;
@@ -137,6 +137,15 @@ TEST(NameEntryKeys, EnterOrEscapeEndsTheEntryKeepingTheNameAndTheKeysAfterIt)
     pressKey(queue, VK_ESCAPE);
     EXPECT_TRUE(keys.typeFrom(queue));
     EXPECT_STREQ(name.text(), "Rook");
+
+    name.clear();
+    NameEntryKeys padKeys(name);
+    typeText(queue, "Ash");
+    pressKey(queue, VK_PAD_B);
+    EXPECT_FALSE(padKeys.typeFrom(queue)) << "B is no answer to a name entry";
+    pressKey(queue, VK_PAD_A);
+    EXPECT_TRUE(padKeys.typeFrom(queue));
+    EXPECT_STREQ(name.text(), "Ash");
 }
 
 // The Enter that ended one dialog is still down as the next opens: neither

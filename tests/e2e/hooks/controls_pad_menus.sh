@@ -2,7 +2,7 @@
 # A gamepad drives the menus: the game, built with the test hooks, plugs in a
 # virtual gamepad whose buttons this script presses through a FIFO. From the
 # main menu the d-pad moves the pointer onto "New Game" and A clicks it; the
-# commander's name is typed on the keyboard (the name entry takes keys only),
+# commander's name is typed on the keyboard and A is the name entry's Ok,
 # B skips the intro and, in flight, Y turns to the next view. The full-screen
 # question before the menu is the window system's own box and takes a key.
 set -u
@@ -16,7 +16,6 @@ export DH_TEST_CONTROLLER="$work/pad"
 # Held open for the whole run, so that every line reaches the game at once.
 exec 3<>"$work/pad"
 
-menu_shown() { is_lit "$1" 0.2; }
 difference() {
     compare -metric MAE "$out_dir/$1.png" "$out_dir/$2.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/'
 }
@@ -56,11 +55,7 @@ pad_pointer_to() {
     return 1
 }
 
-start_game
-window=$(wait_for_window "Drift Hauler: Version 1.04" 30) || fail "no game window appeared"
-question=$(wait_for_question 15) || fail "the full-screen question did not appear"
-answer_question "$question" Escape
-wait_for_picture pad_menu menu_shown || fail "no main menu"
+start_to_menu pad_menu
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^X=/client_x=/p; s/^Y=/client_y=/p')"
 # SDL passes a controller's input only to a game that has the focus.
@@ -73,7 +68,7 @@ press_button a
 wait_for_picture pad_name_entry dialog_shown || fail "A on New Game did not open the name entry"
 xdotool windowfocus "$window"
 xdotool type --delay 80 "Pad Pilot"
-press_key Return
+press_button a
 wait_for_picture pad_intro intro_title_shown 15 || fail "the intro did not begin"
 press_button b
 wait_for_picture pad_flight_start "is_lit pad_flight_start 0.05" 15 || fail "the flight did not start"
