@@ -21,8 +21,8 @@ struct ActionInfo {
 constexpr std::array<ActionInfo, Controls::kActionCount> kActions{{
     {"throttle_up", "Throttle up", VK_RETURN},
     {"throttle_down", "Throttle down", VK_SHIFT},
-    {"pitch_up", "Pitch up", 'W'},
-    {"pitch_down", "Pitch down", 'S'},
+    {"pitch_down", "Pitch down", 'W'},
+    {"pitch_up", "Pitch up", 'S'},
     {"yaw_left", "Yaw left", 'A'},
     {"yaw_right", "Yaw right", 'D'},
     {"laser", "Laser", VK_SPACE},

@@ -8,8 +8,8 @@ namespace dh {
 enum class Action {
     ThrottleUp,
     ThrottleDown,
-    PitchUp,
     PitchDown,
+    PitchUp,
     YawLeft,
     YawRight,
     Laser,

@@ -94,10 +94,10 @@ void PlayerHuman::update(float dt)
     if (controlHeld(Action::ThrottleDown)) {
         own->targetSpeed = std::clamp(own->targetSpeed - dt * kThrottleRate, 0.0f, own->topSpeed);
     }
-    if (controlHeld(Action::PitchUp)) {
+    if (controlHeld(Action::PitchDown)) {
         pitchInput = dt * kTurnRate;
     }
-    if (controlHeld(Action::PitchDown)) {
+    if (controlHeld(Action::PitchUp)) {
         pitchInput -= dt * kTurnRate;
     }
     if (controlHeld(Action::YawLeft)) {

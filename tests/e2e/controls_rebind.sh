@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The Controls view of the settings: pitch up rebound from W to I with real
+# The Controls view of the settings: pitch down rebound from W to I with real
 # key presses, kept in controls.ini across a restart, and flying with it: I
 # pitches the view, W no longer does.
 set -u
@@ -25,12 +25,12 @@ click_at "$window" 651 290
 xdotool mousemove --window "$window" 500 571
 sleep 0.5
 screenshot controls_view
-# "Pitch up", the third action of the first column at (20, 132), 240 x 30.
+# "Pitch down", the third action of the first column at (20, 132), 240 x 30.
 click_at "$window" 381 180
 xdotool windowfocus "$window"
 press_key i
 screenshot controls_view_rebound
-grep -qx "pitch_up=I" "$controls" || fail "controls.ini does not bind pitch up to I: $(cat "$controls" 2>&1)"
+grep -qx "pitch_down=I" "$controls" || fail "controls.ini does not bind pitch down to I: $(cat "$controls" 2>&1)"
 changed=$(difference controls_view controls_view_rebound)
 echo "Controls view before and after the rebinding differ by $changed"
 awk -v d="$changed" 'BEGIN { exit !(d > 0) }' || fail "the Controls view shows no new key"
@@ -65,4 +65,4 @@ awk -v s="$still" -v p="$pitched" 'BEGIN { exit !(p > 2 * s && p > 0.005) }' \
 close_window "$window"
 wait_for_exit 5 || fail "the game did not end within 5 seconds of closing its window"
 [ "$exit_code" = 0 ] || fail "exit code $exit_code"
-echo "pitch up rebound to I in the Controls view, kept across a restart and flown"
+echo "pitch down rebound to I in the Controls view, kept across a restart and flown"

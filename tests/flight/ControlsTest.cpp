@@ -70,7 +70,7 @@ TEST(Controls, LaserBoundToLFiresWithLWhileSpaceDoesNothing)
 TEST(Controls, RebindingTurnsAndThrottleMovesThemToTheNewKeys)
 {
     RebindCockpit c;
-    ASSERT_TRUE(g_controls.bind(Action::PitchUp, 'I'));
+    ASSERT_TRUE(g_controls.bind(Action::PitchDown, 'I'));
     ASSERT_TRUE(g_controls.bind(Action::ThrottleUp, 'T'));
     injectKeyState('W', true);
     injectKeyState(VK_RETURN, true);
@@ -89,7 +89,7 @@ TEST(Controls, AnInputInUseIsSwappedNotSharedAndDefaultsRestoreTheKeys)
     Controls controls;
     EXPECT_EQ(controls.input(Action::ThrottleUp), VK_RETURN);
     EXPECT_EQ(controls.input(Action::ThrottleDown), VK_SHIFT);
-    EXPECT_EQ(controls.input(Action::PitchUp), 'W');
+    EXPECT_EQ(controls.input(Action::PitchDown), 'W');
     EXPECT_EQ(controls.input(Action::YawRight), 'D');
     EXPECT_EQ(controls.input(Action::Laser), VK_SPACE);
     EXPECT_EQ(controls.input(Action::Missile), VK_BACK);
@@ -99,7 +99,7 @@ TEST(Controls, AnInputInUseIsSwappedNotSharedAndDefaultsRestoreTheKeys)
 
     ASSERT_TRUE(controls.bind(Action::Laser, 'W'));
     EXPECT_EQ(controls.input(Action::Laser), 'W');
-    EXPECT_EQ(controls.input(Action::PitchUp), VK_SPACE);
+    EXPECT_EQ(controls.input(Action::PitchDown), VK_SPACE);
     ASSERT_TRUE(controls.bind(Action::Missile, VK_MBUTTON));
     EXPECT_EQ(allInputs(controls).size(), Controls::kActionCount);
 

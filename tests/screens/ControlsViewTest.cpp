@@ -34,26 +34,26 @@ TEST(ControlsView, ClickAnActionPressAKeyAndItIsBoundShownAndSaved)
     const std::string path = testsupport::privateDataFolder("dh-controls-view") + "/controls.ini";
     Controls controls;
     GuiControls view(controls, path);
-    EXPECT_EQ(caption(view, Action::PitchUp), "Pitch up: W");
+    EXPECT_EQ(caption(view, Action::PitchDown), "Pitch down: W");
     EXPECT_EQ(caption(view, Action::ThrottleUp), "Throttle up: Return");
     EXPECT_FALSE(view.takeKey('I'));
 
-    view.chooseAction(Action::PitchUp);
-    EXPECT_EQ(caption(view, Action::PitchUp), "Pitch up: press a key");
+    view.chooseAction(Action::PitchDown);
+    EXPECT_EQ(caption(view, Action::PitchDown), "Pitch down: press a key");
     // A key without a name keeps it waiting; the key pressed then is bound.
     EXPECT_TRUE(view.takeKey(kUnnamedKey));
     EXPECT_TRUE(view.waiting().has_value());
     EXPECT_TRUE(view.takeKey('I'));
     EXPECT_FALSE(view.waiting().has_value());
-    EXPECT_EQ(controls.input(Action::PitchUp), 'I');
-    EXPECT_EQ(caption(view, Action::PitchUp), "Pitch up: I");
-    EXPECT_EQ(savedControls(path).input(Action::PitchUp), 'I');
+    EXPECT_EQ(controls.input(Action::PitchDown), 'I');
+    EXPECT_EQ(caption(view, Action::PitchDown), "Pitch down: I");
+    EXPECT_EQ(savedControls(path).input(Action::PitchDown), 'I');
 
     // A key in use is swapped; Escape cancels the wait and binds nothing.
     view.chooseAction(Action::Laser);
     EXPECT_TRUE(view.takeKey('S'));
     EXPECT_EQ(controls.input(Action::Laser), 'S');
-    EXPECT_EQ(caption(view, Action::PitchDown), "Pitch down: Space");
+    EXPECT_EQ(caption(view, Action::PitchUp), "Pitch up: Space");
     view.chooseAction(Action::Emp);
     EXPECT_TRUE(view.takeKey(VK_ESCAPE));
     EXPECT_EQ(controls.input(Action::Emp), VK_DELETE);
@@ -69,7 +69,7 @@ TEST(ControlsView, ClickAnActionPressAKeyAndItIsBoundShownAndSaved)
     view.restoreDefaults();
     EXPECT_FALSE(view.waiting().has_value());
     EXPECT_EQ(controls.input(Action::Laser), VK_SPACE);
-    EXPECT_EQ(savedControls(path).input(Action::PitchUp), 'W');
+    EXPECT_EQ(savedControls(path).input(Action::PitchDown), 'W');
 }
 
 TEST(ControlsView, TheSliderSetsSensitivityFromAQuarterToFourAndInvertIsSwitched)
