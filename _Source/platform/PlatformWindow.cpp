@@ -1,6 +1,7 @@
 #include "platform/PlatformWindow.h"
 
 #include "platform/PlatformFiles.h"
+#include "platform/RelativePointer.h"
 #include "platform/TerminationEndsQuestion.h"
 
 #include <SDL.h>
@@ -15,6 +16,7 @@ namespace {
 SDL_Window* s_window = nullptr;
 SDL_GLContext s_context = nullptr;
 std::vector<SDL_Cursor*> s_cursors;
+RelativePointer s_pointer;
 
 void setContextAttributes()
 {
@@ -38,6 +40,39 @@ void setWindowIcon(SDL_Window* window)
         SDL_SetWindowIcon(window, icon);
         SDL_FreeSurface(icon);
     }
+}
+
+void followRelativeMode()
+{
+    const SDL_bool wanted = s_pointer.active() ? SDL_TRUE : SDL_FALSE;
+    if (SDL_GetRelativeMouseMode() == wanted)
+        return;
+    SDL_SetRelativeMouseMode(wanted);
+    SDL_GetRelativeMouseState(nullptr, nullptr);
+}
+
+bool onSomeDisplay(int x, int y)
+{
+    const SDL_Point point{x, y};
+    for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+        SDL_Rect bounds{};
+        if (SDL_GetDisplayBounds(i, &bounds) == 0 && SDL_PointInRect(&point, &bounds))
+            return true;
+    }
+    return false;
+}
+
+// Native Wayland refuses outright; some servers take the request and leave
+// the pointer where it was, which reading it back shows.
+bool pointerMoved(int x, int y)
+{
+    if (SDL_WarpMouseGlobal(x, y) != 0)
+        return false;
+    if (!onSomeDisplay(x, y))
+        return true;
+    int readX = 0, readY = 0;
+    SDL_GetGlobalMouseState(&readX, &readY);
+    return readX == x && readY == y;
 }
 
 SDL_Window* openWindow(const std::string& title, int width, int height)
@@ -80,6 +115,7 @@ bool platformCreateWindow(const std::string& title, int width, int height, std::
 
 void platformDestroyWindow()
 {
+    platformCaptureCursor(false);
     if (s_context) {
         SDL_GL_MakeCurrent(s_window, nullptr);
         SDL_GL_DeleteContext(s_context);
@@ -178,12 +214,40 @@ void platformSetCursorShape(int mode)
 
 void platformGetCursorScreenPosition(int& x, int& y)
 {
-    SDL_GetGlobalMouseState(&x, &y);
+    if (!s_pointer.active()) {
+        SDL_GetGlobalMouseState(&x, &y);
+        return;
+    }
+    int dx = 0, dy = 0;
+    SDL_GetRelativeMouseState(&dx, &dy);
+    s_pointer.moveBy(dx, dy);
+    x = s_pointer.x();
+    y = s_pointer.y();
 }
 
 void platformWarpCursor(int screenX, int screenY)
 {
-    SDL_WarpMouseGlobal(screenX, screenY);
+    if (s_pointer.active()) {
+        s_pointer.moveTo(screenX, screenY);
+        return;
+    }
+    if (pointerMoved(screenX, screenY))
+        return;
+    s_pointer.refuseMove(screenX, screenY);
+    followRelativeMode();
+}
+
+void platformCaptureCursor(bool captured)
+{
+    int x = 0, y = 0;
+    SDL_GetGlobalMouseState(&x, &y);
+    s_pointer.capture(captured, x, y);
+    followRelativeMode();
+}
+
+bool platformCursorFollowsMotion()
+{
+    return s_pointer.active();
 }
 
 void platformConfineCursor(bool confine)

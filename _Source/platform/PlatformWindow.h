@@ -41,6 +41,10 @@ void platformGetDesktopSize(int& width, int& height);
 void platformSetCursorShape(int mode);
 void platformGetCursorScreenPosition(int& x, int& y);
 void platformWarpCursor(int screenX, int screenY);
+// While captured (steering, dragging) and where the pointer cannot be moved,
+// the pointer is read through SDL's relative mouse mode (RelativePointer).
+void platformCaptureCursor(bool captured);
+bool platformCursorFollowsMotion();
 void platformConfineCursor(bool confine);
 
 std::vector<DisplayModeInfo> platformListDisplayModes();

@@ -241,6 +241,11 @@ void GuiScreen_Startup::onKeyDown(unsigned virtualKey)
         GuiScreen::onKeyDown(virtualKey);
 }
 
+void GuiScreen_Startup::onResize()
+{
+    recentre(this);
+}
+
 void GuiScreen_Startup::addResolutionButtons()
 {
     resolutionButtons[0] = addButton(settingsPanel, 20, 80, "800x600 windowed", [this] { chooseWindowed(); });

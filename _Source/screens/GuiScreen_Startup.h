@@ -63,6 +63,9 @@ public:
 
     // A key goes to the controls view while an action there waits for one.
     void onKeyDown(unsigned virtualKey) override;
+    // A window manager may resize the window after the menu was laid out
+    // (full screen under a desktop arrives late); the menu follows it.
+    void onResize() override;
 
 private:
     void buildRootPanel();

@@ -33,6 +33,8 @@ void setCursorMode(int mode)
     if (mode < 0 || mode > 2)
         return;
     platformSetCursorShape(mode);
+    // The four-way arrow shows while the pointer steers or drags the map.
+    platformCaptureCursor(mode == 0);
     g_cursorMode = mode;
 }
 

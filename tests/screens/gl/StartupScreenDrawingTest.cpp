@@ -130,4 +130,23 @@ TEST_F(StartupScreen, WideWindowKeepsTheMenuInTheMiddle)
     resize(800, 600);
 }
 
+// A window manager's resize after the menu was laid out (full screen under a
+// desktop) centres the menu again in the size the window has now.
+TEST_F(StartupScreen, TheMenuFollowsAResizeOfTheWindow)
+{
+    dh::g_listener = screen.get();
+    resize(1280, 720);
+    // Scale 1.2, virtual size 1066 x 600.
+    EXPECT_EQ(screen->rootPanel->x, 533 - 375);
+    EXPECT_EQ(screen->rootPanel->y, 300 - 275);
+    resize(1280, 1024);
+    // Scale 1.6, virtual size 800 x 640.
+    EXPECT_EQ(screen->rootPanel->x, 400 - 375);
+    EXPECT_EQ(screen->rootPanel->y, 320 - 275);
+    resize(800, 600);
+    EXPECT_EQ(screen->rootPanel->x, 25);
+    EXPECT_EQ(screen->rootPanel->y, 25);
+    dh::g_listener = nullptr;
+}
+
 }
