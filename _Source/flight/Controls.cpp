@@ -74,8 +74,19 @@ void Controls::restoreDefaults()
 
 bool Controls::held(Action action) const
 {
-    const unsigned pad = padInput(action);
+    const unsigned pad = padButton(action);
     return isKeyHeld(input(action)) || (pad != 0 && isKeyHeld(pad));
+}
+
+// A gamepad button the player bound does only what it was bound to.
+unsigned Controls::padButton(Action action) const
+{
+    return isBound(padInput(action)) ? 0 : padInput(action);
+}
+
+bool Controls::isBound(unsigned input) const
+{
+    return std::find(inputs_.begin(), inputs_.end(), input) != inputs_.end();
 }
 
 void Controls::setMouseSensitivity(float sensitivity)

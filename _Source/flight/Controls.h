@@ -27,9 +27,9 @@ enum class Action {
 };
 
 // Which input each flight action answers to, and how the mouse steers. An
-// input is a virtual-key code (mouse buttons are the codes 1, 2 and 4); key
-// codes follow the key's position, so W A S D stay under the fingers on any
-// layout. No two actions share an input.
+// input is a virtual-key code (mouse buttons are the codes 1, 2 and 4, gamepad
+// buttons the VK_PAD codes); key codes follow the key's position, so W A S D
+// stay under the fingers on any layout. No two actions share an input.
 class Controls {
 public:
     static constexpr std::size_t kActionCount = static_cast<std::size_t>(Action::Menu) + 1;
@@ -64,8 +64,12 @@ public:
     static unsigned defaultInput(Action action);
     // The controller button that also does the action, 0 for none: laser on
     // the right shoulder (a joystick's trigger), missile on A, EMP bomb on X,
-    // the menu on Start. The sticks and triggers turn and throttle.
+    // the menu on Start, unless the player bound that button to an action.
+    // The sticks and triggers turn and throttle.
     static unsigned padInput(Action action);
+    // The same, or 0 while the player has bound that button to an action.
+    unsigned padButton(Action action) const;
+    bool isBound(unsigned input) const;
 
 private:
     static std::size_t index(Action action) { return static_cast<std::size_t>(action); }

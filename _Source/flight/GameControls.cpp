@@ -53,7 +53,7 @@ void Game::onMouseDown(int x, int y, int button)
 
 void Game::onKeyDown(unsigned virtualKey)
 {
-    const bool menu = virtualKey == g_controls.input(Action::Menu) || virtualKey == Controls::padInput(Action::Menu);
+    const bool menu = virtualKey == g_controls.input(Action::Menu) || virtualKey == g_controls.padButton(Action::Menu);
     if (menu && playerShip() != nullptr) {
         openInGameMenu();
     }

@@ -22,6 +22,12 @@ namespace {
 constexpr float kPi = std::numbers::pi_v<float>;
 constexpr float kViewDistance = 150.0f;
 
+// Y steps through the views unless the player bound it to an action.
+bool nextViewHeld()
+{
+    return !g_controls.isBound(VK_PAD_Y) && isKeyHeld(VK_PAD_Y);
+}
+
 }
 
 PlayerHuman::PlayerHuman(const char* commanderName, ObjectRef* shipRef, FlightHooks* hooks)
@@ -30,7 +36,7 @@ PlayerHuman::PlayerHuman(const char* commanderName, ObjectRef* shipRef, FlightHo
       middleWasDown(isKeyHeld(VK_MBUTTON)),
       deleteWasDown(g_controls.held(Action::Emp)),
       backspaceWasDown(g_controls.held(Action::Missile)),
-      nextViewWasDown(isKeyHeld(VK_PAD_Y)),
+      nextViewWasDown(nextViewHeld()),
       commanderName(commanderName != nullptr ? commanderName : ""),
       hooks(hooks)
 {
@@ -204,7 +210,7 @@ void PlayerHuman::refuse(const Refusal& refusal)
 }
 
 // The stick turns at the keys' rate at full deflection, in proportion below;
-// pushed forward it pitches like the pitch-up key. The triggers throttle at
+// pushed forward it pitches like the pitch-down key. The triggers throttle at
 // the keys' rate, Y steps to the next view.
 void PlayerHuman::flyWithController(GameObject_Ship& own, float dt, float& pitchInput, float& yawInput)
 {
@@ -214,7 +220,7 @@ void PlayerHuman::flyWithController(GameObject_Ship& own, float dt, float& pitch
     if (throttle != 0.0f) {
         own.targetSpeed = std::clamp(own.targetSpeed + throttle * dt * kThrottleRate, 0.0f, own.topSpeed);
     }
-    const bool nextView = isKeyHeld(VK_PAD_Y);
+    const bool nextView = nextViewHeld();
     if (nextView && !nextViewWasDown) {
         viewIndex = (viewIndex + 1) & 7u;
     }

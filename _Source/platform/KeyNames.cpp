@@ -1,5 +1,6 @@
 #include "platform/KeyNames.h"
 
+#include "platform/Controllers.h"
 #include "platform/KeyState.h"
 
 #include <SDL.h>
@@ -29,6 +30,24 @@ const char* mouseName(unsigned input)
     return nullptr;
 }
 
+constexpr const char* kPadPrefix = "Pad ";
+
+// A gamepad button by SDL's own name of it ("Pad a", "Pad rightshoulder").
+const char* padName(unsigned input)
+{
+    if (!isPadKey(input))
+        return nullptr;
+    return SDL_GameControllerGetStringForButton(static_cast<SDL_GameControllerButton>(input - VK_PAD_A));
+}
+
+unsigned padFromName(const std::string& name)
+{
+    if (name.rfind(kPadPrefix, 0) != 0)
+        return 0;
+    const SDL_GameControllerButton button = SDL_GameControllerGetButtonFromString(name.c_str() + 4);
+    return button == SDL_CONTROLLER_BUTTON_INVALID ? 0 : VK_PAD_A + static_cast<unsigned>(button);
+}
+
 // The first scancode with the code, so that Shift is the left Shift and
 // Enter the main one.
 SDL_Scancode scancodeOf(unsigned input)
@@ -47,6 +66,8 @@ std::string inputName(unsigned input)
 {
     if (const char* mouse = mouseName(input))
         return mouse;
+    if (const char* pad = padName(input))
+        return std::string(kPadPrefix) + pad;
     const SDL_Scancode scancode = scancodeOf(input);
     return scancode == SDL_SCANCODE_UNKNOWN ? std::string() : std::string(SDL_GetScancodeName(scancode));
 }
@@ -58,6 +79,8 @@ unsigned inputFromName(const std::string& name)
     for (const MouseName& mouse : kMouseNames)
         if (name == mouse.name)
             return mouse.input;
+    if (const unsigned pad = padFromName(name))
+        return pad;
     const unsigned input = virtualKeyFromScancode(SDL_GetScancodeFromName(name.c_str()));
     return input == kUnnamedKey ? 0 : input;
 }
@@ -66,6 +89,8 @@ std::string inputLabel(unsigned input)
 {
     if (const char* mouse = mouseName(input))
         return mouse;
+    if (const char* pad = padName(input))
+        return std::string(kPadPrefix) + pad;
     const SDL_Scancode scancode = scancodeOf(input);
     if (scancode == SDL_SCANCODE_UNKNOWN)
         return {};

@@ -3,7 +3,7 @@
 
 // Inputs named the way the controls file stores them: keys by SDL's name of
 // their position (the US label: "W", "Return", "Left Shift"), mouse buttons
-// by names of their own.
+// by names of their own, gamepad buttons by SDL's names ("Pad a").
 namespace dh {
 
 // Empty for a code no key or mouse button has.

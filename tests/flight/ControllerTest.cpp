@@ -4,6 +4,7 @@
 #include "flight/PlayerHuman.h"
 #include "flight/Ship_ExplorerMark1.h"
 #include "platform/Controllers.h"
+#include "platform/KeyNames.h"
 #include "platform/KeyState.h"
 #include "platform/PlatformEvents.h"
 
@@ -195,4 +196,33 @@ TEST(Controller, AJoystickWithoutAGamepadLayoutSteersAndFiresWithItsTrigger)
     auto human = c.fly();
     EXPECT_FLOAT_EQ(human->pitchRate, -firstFrameTurn(1.5f));
     EXPECT_TRUE(c.ship->laser.firing);
+}
+
+TEST(Controller, AButtonBoundToAnActionDoesThatAloneAndIsStoredByItsName)
+{
+    PadCockpit c;
+    VirtualController pad(true);
+    ASSERT_TRUE(pad.attached());
+    ASSERT_EQ(inputName(VK_PAD_X), "Pad x");
+    ASSERT_EQ(inputFromName("Pad x"), VK_PAD_X);
+    EXPECT_EQ(inputFromName("Pad nosuchbutton"), 0u);
+
+    // X drops EMP bombs until the laser takes it; then it fires alone.
+    ASSERT_TRUE(g_controls.bind(Action::Laser, VK_PAD_X));
+    pad.setButton(VK_PAD_X, true);
+    pump();
+    EXPECT_TRUE(g_controls.held(Action::Laser));
+    EXPECT_FALSE(g_controls.held(Action::Emp));
+    EXPECT_FALSE(g_controls.held(Action::Missile));
+
+    // Bound to a view, Y no longer also steps to the next one.
+    pad.setButton(VK_PAD_X, false);
+    ASSERT_TRUE(g_controls.bind(Action::View3, VK_PAD_Y));
+    auto human = c.fly();
+    pad.setButton(VK_PAD_Y, true);
+    pump();
+    human->update(kStep);
+    human->update(kStep);
+    EXPECT_EQ(human->viewIndex, 2u);
+    g_controls.restoreDefaults();
 }
