@@ -1,6 +1,7 @@
 #include "flight/Game.h"
 
 #include "audio/Music.h"
+#include "flight/AssistHud.h"
 #include "flight/GameObject_SpaceStation.h"
 #include "flight/PlayerAI.h"
 #include "flight/PlayerHuman.h"
@@ -58,6 +59,7 @@ Game::Game(const char* commanderName, GameHooks programHooks) : shell(std::move(
 
     aiCount = 0;
     deathCamera = std::make_unique<Camera>();
+    assistHud = std::make_unique<AssistHud>();
     pauseWorldSounds();
 }
 

@@ -19,6 +19,7 @@
 
 namespace dh {
 
+class AssistHud;
 class GameObject_Ship;
 class PlayerAI;
 class PlayerHuman;
@@ -95,6 +96,8 @@ public:
     // What the flight objects ask of this game.
     FlightHooks hooks;
     bool dockRequested = false;
+    // The flight assists' part of the HUD.
+    std::unique_ptr<AssistHud> assistHud;
     // Declared last so that it is destroyed first: its objects untrack the
     // references above as they are deleted.
     std::unique_ptr<World> world;

@@ -1,5 +1,8 @@
 #include "flight/Hud.h"
 
+#include "flight/AssistHud.h"
+#include "flight/DockingCorridor.h"
+#include "flight/FlightAssists.h"
 #include "flight/Game.h"
 #include "flight/GameObject_Missile.h"
 #include "flight/GameObject_Ship.h"
@@ -116,7 +119,8 @@ void drawTargetMarker(const Game& game, const HudFrame& frame, const float* mode
           static_cast<float>(static_cast<int>(sy - 48.0f)));
     if (const GameObject_Ship* ship = game.playerShip()) {
         char text[32];
-        std::snprintf(text, sizeof text, "%1.2f km", length(target->position - ship->position) * 0.001f);
+        const Vector3 measured = DockingCorridor::labelPoint(game, *target);
+        std::snprintf(text, sizeof text, "%1.2f km", length(measured - ship->position) * 0.001f);
         label(text, static_cast<float>(static_cast<int>(sx - 4.0f * textLength(text))),
               static_cast<float>(static_cast<int>(sy + 40.0f)));
     }
@@ -257,6 +261,9 @@ void drawHud(const Game& game)
 
     const GameObject_Ship* ship = game.playerShip();
     drawTargetMarker(game, frame, modelview, projection);
+    if (g_flightAssists) {
+        game.assistHud->draw(game, modelview, projection);
+    }
     drawSpeedConsole(ship, frame);
     drawGauges(ship, frame);
     drawButtons(game, frame);

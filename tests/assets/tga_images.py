@@ -28,11 +28,11 @@ TEXTURES = (["gradientCircle", "star"] + numbered("planet", 8) + ["hyperspace1",
             "money", "repair", "cargo", "missile", "emp", "guageSpeeds", "guageHeatHull", "buttonHighlight",
             "buttonMenu", "buttonMenuH", "buttonHome", "buttonHomeH", "buttonMissile", "buttonMissileH", "buttonEmp",
             "buttonEmpH"])
-EXTRA = ["titlescreen"] + numbered("stars", 4)
+EXTRA = ["titlescreen", "scanner"] + numbered("stars", 4)
 # Alpha-blended pictures need their alpha; additive and opaque ones are 24-bit.
 RGBA = set(["star", "lens1", "lens2", "beam", "target", "guageSpeeds", "guageHeatHull", "buttonMenu", "buttonMenuH",
             "buttonMissile", "buttonMissileH", "buttonEmp", "buttonEmpH", "menuTitlePanel", "menuButtonPanel",
-            "money", "repair", "cargo", "missile", "emp"] + numbered("planet", 8))
+            "money", "repair", "cargo", "missile", "emp", "scanner"] + numbered("planet", 8))
 PALETTED = "crosshair"
 HEADER = ["id_len", "map_type", "image_type", "map_first", "map_len", "map_bits", "x", "y", "width", "height", "bits",
           "descriptor"]
@@ -201,6 +201,13 @@ def check_hud():
         check(brightness(hovered, w, 32) > brightness(normal, w, 32) + gain, f"{stem}H is brighter")
     t = Picture("target")
     check(t.at(32, 32, 64, 64)[3] == 0 and t.at(5, 5, 64, 64)[3] >= 200, "target: corner brackets, clear middle")
+    # The assists' scanner, drawn 160 x 160: a round bezel of radius 79 around dark glass of radius 73.
+    sc = Picture("scanner")
+    check(all(sc.at(x, y, 160, 160)[3] == 0 for x, y in ((2, 2), (158, 2), (2, 158), (158, 158))),
+          "scanner: clear outside its disc")
+    check(sc.at(80, 4, 160, 160)[3] >= 200 and sc.at(4, 80, 160, 160)[3] >= 200, "scanner: solid bezel")
+    glass = sc.at(105, 30, 160, 160)
+    check(glass[3] >= 180 and lum(glass) < 40, "scanner: dark glass")
 
 
 def check_menus():

@@ -4,10 +4,11 @@
 credits, kills, class code, shield, missiles, EMP bombs, cargo, 128 recent
 systems and the current system with its stock.
 
-  save_file.py write PATH X Y [NAME [SHIELD]]
+  save_file.py write PATH X Y [NAME [SHIELD [CARGO]]]
                                   a Fighter Mark II commander at cell (X, Y),
                                   named NAME or "Mira Quell", with SHIELD units
-                                  of shield left or 50
+                                  of shield left or 50, and the eight cargo
+                                  counts CARGO ("4,0,0,3,0,0,0,1" if not given)
   save_file.py show PATH          the fields, one "name value" line each
 """
 import struct
@@ -18,10 +19,10 @@ SIGNATURE = (0x24F01212, 0x21474412, 0xFC12A566, 0xDD134512)
 FIELDS = "<dIifII8I"
 
 
-def write(path, x, y, commander="Mira Quell", shield=50.0):
+def write(path, x, y, commander="Mira Quell", shield=50.0, cargo=(4, 0, 0, 3, 0, 0, 0, 1)):
     data = struct.pack("<4I", *SIGNATURE)
     data += b"Viovio".ljust(255, b"\0") + commander.encode().ljust(255, b"\0")
-    data += struct.pack(FIELDS, 98765.5, 3, 3, shield, 2, 1, 4, 0, 0, 3, 0, 0, 0, 1)
+    data += struct.pack(FIELDS, 98765.5, 3, 3, shield, 2, 1, *cargo)
     data += bytes(128 * 40)
     data += struct.pack("<10I", x, y, *range(20, 28))
     assert len(data) == 5746
@@ -50,6 +51,7 @@ def show(path):
 
 if __name__ == "__main__":
     if sys.argv[1] == "write":
-        write(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]), *sys.argv[5:6], *map(float, sys.argv[6:7]))
+        write(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]), *sys.argv[5:6], *map(float, sys.argv[6:7]),
+              *[tuple(map(int, c.split(","))) for c in sys.argv[7:8]])
     else:
         show(sys.argv[2])

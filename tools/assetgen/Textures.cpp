@@ -20,6 +20,7 @@ void generateTextures(const std::filesystem::path& gfxDir)
     paintPlanetTextures(gfxDir);
     paintExplosionTextures(gfxDir);
     paintHudTextures(gfxDir);
+    paintAssistTextures(gfxDir);
     paintMenuTextures(gfxDir);
     paintTitleScreen(gfxDir);
 }

@@ -22,6 +22,8 @@ void paintSkyTextures(const std::filesystem::path& gfxDir);
 void paintPlanetTextures(const std::filesystem::path& gfxDir);
 void paintExplosionTextures(const std::filesystem::path& gfxDir);
 void paintHudTextures(const std::filesystem::path& gfxDir);
+// The flight assists' pictures, loaded by the game only while they are on.
+void paintAssistTextures(const std::filesystem::path& gfxDir);
 void paintMenuTextures(const std::filesystem::path& gfxDir);
 void paintTitleScreen(const std::filesystem::path& gfxDir);
 

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# The flight assists' scanner in a lawless system: a saved game jumps from
+# Viovio to Elmin (danger 5) with a hold worth robbing, so that computer ships
+# spawn there; within half a minute they show as red blips on the scanner.
+set -u
+. "$(dirname "$0")/lib.bash"
+. "$(dirname "$0")/startup_helpers.bash"
+. "$(dirname "$0")/close_helpers.bash"
+
+# Six jewellery on top of the usual hold: a spawn chance of 0.38 for each of
+# the 16 slots, so that none spawning is a chance in two thousand.
+write_start_save "Mira Quell" 500 4,0,0,3,0,0,0,6
+write_settings_file
+echo "flight_assists=on" >>"$saves/settings.ini"
+
+# Red pixels of the scanner's glass (client 48..192, 444..588) in picture $1.
+scanner_red() {
+    convert "$out_dir/$1.png" -crop "144x144+$((X + 48))+$((Y + 444))" +repage \
+        -fx '(r > 0.8 && g < 0.35 && b < 0.35) ? 1 : 0' -format '%[fx:round(mean*w*h)]' info:
+}
+hostiles_shown() { [ "$(scanner_red "$1")" -gt 8 ]; }
+
+start_and_load assists_lawless
+fly_loaded_game
+eval "$(xdotool getwindowgeometry --shell "$window")"
+
+# Escape opens the galaxy map centred on Viovio at client (503, 252); Elmin
+# is two cells left and one down, offset (26, 36) against Viovio's (32, 30).
+xdotool key Escape
+wait_for_picture assists_lawless_map "is_lit assists_lawless_map 0.2" || fail "no galaxy map"
+sleep 1
+xdotool mousemove --window "$window" 369 322
+sleep 0.3
+xdotool mousedown 1
+xdotool mouseup 1
+sleep 1
+# Asked first whether to jump, the answer is yes.
+screenshot assists_lawless_question
+dialog_shown assists_lawless_question && press_key Return
+wait_for_picture assists_lawless_arrival "is_lit assists_lawless_arrival 0.05" 15 || fail "no flight after the jump"
+
+screenshot assists_lawless_arrived
+echo "red on the scanner on arrival: $(scanner_red assists_lawless_arrived)"
+wait_for_picture assists_lawless_scanner hostiles_shown 40 || fail "no red blips on the scanner in 40 s"
+echo "red on the scanner: $(scanner_red assists_lawless_scanner)"
+
+close_window "$window"
+wait_for_exit 5 || fail "the game did not end within 5 seconds of closing its window"
+[ "$exit_code" = 0 ] || fail "exit code $exit_code"
+echo "computer ships shown red on the scanner in Elmin"
