@@ -1,5 +1,6 @@
 #include "flight/Hud.h"
 
+#include "flight/FlightAssists.h"
 #include "flight/Game.h"
 #include "flight/GameObject_Missile.h"
 #include "flight/GameObject_Ship.h"
@@ -261,6 +262,10 @@ void drawHud(const Game& game)
     drawGauges(ship, frame);
     drawButtons(game, frame);
     drawMissileWarning(game, frame);
+    if (g_flightAssists) {
+        game.hudMessages.draw(frame.width);
+        game.collisionWarning.draw(frame.width, frame.height);
+    }
     glPopAttrib();
 }
 
