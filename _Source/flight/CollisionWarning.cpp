@@ -126,8 +126,9 @@ void CollisionWarning::update(const GameObject_Ship& ship, const ObjectList& obj
 
 void CollisionWarning::draw(float width, float height) const
 {
-    // Lit for the first half of every flash interval, from the warning's start.
-    if (!warning_ || std::fmod(flashClock_, kFlashInterval) >= kFlashInterval * 0.5f) {
+    // Lit for most of every flash interval, from the warning's start: a blink
+    // draws the eye, and the word is readable at any moment but the blink.
+    if (!warning_ || std::fmod(flashClock_, kFlashInterval) >= kFlashInterval * 0.8f) {
         return;
     }
     const float length = static_cast<float>(std::strlen(kWarningText));
