@@ -33,9 +33,10 @@ SoundSample* shipEngine = nullptr;
 SoundSample* stationLights = nullptr;
 SoundSample* collision1 = nullptr;
 SoundSample* collision2 = nullptr;
+SoundSample* collisionWarning = nullptr;
 }
 
-const std::array<SampleFile, 22> kSampleFiles = {{
+const std::array<SampleFile, 23> kSampleFiles = {{
     {&sample::buttonOver, "snd//buttonOver.wav"},
     {&sample::buttonClick, "snd//buttonClick.wav"},
     {&sample::dialogPopup, "snd//dialogPopup.wav"},
@@ -58,6 +59,7 @@ const std::array<SampleFile, 22> kSampleFiles = {{
     {&sample::stationLights, "snd//stationLights.wav"},
     {&sample::collision1, "snd//collision1.wav"},
     {&sample::collision2, "snd//collision2.wav"},
+    {&sample::collisionWarning, "snd//collisionWarning.wav"},
 }};
 
 namespace {
@@ -65,7 +67,7 @@ namespace {
 using PlayingList = std::list<std::unique_ptr<SoundBuffer>>;
 
 std::unique_ptr<PlayingList> g_playingList;
-std::array<std::unique_ptr<SoundSample>, 22> g_samples;
+std::array<std::unique_ptr<SoundSample>, 23> g_samples;
 bool g_deviceOnOutput = false;
 
 void releaseFinishedSounds()

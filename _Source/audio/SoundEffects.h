@@ -23,7 +23,8 @@ void initSoundDevice();
 void initOfflineSoundDevice(std::uint32_t outputRate);
 void shutdownSoundDevice();
 
-// The 22 samples, named after their files' stems, loaded in this order.
+// The 23 samples, named after their files' stems, loaded in this order; the
+// last is the collision warning of the flight assists.
 namespace sample {
 extern SoundSample* buttonOver;
 extern SoundSample* buttonClick;
@@ -47,13 +48,14 @@ extern SoundSample* shipEngine;
 extern SoundSample* stationLights;
 extern SoundSample* collision1;
 extern SoundSample* collision2;
+extern SoundSample* collisionWarning;
 }
 
 struct SampleFile {
     SoundSample** sample;
     const char* fileName;
 };
-extern const std::array<SampleFile, 22> kSampleFiles;
+extern const std::array<SampleFile, 23> kSampleFiles;
 
 void loadSoundList();
 void releaseSoundList();

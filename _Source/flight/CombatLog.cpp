@@ -76,6 +76,38 @@ std::FILE*& CombatLog::output()
     return out;
 }
 
+const GameObject*& CombatLog::watched()
+{
+    static const GameObject* victim = nullptr;
+    return victim;
+}
+
+DeathCause& CombatLog::remembered()
+{
+    static DeathCause cause;
+    return cause;
+}
+
+void CombatLog::watch(const GameObject* victim)
+{
+    if (victim == nullptr || victim != watched()) {
+        watched() = victim;
+        remembered() = DeathCause{};
+    }
+}
+
+const DeathCause& CombatLog::lastDamage()
+{
+    return remembered();
+}
+
+void CombatLog::remember(const GameObject& victim, const DeathCause& cause)
+{
+    if (&victim == watched()) {
+        remembered() = cause;
+    }
+}
+
 void CombatLog::setOutput(std::FILE* out)
 {
     output() = out;
@@ -105,6 +137,7 @@ bool CombatLog::enabled()
 
 void CombatLog::laser(const GameObject& victim, const GameObject& attacker, float amount)
 {
+    remember(victim, {DeathCause::Kind::Laser, attacker.name, false, 0.0f});
     if (std::FILE* out = output()) {
         char by[kLabelSize];
         describe(by, attacker);
@@ -114,6 +147,7 @@ void CombatLog::laser(const GameObject& victim, const GameObject& attacker, floa
 
 void CombatLog::missile(const GameObject& victim, const GameObject* attacker, const GameObject& missile, float amount)
 {
+    remember(victim, {DeathCause::Kind::Missile, missile.name, false, 0.0f});
     if (std::FILE* out = output()) {
         char by[kLabelSize];
         describeAttacker(by, victim, attacker);
@@ -133,6 +167,9 @@ void CombatLog::emp(const GameObject& victim, const GameObject* attacker, float 
 
 void CombatLog::collision(const GameObject& victim, const GameObject& other, float amount)
 {
+    if (&victim == watched()) {
+        remember(victim, {DeathCause::Kind::Collision, other.name, false, closingSpeed(other, victim)});
+    }
     if (std::FILE* out = output()) {
         char with[kLabelSize + 16];
         char what[kLabelSize];
@@ -144,6 +181,7 @@ void CombatLog::collision(const GameObject& victim, const GameObject& other, flo
 
 void CombatLog::collisionWithStatic(const GameObject& victim, const GameObject& other, float amount, float speed)
 {
+    remember(victim, {DeathCause::Kind::Collision, other.name, true, speed});
     if (std::FILE* out = output()) {
         char with[kLabelSize + 16];
         char what[kLabelSize];

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "flight/DeathCause.h"
+
 #include <cstdio>
 
 namespace dh {
@@ -16,8 +18,11 @@ class GameObject;
 // t is the process clock in seconds; objects are their kind name and address
 // (an attacker that no longer exists shows as gone@address); amount is the
 // damage asked for and shield the victim's shield after it; closing is how
-// fast the two objects were approaching each other. While the log is off every
-// call returns at once: no output, no allocation, no random draw.
+// fast the two objects were approaching each other. While the log is off
+// nothing is written: no output, no allocation, no random draw.
+//
+// Whether or not it writes, the log remembers the last damage to one watched
+// object (the player's ship, when the flight assists name the cause of death).
 class CombatLog {
 public:
     // Sends the lines to `out` instead; null switches the log off.
@@ -36,8 +41,18 @@ public:
     // A moving object against a static one it struck at `speed`.
     static void collisionWithStatic(const GameObject& victim, const GameObject& other, float amount, float speed);
 
+    // Starts remembering the damage to `victim`, forgetting what was known
+    // about another; the object already watched changes nothing, null
+    // watches nothing.
+    static void watch(const GameObject* victim);
+    // The last damage to the watched object; Unknown when there was none.
+    static const DeathCause& lastDamage();
+
 private:
     static std::FILE*& output();
+    static const GameObject*& watched();
+    static DeathCause& remembered();
+    static void remember(const GameObject& victim, const DeathCause& cause);
 };
 
 }

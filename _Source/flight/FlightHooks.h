@@ -1,5 +1,7 @@
 #pragma once
 
+#include "flight/Refusal.h"
+
 #include <functional>
 
 namespace dh {
@@ -23,6 +25,8 @@ struct FlightHooks {
     std::function<void()> resumeClock;
     // The modal message dialog.
     std::function<void(const char* title, const char* text)> showMessage;
+    // A refusal shown over the flight without pausing it (a flight assist).
+    std::function<void(const Refusal& refusal)> showHudMessage;
 };
 
 }

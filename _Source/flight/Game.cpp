@@ -38,6 +38,7 @@ Game::Game(const char* commanderName, GameHooks programHooks) : shell(std::move(
     };
     hooks.resumeClock = [this] { resumeClock(); };
     hooks.showMessage = [this](const char* title, const char* text) { showMessage(title, text); };
+    hooks.showHudMessage = [this](const Refusal& refusal) { hudMessages.post(refusal); };
 
     frameTimer = std::make_unique<FrameTimer>();
     g_randomSeed = frameTimer->lastClock;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/Camera.h"
+#include "flight/CollisionWarning.h"
 #include "flight/FlightHooks.h"
 #include "flight/GameHooks.h"
 #include "flight/Hud.h"
+#include "flight/HudMessages.h"
 #include "core/FrameTimer.h"
 #include "flight/ObjectRef.h"
 #include "flight/Refusal.h"
@@ -54,6 +56,9 @@ public:
     // The console's state before the HUD draws it: the buttons' hover flags
     // and sounds, then the incoming-missile beep.
     void updateConsole();
+    // The flight assists' share of a frame while the ship exists, before the
+    // HUD draws it; nothing while they are off.
+    void updateAssists();
 
     void enterSystem(const StarSystem& system, bool spawnShips, bool randomPlacement);
     void hyperspaceJump(std::uint32_t x, std::uint32_t y);
@@ -98,6 +103,8 @@ public:
     bool dockRequested = false;
     // The flight assists' part of the HUD.
     std::unique_ptr<AssistHud> assistHud;
+    CollisionWarning collisionWarning;
+    HudMessages hudMessages;
     // Declared last so that it is destroyed first: its objects untrack the
     // references above as they are deleted.
     std::unique_ptr<World> world;
@@ -108,6 +115,7 @@ private:
     void removeLostComputerShips();
     void drawFrame(const Camera& camera);
     void drawDeathFade();
+    void showDeathMessage();
     void updateButtonHover(HudButton button, bool& hover, float x, float y);
     void updateMissileWarning();
     void openInGameMenu();

@@ -6,6 +6,7 @@
 #include "flight/World.h"
 #include "window/UiSpace.h"
 #include "flight/Controls.h"
+#include "flight/FlightAssists.h"
 #include "flight/Hud.h"
 #include "window/GLWindow.h"
 
@@ -119,6 +120,10 @@ void Game::openInGameMenu()
 
 void Game::refuse(const Refusal& refusal)
 {
+    if (g_flightAssists) {
+        hudMessages.post(refusal);
+        return;
+    }
     pauseWorldSounds();
     showMessage(refusal.title, refusal.text);
     resumeClock();

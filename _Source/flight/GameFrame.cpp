@@ -111,6 +111,7 @@ void Game::drawFrame(const Camera& camera)
 
     if (playerShip() != nullptr) {
         updateConsole();
+        updateAssists();
         drawHud(*this);
     } else {
         drawDeathFade();
@@ -140,7 +141,7 @@ void Game::drawDeathFade()
     glVertex2f(0.0f, h);
     glEnd();
     if (deathTimer >= kDeathFadeSeconds) {
-        showMessage("You have been killed", "Your ship has been destroyed. Press OK to return to main menu");
+        showDeathMessage();
         running = false;
     }
 }

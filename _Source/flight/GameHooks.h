@@ -20,6 +20,8 @@ struct GameHooks {
     std::function<void(Game&)> runStationScreen;
     // The modal message dialog.
     std::function<void(const char* title, const char* text)> showMessage;
+    // The message dialog with a second line under its text.
+    std::function<void(const char* title, const char* upperLine, const char* lowerLine)> showMessageLines;
     BackgroundBuilder buildBackground;
 };
 

@@ -268,6 +268,10 @@ void drawHud(const Game& game)
     drawGauges(ship, frame);
     drawButtons(game, frame);
     drawMissileWarning(game, frame);
+    if (g_flightAssists) {
+        game.hudMessages.draw(frame.width);
+        game.collisionWarning.draw(frame.width, frame.height);
+    }
     glPopAttrib();
 }
 

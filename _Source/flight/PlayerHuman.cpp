@@ -1,6 +1,7 @@
 #include "flight/PlayerHuman.h"
 
 #include "flight/Controls.h"
+#include "flight/FlightAssists.h"
 #include "flight/FlightHooks.h"
 #include "flight/GameObject_Ship.h"
 #include "flight/ObjectList.h"
@@ -196,6 +197,10 @@ bool PlayerHuman::controlHeld(Action action)
 
 void PlayerHuman::refuse(const Refusal& refusal)
 {
+    if (g_flightAssists && hooks != nullptr && hooks->showHudMessage) {
+        hooks->showHudMessage(refusal);
+        return;
+    }
     if (GameObject_Ship* own = ship()) {
         if (SoundSet* sounds = worldSounds(*own)) {
             pauseSounds(*sounds);

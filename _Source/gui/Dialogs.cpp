@@ -72,6 +72,11 @@ void paintNameEntry(const DialogFrame& frame, const CommanderName& name)
 
 void showMessage(const char* title, const char* text)
 {
+    showMessage(title, text, nullptr);
+}
+
+void showMessage(const char* title, const char* upperLine, const char* lowerLine)
+{
     if (!isWindowOpen())
         return;
     DialogFrame frame(title);
@@ -84,7 +89,9 @@ void showMessage(const char* title, const char* text)
         if (frame.pollButtons() == 0)
             return;
         frame.paintBox();
-        drawCentredLine(text, frame.boxX, frame.boxY, 102);
+        drawCentredLine(upperLine, frame.boxX, frame.boxY, 102);
+        if (lowerLine != nullptr)
+            drawCentredLine(lowerLine, frame.boxX, frame.boxY, 134);
         frame.endFrame();
     }
 }

@@ -7,6 +7,8 @@ namespace dh {
 
 // A message with an "Ok" button; Enter also closes it.
 void showMessage(const char* title, const char* text);
+// The same with a second line under the text, placed as a question's lines.
+void showMessage(const char* title, const char* upperLine, const char* lowerLine);
 
 // A question of two lines with "Yes" and "No"; true only when "Yes" was clicked.
 bool askYesNo(const char* title, const char* upperLine, const char* lowerLine);

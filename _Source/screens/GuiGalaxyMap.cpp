@@ -1,6 +1,7 @@
 #include "screens/GuiGalaxyMap.h"
 
 #include "audio/SoundEffects.h"
+#include "flight/FlightAssists.h"
 #include "flight/Game.h"
 #include "flight/GameObject_Ship.h"
 #include "gui/Dialogs.h"
@@ -11,6 +12,7 @@
 #include "window/GLWindow.h"
 
 #include <cstdlib>
+#include <string>
 
 namespace dh {
 
@@ -192,6 +194,14 @@ const char* GuiGalaxyMap::travelRefusal(const GameObject_Ship& ship) const
     return nullptr;
 }
 
+// A flight assist: a jump is asked for by name before the engines fire, so a
+// slip of the mouse does not send the ship away.
+bool GuiGalaxyMap::confirmJump() const
+{
+    const std::string question = "Jump to " + hoveredSystem.name + "?";
+    return askYesNo(kJumpCaption, question.c_str(), "");
+}
+
 void GuiGalaxyMap::clickStar()
 {
     playSound(sample::buttonClick);
@@ -204,6 +214,8 @@ void GuiGalaxyMap::clickStar()
     }
     const std::uint32_t cellX = hoveredSystem.x;
     const std::uint32_t cellY = hoveredSystem.y;
+    if (g_flightAssists && !confirmJump())
+        return;
     game->hyperspaceJump(cellX, cellY);
     ownerScreen->running = false;
 }

@@ -25,6 +25,7 @@ public:
     };
 
     static constexpr const char* kRefusalCaption = "Unable to travel";
+    static constexpr const char* kJumpCaption = "Confirm hyperspace jump";
     static constexpr const char* kDocked = "You cannot travel while docked at a spacestation.";
     static constexpr const char* kAlreadyHere = "You are already at this system.";
     static constexpr const char* kBeyondRange = "System is beyond the range of your hyperspace engines.";
@@ -82,6 +83,7 @@ private:
     void endDrag();
     void recentreCursor();
     void clickStar();
+    bool confirmJump() const;
     void paintGrid() const;
     void paintRangeCircle() const;
     void paintStars() const;

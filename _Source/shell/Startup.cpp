@@ -56,6 +56,9 @@ GameHooks gameHooks()
     hooks.runInGameMenu = runInGameMenu;
     hooks.runStationScreen = runStationScreen;
     hooks.showMessage = [](const char* title, const char* text) { showMessage(title, text); };
+    hooks.showMessageLines = [](const char* title, const char* upperLine, const char* lowerLine) {
+        showMessage(title, upperLine, lowerLine);
+    };
     hooks.buildBackground = [](const float* sunColour, std::string_view planetTexture) {
         const std::array<float, 3> sun{sunColour[0], sunColour[1], sunColour[2]};
         return std::make_shared<SpaceBackground>(sun, findTexture(planetTexture));

@@ -8,14 +8,16 @@ import sys
 import wave
 from pathlib import Path
 
-# The 22 samples the game loads, in its loading order.
+# The 23 samples the game loads, in its loading order.
 SAMPLES = ["buttonOver", "buttonClick", "dialogPopup", "tradeItemOver", "tradeBuySell", "systemOver", "repair", "dock",
            "launch", "hyperspace", "missileIncoming", "explosion", "rocketFire", "rocketEngine", "empFire",
-           "empAmbient", "laser", "laserHit", "shipEngine", "stationLights", "collision1", "collision2"]
+           "empAmbient", "laser", "laserHit", "shipEngine", "stationLights", "collision1", "collision2",
+           "collisionWarning"]
 LOOPING = {"rocketEngine", "empAmbient", "laser", "shipEngine"}
 EIGHT_BIT = {"tradeItemOver"}
-# Replayed on a timer, so over before the next: missile warning 0.7 s, station light 0.6 s.
-MAX_SECONDS = {"missileIncoming": 0.7, "stationLights": 0.6}
+# Replayed on a timer, so over before the next: missile warning 0.7 s, station light 0.6 s,
+# collision warning 0.5 s.
+MAX_SECONDS = {"missileIncoming": 0.7, "stationLights": 0.6, "collisionWarning": 0.5}
 LOUD = {"explosion", "dock", "launch", "hyperspace", "collision1", "collision2"}
 
 

@@ -1,4 +1,4 @@
-// The game's 22 sound effects: each recipe is rendered, cleaned of any DC
+// The game's 23 sound effects: each recipe is rendered, cleaned of any DC
 // offset, given soft edges (one-shots) or a seamless loop point (loops),
 // brought to its level and written as mono PCM.
 #include "AssetGenerators.h"
@@ -47,6 +47,7 @@ constexpr OneShot kOneShots[] = {
     {"stationLights", soundStationLights, -10.0, 16},
     {"collision1", soundCollision1, -3.0, 16},
     {"collision2", soundCollision2, -3.0, 16},
+    {"collisionWarning", soundCollisionWarning, -11.0, 16},
 };
 
 // Loops are steady, so their peaks sit lower than the one-shots' for the same

@@ -20,6 +20,7 @@ Buffer soundDock();
 Buffer soundLaunch();
 Buffer soundHyperspace();
 Buffer soundMissileIncoming();
+Buffer soundCollisionWarning();
 
 Buffer soundExplosion();
 Buffer soundRocketFire();

@@ -240,4 +240,26 @@ Buffer soundMissileIncoming()
     return out;
 }
 
+Buffer soundCollisionWarning()
+{
+    // Three quick low pulses, falling a little: unlike the missile alarm's
+    // rising pair, and over well before it repeats every 0.5 s.
+    Buffer out = makeBuffer(0.32);
+    for (int n = 0; n < 3; ++n) {
+        const double start = n * 0.1;
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            const double t = timeOf(i) - start;
+            if (t < 0.0 || t > 0.07)
+                continue;
+            const float gate = smoothStep(t / 0.005) * smoothStep((0.07 - t) / 0.01);
+            const double pitch = 520.0 - 300.0 * t;
+            float s = 0.0f;
+            for (int h = 1; h <= 9; h += 2)
+                s += static_cast<float>(std::sin(2.0 * kPi * pitch * h * t) / h);
+            out[i] += gate * s;
+        }
+    }
+    return out;
+}
+
 } // namespace dh::audiogen
