@@ -261,6 +261,7 @@ void drawHud(const Game& game)
     drawGauges(ship, frame);
     drawButtons(game, frame);
     drawMissileWarning(game, frame);
+    game.human->dockingComputer.drawLabel(frame.width);
     glPopAttrib();
 }
 
