@@ -28,7 +28,7 @@ constexpr float kDriftlessSpeed = 50.0f;
 // Into the bay, and anywhere the hull is near, slower than a bump that hurts
 // (a quarter of the speed lost in a bounce costs shield from 100 units/s on).
 constexpr float kBaySpeed = 250.0f;
-constexpr float kHullSpeed = 300.0f;
+constexpr float kHullSpeed = 380.0f;
 constexpr float kHullReach = 3000.0f;
 
 bool keyBoundToAction()
