@@ -9,9 +9,9 @@ namespace {
 
 constexpr char kLabel[] = "DOCKING COMPUTER";
 constexpr float kLabelSize = 16.0f;
-// Under the incoming-missile warning, which takes the line at 32; in the
-// green of the console's speed bars.
-constexpr float kLabelTop = 56.0f;
+// Below the lines that warnings and messages take at the top of the view, in
+// the green of the console's speed bars.
+constexpr float kLabelTop = 104.0f;
 
 }
 

@@ -24,9 +24,9 @@ dock_menu_shown() {
     [ "$title" -gt 450 ] && [ "$buttons" -lt 420 ]
 }
 # Pixels of the console's green (0, 255, 0) where "DOCKING COMPUTER" is
-# written, 256 x 16 under the top edge's missile-warning line.
+# written, 256 x 16 from 104 below the top of the view.
 label_pixels() {
-    convert "$out_dir/$1.png" -crop 256x16+512+268 +repage -depth 8 txt:- |
+    convert "$out_dir/$1.png" -crop 256x16+512+316 +repage -depth 8 txt:- |
         awk -F'[(),]' 'NR > 1 && $3 <= 40 && $4 >= 240 && $5 <= 40 { n++ } END { print n + 0 }'
 }
 label_shown() { [ "$(label_pixels "$1")" -gt 300 ]; }
