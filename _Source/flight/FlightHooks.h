@@ -7,12 +7,15 @@
 namespace dh {
 
 class GameObject_Ship;
+class GameObject_SpaceStation;
 
 // What the flight objects ask of the running game. The game fills the slots
 // it offers; an empty slot does nothing (or, for playerShip, means no ship).
 struct FlightHooks {
     // The human pilot's ship, null once it is gone.
     std::function<GameObject_Ship*()> playerShip;
+    // The star system's station, null when there is none.
+    std::function<GameObject_SpaceStation*()> station;
     // Deletes every computer ship and every missile from the world.
     std::function<void()> clearHostiles;
     // The station asks for the dock; the game answers between frames with

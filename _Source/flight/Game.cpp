@@ -29,6 +29,7 @@ std::uint32_t driverLights()
 Game::Game(const char* commanderName, GameHooks programHooks) : shell(std::move(programHooks))
 {
     hooks.playerShip = [this] { return playerShip(); };
+    hooks.station = [this] { return static_cast<GameObject_SpaceStation*>(station()); };
     hooks.clearHostiles = [this] { clearHostiles(); };
     hooks.requestDock = [this] { dockRequested = true; };
     hooks.runStationScreen = [this] {

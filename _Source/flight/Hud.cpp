@@ -272,6 +272,7 @@ void drawHud(const Game& game)
         game.hudMessages.draw(frame.width);
         game.collisionWarning.draw(frame.width, frame.height);
     }
+    game.human->dockingComputer.drawLabel(frame.width);
     glPopAttrib();
 }
 

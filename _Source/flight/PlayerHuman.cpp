@@ -4,6 +4,7 @@
 #include "flight/FlightAssists.h"
 #include "flight/FlightHooks.h"
 #include "flight/GameObject_Ship.h"
+#include "flight/GameObject_SpaceStation.h"
 #include "flight/ObjectList.h"
 #include "flight/Orientation.h"
 #include "flight/World.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
 namespace dh {
@@ -119,6 +121,7 @@ void PlayerHuman::update(float dt)
         }
     }
     flyWithController(*own, dt, pitchInput, yawInput);
+    flyByComputer(*own, dt, pitchInput, yawInput);
 
     missileKey(*own);
     empKey(*own);
@@ -230,6 +233,30 @@ void PlayerHuman::flyWithController(GameObject_Ship& own, float dt, float& pitch
         viewIndex = (viewIndex + 1) & 7u;
     }
     nextViewWasDown = nextView;
+}
+
+// The docking computer holds the controls a pilot holds, at the same rates.
+void PlayerHuman::flyByComputer(GameObject_Ship& own, float dt, float& pitchInput, float& yawInput)
+{
+    const DockingComputer::Pilot pilot{handsOnControls(), pitchRate, yawRate};
+    GameObject_SpaceStation* station = hooks != nullptr && hooks->station ? hooks->station() : nullptr;
+    const DockingComputer::Stick stick = dockingComputer.update(own, station, pilot, dt);
+    if (!dockingComputer.engaged()) {
+        return;
+    }
+    pitchInput += stick.pitch * dt * kTurnRate;
+    yawInput += stick.yaw * dt * kTurnRate;
+    own.targetSpeed = std::clamp(own.targetSpeed + stick.throttle * dt * kThrottleRate, 0.0f, own.topSpeed);
+}
+
+bool PlayerHuman::handsOnControls()
+{
+    static constexpr Action kFlying[] = {Action::ThrottleUp, Action::ThrottleDown, Action::PitchUp,
+                                         Action::PitchDown, Action::YawLeft, Action::YawRight};
+    const bool keys = std::any_of(std::begin(kFlying), std::end(kFlying), [this](Action a) { return controlHeld(a); });
+    const bool sticks = padAxis(PadAxis::LeftX) != 0.0f || padAxis(PadAxis::LeftY) != 0.0f
+                     || padAxis(PadAxis::LeftTrigger) != 0.0f || padAxis(PadAxis::RightTrigger) != 0.0f;
+    return keys || sticks || isKeyHeld(VK_RBUTTON);
 }
 
 void PlayerHuman::steerWithMouse(float& pitchInput, float& yawInput)

@@ -2,6 +2,7 @@
 
 #include "core/Camera.h"
 #include "flight/Controls.h"
+#include "flight/DockingComputer.h"
 #include "flight/Player.h"
 #include "flight/Refusal.h"
 
@@ -53,6 +54,7 @@ public:
     // What the pilot asks of the running game.
     FlightHooks* hooks;
     std::array<bool, Controls::kActionCount> heldOff{};
+    DockingComputer dockingComputer;
 
 private:
     // Whether the action's control is held, and was not held off or has been
@@ -60,6 +62,10 @@ private:
     bool controlHeld(Action action);
     void steerWithMouse(float& pitchInput, float& yawInput);
     void flyWithController(GameObject_Ship& ship, float dt, float& pitchInput, float& yawInput);
+    void flyByComputer(GameObject_Ship& ship, float dt, float& pitchInput, float& yawInput);
+    // Whether the pilot holds a steering or throttle control: a key, the
+    // right mouse button, a stick or a trigger.
+    bool handsOnControls();
     void missileKey(GameObject_Ship& ship);
     void empKey(GameObject_Ship& ship);
     void refuse(const Refusal& refusal);

@@ -15,11 +15,11 @@
 #include "flight/Hud.h"
 #include "flight/Orientation.h"
 #include "flight/PlayerHuman.h"
+#include "flight/RealModels.h"
 #include "flight/World.h"
 #include "galaxy/Galaxy.h"
 #include "platform/KeyState.h"
 #include "platform/PlatformEvents.h"
-#include "rendering/MD2Mesh.h"
 
 #include <gtest/gtest.h>
 
@@ -37,22 +37,7 @@ namespace {
 constexpr std::uint32_t kFrameMilliseconds = 16;
 constexpr float kSecondsPerArrival = 90.0f;
 
-// The geometry of the game's own models, read from the build's asset folder.
-struct RealModels {
-    RealModels()
-    {
-        for (auto [mesh, stem] : {std::pair{&explorer, "Ship_Explorer"}, std::pair{&fighter, "Ship_Fighter"},
-                                  std::pair{&missile, "Missile"}, std::pair{&station, "Spacestation"}})
-            loaded = loadMD2Geometry(std::string(DH_BUILD_DIR) + "/mdl/" + stem + ".md2", *mesh) && loaded;
-        g_flightModels = {&explorer, &fighter, &missile, &station};
-    }
-    ~RealModels() { g_flightModels = {}; }
-    RealModels(const RealModels&) = delete;
-    RealModels& operator=(const RealModels&) = delete;
-
-    Mesh explorer, fighter, missile, station;
-    bool loaded = true;
-};
+using test::RealModels;
 
 // One line of the combat log.
 struct LogLine {
