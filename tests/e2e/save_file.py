@@ -18,10 +18,10 @@ SIGNATURE = (0x24F01212, 0x21474412, 0xFC12A566, 0xDD134512)
 FIELDS = "<dIifII8I"
 
 
-def write(path, x, y, commander="Mira Quell", shield=50.0):
+def write(path, x, y, commander="Mira Quell", shield=50.0, missiles=2, emp_bombs=1, cargo=(4, 0, 0, 3, 0, 0, 0, 1)):
     data = struct.pack("<4I", *SIGNATURE)
     data += b"Viovio".ljust(255, b"\0") + commander.encode().ljust(255, b"\0")
-    data += struct.pack(FIELDS, 98765.5, 3, 3, shield, 2, 1, 4, 0, 0, 3, 0, 0, 0, 1)
+    data += struct.pack(FIELDS, 98765.5, 3, 3, shield, missiles, emp_bombs, *cargo)
     data += bytes(128 * 40)
     data += struct.pack("<10I", x, y, *range(20, 28))
     assert len(data) == 5746
