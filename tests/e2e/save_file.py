@@ -19,10 +19,10 @@ SIGNATURE = (0x24F01212, 0x21474412, 0xFC12A566, 0xDD134512)
 FIELDS = "<dIifII8I"
 
 
-def write(path, x, y, commander="Mira Quell", shield=50.0, cargo=(4, 0, 0, 3, 0, 0, 0, 1)):
+def write(path, x, y, commander="Mira Quell", shield=50.0, missiles=2, emp_bombs=1, cargo=(4, 0, 0, 3, 0, 0, 0, 1)):
     data = struct.pack("<4I", *SIGNATURE)
     data += b"Viovio".ljust(255, b"\0") + commander.encode().ljust(255, b"\0")
-    data += struct.pack(FIELDS, 98765.5, 3, 3, shield, 2, 1, *cargo)
+    data += struct.pack(FIELDS, 98765.5, 3, 3, shield, missiles, emp_bombs, *cargo)
     data += bytes(128 * 40)
     data += struct.pack("<10I", x, y, *range(20, 28))
     assert len(data) == 5746
@@ -51,7 +51,7 @@ def show(path):
 
 if __name__ == "__main__":
     if sys.argv[1] == "write":
-        write(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]), *sys.argv[5:6], *map(float, sys.argv[6:7]),
-              *[tuple(map(int, c.split(","))) for c in sys.argv[7:8]])
+        cargo = {"cargo": tuple(map(int, sys.argv[7].split(",")))} if len(sys.argv) > 7 else {}
+        write(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]), *sys.argv[5:6], *map(float, sys.argv[6:7]), **cargo)
     else:
         show(sys.argv[2])
