@@ -111,6 +111,13 @@ struct SpriteGroup {
 // Sprites 0-4, 5-109, 110-114 and 115-119 with stars1 .. stars4.
 constexpr SpriteGroup kGroups[4] = {{0, 5}, {5, 105}, {110, 5}, {115, 5}};
 
+void endStep(const char* step)
+{
+    if (SpaceBackground::stepEnded != nullptr) {
+        SpaceBackground::stepEnded(step);
+    }
+}
+
 }
 
 SpaceBackground::SpaceBackground(const std::array<float, 3>& sunColour, GLTexture* planetTex)
@@ -135,6 +142,7 @@ void SpaceBackground::renderSkyFaces()
     for (int i = 0; i < kSprites; ++i) {
         addSprite(sky);
     }
+    endStep("sprites");
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
     glPushAttrib(GL_PIXEL_MODE_BIT);
@@ -144,6 +152,7 @@ void SpaceBackground::renderSkyFaces()
     for (std::size_t i = 0; i < clouds.size(); ++i) {
         clouds[i] = std::make_unique<GLTexture>("gfx/stars" + std::to_string(i + 1) + ".tga");
     }
+    endStep("clouds");
     for (const FaceRender& face : kFaceRenders) {
         glClear(GL_COLOR_BUFFER_BIT);
         glLoadIdentity();
@@ -153,8 +162,11 @@ void SpaceBackground::renderSkyFaces()
             glDrawArrays(GL_QUADS, 4 * kGroups[g].first, 4 * kGroups[g].count);
         }
         glFlush();
+        endStep("render");
         glReadPixels(0, 0, kFaceSize, kFaceSize, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        endStep("read-back");
         skyFaces[face.storedAs] = std::make_unique<GLTexture>(pixels.data());
+        endStep("mipmaps");
     }
     // Leave the window's own projection and viewport as they were.
     glDisableClientState(GL_VERTEX_ARRAY);
@@ -182,6 +194,7 @@ void SpaceBackground::compileStarPoints()
     }
     glEnd();
     glEndList();
+    endStep("stars");
 }
 
 }
