@@ -7,7 +7,6 @@
 #include <GL/glu.h>
 
 #include <cmath>
-#include <string>
 #include <vector>
 
 namespace dh {
@@ -148,9 +147,9 @@ void SpaceBackground::renderSkyFaces()
     glPushAttrib(GL_PIXEL_MODE_BIT);
     setOffscreenState(sky);
     std::vector<std::uint8_t> pixels(static_cast<std::size_t>(kFaceSize) * kFaceSize * 4);
-    std::array<std::unique_ptr<GLTexture>, 4> clouds;
+    std::array<GLTexture*, kCloudTextureCount> clouds{};
     for (std::size_t i = 0; i < clouds.size(); ++i) {
-        clouds[i] = std::make_unique<GLTexture>("gfx/stars" + std::to_string(i + 1) + ".tga");
+        clouds[i] = cloudTexture(i);
     }
     endStep("clouds");
     for (const FaceRender& face : kFaceRenders) {
