@@ -4,7 +4,9 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace dh {
 
@@ -42,6 +44,33 @@ bool mouseButtonHeld(unsigned virtualKey)
     case VK_MBUTTON: return buttons & SDL_BUTTON(SDL_BUTTON_MIDDLE);
     default: return false;
     }
+}
+
+}
+
+namespace {
+
+struct KeyScancode {
+    unsigned key;
+    int scancode;
+};
+
+bool byKey(const KeyScancode& a, const KeyScancode& b)
+{
+    return a.key < b.key;
+}
+
+// Every scancode with the key it stands for, in key order.
+const std::vector<KeyScancode>& scancodesByKey()
+{
+    static const std::vector<KeyScancode> table = [] {
+        std::vector<KeyScancode> pairs;
+        for (int scancode = 0; scancode < kScancodeCount; ++scancode)
+            pairs.push_back({virtualKeyFromScancode(scancode), scancode});
+        std::stable_sort(pairs.begin(), pairs.end(), byKey);
+        return pairs;
+    }();
+    return table;
 }
 
 }
@@ -122,8 +151,12 @@ bool isKeyHeld(unsigned virtualKey)
         return false;
     if (sideKeyHeld(virtualKey, keys))
         return true;
-    for (int scancode = 0; scancode < count; ++scancode)
-        if (keys[scancode] && virtualKeyFromScancode(scancode) == virtualKey)
+    // Controls are polled many times a frame: only the scancodes that carry
+    // this key are looked at, not the whole keyboard.
+    const auto [first, last] = std::equal_range(scancodesByKey().begin(), scancodesByKey().end(),
+                                                KeyScancode{virtualKey, 0}, byKey);
+    for (auto it = first; it != last; ++it)
+        if (it->scancode < count && keys[it->scancode])
             return true;
     return false;
 }

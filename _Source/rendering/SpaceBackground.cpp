@@ -7,7 +7,6 @@
 #include <GL/glu.h>
 
 #include <cmath>
-#include <string>
 #include <vector>
 
 namespace dh {
@@ -111,6 +110,13 @@ struct SpriteGroup {
 // Sprites 0-4, 5-109, 110-114 and 115-119 with stars1 .. stars4.
 constexpr SpriteGroup kGroups[4] = {{0, 5}, {5, 105}, {110, 5}, {115, 5}};
 
+void endStep(const char* step)
+{
+    if (SpaceBackground::stepEnded != nullptr) {
+        SpaceBackground::stepEnded(step);
+    }
+}
+
 }
 
 SpaceBackground::SpaceBackground(const std::array<float, 3>& sunColour, GLTexture* planetTex)
@@ -135,15 +141,17 @@ void SpaceBackground::renderSkyFaces()
     for (int i = 0; i < kSprites; ++i) {
         addSprite(sky);
     }
+    endStep("sprites");
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
     glPushAttrib(GL_PIXEL_MODE_BIT);
     setOffscreenState(sky);
     std::vector<std::uint8_t> pixels(static_cast<std::size_t>(kFaceSize) * kFaceSize * 4);
-    std::array<std::unique_ptr<GLTexture>, 4> clouds;
+    std::array<GLTexture*, kCloudTextureCount> clouds{};
     for (std::size_t i = 0; i < clouds.size(); ++i) {
-        clouds[i] = std::make_unique<GLTexture>("gfx/stars" + std::to_string(i + 1) + ".tga");
+        clouds[i] = cloudTexture(i);
     }
+    endStep("clouds");
     for (const FaceRender& face : kFaceRenders) {
         glClear(GL_COLOR_BUFFER_BIT);
         glLoadIdentity();
@@ -153,8 +161,11 @@ void SpaceBackground::renderSkyFaces()
             glDrawArrays(GL_QUADS, 4 * kGroups[g].first, 4 * kGroups[g].count);
         }
         glFlush();
+        endStep("render");
         glReadPixels(0, 0, kFaceSize, kFaceSize, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        endStep("read-back");
         skyFaces[face.storedAs] = std::make_unique<GLTexture>(pixels.data());
+        endStep("mipmaps");
     }
     // Leave the window's own projection and viewport as they were.
     glDisableClientState(GL_VERTEX_ARRAY);
@@ -182,6 +193,7 @@ void SpaceBackground::compileStarPoints()
     }
     glEnd();
     glEndList();
+    endStep("stars");
 }
 
 }

@@ -38,6 +38,11 @@ public:
     GLTexture* sunTex = nullptr;
     std::array<std::unique_ptr<GLTexture>, 6> skyFaces;
 
+    // When set, told as each step of a build ends: "sprites", "clouds", then
+    // "render", "read-back" and "mipmaps" for every face, and "stars". Only
+    // for timing the build; the steps are the same whether it is set or not.
+    static inline void (*stepEnded)(const char* step) = nullptr;
+
 private:
     void renderSkyFaces();
     void compileStarPoints();

@@ -4,6 +4,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace dh {
@@ -66,6 +68,53 @@ struct FlareSquare {
 
 constexpr FlareSquare kFlare[4] = {{4.0f, Tex::lens2}, {8.0f, Tex::lens1}, {28.0f, Tex::lens1}, {32.0f, Tex::lens2}};
 
+constexpr float kFogEnd = 2048.0f;
+// Star coordinates lie within half a cell of the cell's centre; the box
+// tested is a little larger, so that float rounding in the driver cannot
+// show a star the test has left out.
+constexpr double kCellReach = kCell / 2.0 + 16.0;
+
+// Whether no star of the cell centred at `centre` (relative to the eye, in
+// world axes) can change a pixel: every one is fogged to black, which the
+// additive blending adds as nothing, or every one lies outside the view
+// volume. The fog distance is the eye-plane depth or more (the absolute
+// depth or the radial distance), so a cell at least kFogEnd beyond the eye
+// plane is black whichever the driver uses.
+bool cellHidden(const Matrix3& view, const GLfloat* projection, Vector3 centre)
+{
+    std::array<std::array<double, 4>, 8> clip{};
+    double nearestDepth = kFogEnd;
+    for (int corner = 0; corner < 8; ++corner) {
+        const double p[3] = {centre.x + ((corner & 1) != 0 ? kCellReach : -kCellReach),
+                             centre.y + ((corner & 2) != 0 ? kCellReach : -kCellReach),
+                             centre.z + ((corner & 4) != 0 ? kCellReach : -kCellReach)};
+        double e[4] = {0.0, 0.0, 0.0, 1.0};
+        for (int row = 0; row < 3; ++row) {
+            e[row] = view.m[row * 3] * p[0] + view.m[row * 3 + 1] * p[1] + view.m[row * 3 + 2] * p[2];
+        }
+        nearestDepth = std::min(nearestDepth, -e[2]);
+        for (int row = 0; row < 4; ++row) {
+            clip[corner][row] = projection[row] * e[0] + projection[4 + row] * e[1] + projection[8 + row] * e[2]
+                              + projection[12 + row] * e[3];
+        }
+    }
+    if (nearestDepth >= kFogEnd) {
+        return true;
+    }
+    for (int axis = 0; axis < 3; ++axis) {
+        for (const double side : {1.0, -1.0}) {
+            bool allOutside = true;
+            for (const auto& c : clip) {
+                allOutside = allOutside && c[3] + side * c[axis] < 0.0;
+            }
+            if (allOutside) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 }
 
 void SpaceBackground::drawSky(const Camera& camera) const
@@ -118,16 +167,25 @@ void SpaceBackground::drawStarPoints(const Camera& camera) const
     glFogi(GL_FOG_MODE, GL_LINEAR);
     glFogfv(GL_FOG_COLOR, fogColour);
     glFogf(GL_FOG_START, 0.0f);
-    glFogf(GL_FOG_END, 2048.0f);
+    glFogf(GL_FOG_END, kFogEnd);
+    GLfloat projection[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
-    loadRotation(getViewRotation(camera));
+    const Matrix3 view = getViewRotation(camera);
+    loadRotation(view);
     const Vector3 eye = getEyePosition(camera);
-    glTranslatef(-std::fmod(eye.x, kCell), -std::fmod(eye.y, kCell), -std::fmod(eye.z, kCell));
+    const Vector3 offset{-std::fmod(eye.x, kCell), -std::fmod(eye.y, kCell), -std::fmod(eye.z, kCell)};
+    glTranslatef(offset.x, offset.y, offset.z);
     // The same 256 stars repeat in every 4096-unit cell around the eye.
     for (int i = -1; i <= 1; ++i) {
         for (int j = -1; j <= 1; ++j) {
             for (int k = -1; k <= 1; ++k) {
+                const Vector3 centre = offset + Vector3{kCell * static_cast<float>(i), kCell * static_cast<float>(j),
+                                                        kCell * static_cast<float>(k)};
+                if (cellHidden(view, projection, centre)) {
+                    continue;
+                }
                 glPushMatrix();
                 glTranslatef(kCell * static_cast<float>(i), kCell * static_cast<float>(j), kCell * static_cast<float>(k));
                 glCallList(starListId);

@@ -19,6 +19,20 @@ static_assert(static_cast<std::size_t>(Tex::buttonEmpH) + 1 == kTextureCount);
 
 std::array<std::unique_ptr<GLTexture>, kTextureCount> g_textures{};
 
+namespace {
+
+std::array<std::unique_ptr<GLTexture>, kCloudTextureCount> s_clouds{};
+
+}
+
+GLTexture* cloudTexture(std::size_t i)
+{
+    if (!s_clouds[i]) {
+        s_clouds[i] = std::make_unique<GLTexture>("gfx/stars" + std::to_string(i + 1) + ".tga");
+    }
+    return s_clouds[i].get();
+}
+
 GLTexture* explosionTexture(unsigned frame)
 {
     const unsigned offset = frame < 18 ? frame : 17;
@@ -45,6 +59,9 @@ void loadTextures()
 void releaseTextures()
 {
     for (std::unique_ptr<GLTexture>& tex : g_textures) {
+        tex.reset();
+    }
+    for (std::unique_ptr<GLTexture>& tex : s_clouds) {
         tex.reset();
     }
 }

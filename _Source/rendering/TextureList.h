@@ -51,6 +51,12 @@ GLTexture* explosionTexture(unsigned frame);
 // By file stem ("star", "planet3"); null for a stem not in the list.
 GLTexture* findTexture(std::string_view stem);
 
+// The star-cloud images `stars1` .. `stars4` (i from 0) the skies are
+// rendered from: read by the first sky built and kept, as every world of the
+// run renders its sky from the same four, until releaseTextures.
+GLTexture* cloudTexture(std::size_t i);
+inline constexpr std::size_t kCloudTextureCount = 4;
+
 void loadTextures();
 void releaseTextures();
 

@@ -13,6 +13,7 @@
 #include "platform/PlatformEvents.h"
 
 #include <cmath>
+#include <utility>
 
 namespace bench {
 
@@ -36,23 +37,14 @@ dh::GameObject_Ship* makeShipOfClass(int shipClass, float x, float z)
 
 }
 
-// Sounds are played and mixed as in the game, into a buffer nobody hears.
-WorstScene::SoundDevice::SoundDevice()
+WorstScene::WorstScene(Mode mode, dh::GameHooks hooks)
 {
-    dh::initOfflineSoundDevice(22050);
-    dh::loadSoundList();
-}
-
-WorstScene::SoundDevice::~SoundDevice()
-{
-    dh::releaseSoundList();
-    dh::shutdownSoundDevice();
-}
-
-WorstScene::WorstScene()
-{
+    if (mode == Mode::Simulated) {
+        sound_.emplace();
+        models_.emplace();
+    }
     dh::platformOverrideClock(&now_);
-    game_ = std::make_unique<dh::Game>("Bench");
+    game_ = std::make_unique<dh::Game>("Bench", std::move(hooks));
     game_->running = true;
     // The player may not die, or the scene would end; the flag is never drawn.
     game_->playerShip()->indestructible = true;
@@ -65,8 +57,13 @@ WorstScene::WorstScene()
         explosion->remaining = explosion->duration * static_cast<float>(slot + 1) / kExplosions;
     }
     for (int frame = 0; frame < kWarmUpFrames; ++frame) {
-        simulate();
-        hear();
+        if (mode == Mode::Simulated) {
+            simulate();
+            hear();
+        } else {
+            paint();
+            OfflineSound::mix();
+        }
     }
 }
 
@@ -124,9 +121,10 @@ void WorstScene::replaceEndedExplosions()
     }
 }
 
-// The exhaust is emitted while ships are drawn, which this scene never does,
-// so the list is topped up with long-lived particles; the emitters' draws
-// still happen and their particles are dropped, as in a full list.
+// The exhaust is emitted while ships are drawn, which a simulated scene never
+// does, and even drawn the ships' exhaust and sparks hold only about half the
+// list; so the list is topped up with long-lived particles. The emitters'
+// draws still happen and their particles are dropped, as in a full list.
 void WorstScene::holdParticlesFull()
 {
     dh::ParticleList& particles = game_->world->particles;
@@ -165,8 +163,21 @@ void WorstScene::hear()
     const dh::Camera& camera = game_->human->currentView();
     dh::setSoundListener(sounds, dh::getEyePosition(camera), dh::getViewRotation(camera));
     dh::updateSounds(sounds);
-    static std::array<std::int16_t, 2 * 368> mix;
-    dh::g_soundDevice->render(mix.data(), mix.size() / 2);
+    OfflineSound::mix();
+}
+
+void WorstScene::useClock()
+{
+    dh::platformOverrideClock(&now_);
+}
+
+void WorstScene::paint()
+{
+    now_ += frame_ % 3 == 0 ? 16u : 17u;
+    frame_ += 1;
+    holdParticlesFull();
+    game_->onPaint();
+    replaceEndedExplosions();
 }
 
 }

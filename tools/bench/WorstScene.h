@@ -4,6 +4,7 @@
 // within 3000 units of it, eight explosions at staggered points of their
 // animation, each replaced when it ends, and a full particle list.
 #include "BenchModels.h"
+#include "OfflineSound.h"
 
 #include "flight/Game.h"
 #include "flight/ObjectRef.h"
@@ -11,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace bench {
 
@@ -20,7 +22,12 @@ public:
     static constexpr int kExplosions = 8;
     static constexpr int kWarmUpFrames = 240;
 
-    WorstScene();
+    // Simulated: no window, the models' geometry alone and no drawing.
+    // Drawn: the game's own frames in the window, with the loaded models, the
+    // sky the hooks build and the sound device the program has opened.
+    enum class Mode { Simulated, Drawn };
+
+    explicit WorstScene(Mode mode = Mode::Simulated, dh::GameHooks hooks = {});
     ~WorstScene();
     WorstScene(const WorstScene&) = delete;
     WorstScene& operator=(const WorstScene&) = delete;
@@ -30,6 +37,11 @@ public:
     void simulate();
     // The frame's sounds heard from the player's view, and 1/60 s of their mix.
     void hear();
+    // A drawn scene's whole frame, as the window's paint runs it: simulation,
+    // drawing, sounds and HUD, then the swap.
+    void paint();
+    // The clock this scene's frames read; another scene may have used it meanwhile.
+    void useClock();
 
     dh::Game& game() { return *game_; }
 
@@ -39,13 +51,8 @@ private:
     void replaceEndedExplosions();
     void holdParticlesFull();
 
-    struct SoundDevice {
-        SoundDevice();
-        ~SoundDevice();
-    };
-
-    SoundDevice sound_;
-    BenchModels models_;
+    std::optional<OfflineSound> sound_;
+    std::optional<BenchModels> models_;
     std::uint32_t now_ = 1000;
     std::uint32_t frame_ = 0;
     std::unique_ptr<dh::Game> game_;
