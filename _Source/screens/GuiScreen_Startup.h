@@ -62,6 +62,8 @@ public:
 
     // A key goes to the controls view while an action there waits for one.
     void onKeyDown(unsigned virtualKey) override;
+    // The widgets go with the window; an open settings view is remembered first.
+    void onDestroy() override;
 
 private:
     void buildRootPanel();
