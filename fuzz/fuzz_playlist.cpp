@@ -26,7 +26,7 @@ namespace {
 namespace fs = std::filesystem;
 using fuzz::check;
 
-constexpr std::size_t kMaxEntries = 5;
+constexpr std::size_t kMaxEntries = 4;
 constexpr std::size_t kMaxName = 64;
 
 enum class Kind { Tune, Junk, Unreadable, Folder, LinkToTune, Dangling, LinkToFolder, Count };
