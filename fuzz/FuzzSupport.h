@@ -21,9 +21,10 @@ inline void check(bool condition, const char* what)
 
 class TemporaryFolder {
 public:
-    explicit TemporaryFolder(const std::string& target)
+    explicit TemporaryFolder(const std::string& target,
+                             const std::filesystem::path& parent = std::filesystem::temp_directory_path())
     {
-        std::string name = (std::filesystem::temp_directory_path() / (target + "-XXXXXX")).string();
+        std::string name = (parent / (target + "-XXXXXX")).string();
         check(::mkdtemp(name.data()) != nullptr, "temporary folder");
         path_ = name;
     }
@@ -44,6 +45,8 @@ public:
               "writing the file");
         return path;
     }
+
+    const std::filesystem::path& path() const { return path_; }
 
 private:
     std::filesystem::path path_;

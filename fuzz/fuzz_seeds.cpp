@@ -1,7 +1,7 @@
 // Writes the first corpus of every fuzz target into <seeds>/<target>/: the
 // generator's smallest files of each kind (from <build>, where the asset
 // generator wrote them), small TGA images of every depth and odd widths, a
-// valid save and the same save one byte short.
+// valid save and the same save one byte short, and a few music folders.
 #include "flight/GameObject_Ship.h"
 #include "galaxy/Galaxy.h"
 #include "persistence/SaveFile.h"
@@ -14,6 +14,7 @@
 #include <iterator>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -143,6 +144,29 @@ bool saveSeeds(const fs::path& seeds)
     return true;
 }
 
+// Music folders for fuzz_playlist, one line per entry: a kind byte (0 tune,
+// 1 other file, 2 unreadable, 3 folder, 4 link to a tune, 5 dangling link,
+// 6 link to a folder; 8 adds ".mid", 16 makes it ".MID") and a name.
+void playlistSeeds(const fs::path& seeds)
+{
+    using Line = std::pair<std::uint8_t, std::string>;
+    const std::vector<std::vector<Line>> folders = {
+        {{8, "alpha"}, {24, "beta"}, {0, "notes.txt"}},
+        {{9, "junk"}, {10, "closed"}, {11, "folder"}, {12, "link"}},
+        {{13, "dangling"}, {14, "there"}, {8, ""}, {8, "sub\\x"}},
+    };
+    int n = 0;
+    for (const std::vector<Line>& folder : folders) {
+        Bytes description;
+        for (const auto& [kind, name] : folder) {
+            description.push_back(kind);
+            description.insert(description.end(), name.begin(), name.end());
+            description.push_back('\n');
+        }
+        write(seeds / "fuzz_playlist" / ("seed" + std::to_string(n++)), description);
+    }
+}
+
 }
 
 int main(int argc, char** argv)
@@ -160,5 +184,6 @@ int main(int argc, char** argv)
         }
     }
     imageSeeds(build, seeds);
+    playlistSeeds(seeds);
     return saveSeeds(seeds) ? 0 : 1;
 }

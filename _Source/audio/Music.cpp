@@ -22,10 +22,17 @@ std::string g_currentSongFile;
 std::unique_ptr<std::vector<MusicTrack>> g_playlist;
 std::string g_playlistFolder;
 
+// The pattern "*.mid" in any case, which a file named just ".mid" matches too.
+// A name holding a backslash is no track: the asset path the track is played
+// from reads the backslash as a separator and would reach another file.
 bool isMidiFile(const std::filesystem::directory_entry& entry)
 {
     std::error_code error;
-    std::string extension = entry.path().extension().string();
+    const std::string name = entry.path().filename().string();
+    if (name.size() < 4 || name.find('\\') != std::string::npos) {
+        return false;
+    }
+    std::string extension = name.substr(name.size() - 4);
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return extension == ".mid" && entry.is_regular_file(error);

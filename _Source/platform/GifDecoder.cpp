@@ -22,6 +22,9 @@ int readBytes(GifFileType* gif, GifByteType* out, int wanted)
 {
     auto* source = static_cast<Source*>(gif->UserData);
     const std::size_t count = std::min<std::size_t>(source->bytes.size() - source->at, std::max(wanted, 0));
+    if (count == 0) {
+        return 0;
+    }
     std::memcpy(out, source->bytes.data() + source->at, count);
     source->at += count;
     return static_cast<int>(count);

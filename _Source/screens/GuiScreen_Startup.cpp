@@ -155,6 +155,13 @@ GuiScreen_Startup::~GuiScreen_Startup()
     rememberSettings();
 }
 
+void GuiScreen_Startup::onDestroy()
+{
+    rememberSettings();
+    settingsPanel = nullptr;
+    GuiScreen::onDestroy();
+}
+
 void GuiScreen_Startup::buildRootPanel()
 {
     addImage(rootPanel, 8, 8, 256, 64, texture(Tex::menuTitlePanel));

@@ -66,6 +66,8 @@ public:
     // A window manager may resize the window after the menu was laid out
     // (full screen under a desktop arrives late); the menu follows it.
     void onResize() override;
+    // The widgets go with the window; an open settings view is remembered first.
+    void onDestroy() override;
 
 private:
     void buildRootPanel();

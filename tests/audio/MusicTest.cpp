@@ -90,6 +90,21 @@ TEST_F(MusicTest, EveryTrackButTheIntroPlaysOnceBeforeAnyPlaysTwice)
     EXPECT_TRUE(currentMusicFile().empty());
 }
 
+// "*.mid" matches a file named just ".mid"; a name holding a backslash cannot
+// be reached through an asset path, whose separator the backslash is, and
+// would play another file (here sub/x.mid), so it is no track.
+TEST(Music, TheListingMatchesStarDotMidAndSkipsNamesAnAssetPathCannotReach)
+{
+    const std::filesystem::path folder = audiotest::outputFolder("mus-odd-names");
+    std::filesystem::create_directories(folder / "sub");
+    for (const char* file : {".mid", "sub\\x.mid", "sub/x.mid", "x.midi", "mid"})
+        audiotest::writeFile(folder / file, audiotest::midiBytes(60));
+    buildPlaylist("test-output//audio//mus-odd-names");
+    ASSERT_EQ(playlist().size(), 1u);
+    EXPECT_EQ(playlist()[0].fileName, ".mid");
+    shutdownMusic();
+}
+
 TEST_F(MusicTest, TiesAreBrokenByTheSharedGeneratorAndMusicOffCountsNothing)
 {
     g_randomSeed = 0x1234567u;

@@ -16,6 +16,11 @@ write_settings_file() {
     printf 'sound=on\nmusic=on\n' > "$XDG_DATA_HOME/Quillon Marsh/Drift Hauler/settings.ini"
 }
 
+# Waits for something to appear last this many times longer: the sanitizer
+# tree's game runs slower (tests/support/without-sanitizer-reports.sh sets it).
+# A wait for the game to end is never stretched.
+patience="${DH_E2E_PATIENCE:-1}"
+
 fail() {
     echo "FAIL: $*" >&2
     echo "windows on the screen:" >&2
@@ -41,7 +46,7 @@ start_game() {
 # Waits up to $2 seconds (default 40) for a window titled $1; prints its id.
 wait_for_window() {
     local title="$1" limit="${2:-40}" id=""
-    for _ in $(seq $((limit * 10))); do
+    for _ in $(seq $((limit * patience * 10))); do
         id=$(xdotool search --name "^$title\$" 2>/dev/null | head -n1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         game_running || return 1

@@ -6,7 +6,7 @@
 # The box has no name that xdotool's search reads, so the window tree is asked.
 wait_for_question() {
     local limit="${1:-10}" id=""
-    for _ in $(seq $((limit * 10))); do
+    for _ in $(seq $((limit * patience * 10))); do
         id=$(xwininfo -root -tree 2>/dev/null | awk '/"Drift Hauler: Fullscreen mode":/ { print $1; exit }')
         [ -n "$id" ] && { echo "$id"; return 0; }
         game_running || return 1
@@ -80,7 +80,7 @@ region_colour() {
 # seconds (default 10), so that a slow machine only makes the test slower.
 wait_for_picture() {
     local name="$1" check="$2" limit="${3:-10}"
-    for _ in $(seq $((limit * 2))); do
+    for _ in $(seq $((limit * patience * 2))); do
         screenshot "$name"
         $check "$name" && return 0
         game_running || return 1

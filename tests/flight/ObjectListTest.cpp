@@ -11,9 +11,9 @@ using flighttest::TestStatic;
 
 TEST(ObjectList, AddsIntoTheArrayOfItsKindAndSwapRemoves)
 {
-    dh::ObjectList list;
     Events events;
     std::vector<TestMover*> movers;
+    dh::ObjectList list;
     for (int i = 0; i < 4; ++i)
         movers.push_back(add<TestMover>(list, &events));
     add<TestStatic>(list, &events);
@@ -137,8 +137,8 @@ TEST(ObjectList, KindQueries)
 
 TEST(ObjectList, UpdateVisitsEachObjectOnceAndSkipsDeletedOnes)
 {
-    dh::ObjectList list;
     Events early, late, added;
+    dh::ObjectList list;
     auto* killer = add<TestMover>(list, &early);
     auto* victim = add<TestMover>(list, &late);
     killer->onUpdateDo = [&] {

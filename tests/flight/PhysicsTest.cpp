@@ -69,8 +69,8 @@ TEST(Physics, MotionTowardsTargetSpeed)
 TEST(Physics, DeadObjectsAreRemovedAtTheNextStep)
 {
     const Boxes boxes;
-    dh::ObjectList list;
     Events dead, alive;
+    dh::ObjectList list;
     auto* station = add<TestStatic>(list, &alive, boxes.big.get());
     station->shield = 0.0f;
     station->indestructible = true;
@@ -104,8 +104,8 @@ TEST(Physics, SphereFlownIntoABoxStopsOutsideAndBounces)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.speed);
         const bool hurts = c.shield < 1000.0f;
-        dh::ObjectList list;
         Events moverEvents, boxEvents;
+        dh::ObjectList list;
         auto* station = add<TestStatic>(list, &boxEvents, boxes.big.get());
         auto* mover = addMover(list, &moverEvents, boxes.small.get(), c.start, {0.0f, 0.0f, -c.speed});
         dh::g_randomSeed = 643463;
@@ -147,8 +147,8 @@ TEST(Physics, MoversCollideOnlyWhenTheirSpheresOverlapAndExchangeVelocities)
     const auto diamond = flighttest::makeTriangles(kDiamond);
     ASSERT_EQ(diamond->boundRadius, 10.0f);
     for (const float gap : {20.0f, 19.99f}) {
-        dh::ObjectList list;
         Events a, b;
+        dh::ObjectList list;
         auto* first = addMover(list, &a, diamond.get(), {}, {});
         auto* second = addMover(list, &b, diamond.get(), {gap, 0.0f, 0.0f}, {});
         list.stepPhysics(0.01f);
@@ -207,8 +207,8 @@ TEST(Physics, MoversCollideOnlyWhenTheirSpheresOverlapAndExchangeVelocities)
 TEST(Physics, SelfDeletionEndsTheMoversCollisionTests)
 {
     const Boxes boxes;
-    dh::ObjectList list;
     Events firstBox, secondBox, doomed, witness;
+    dh::ObjectList list;
     add<TestStatic>(list, &firstBox, boxes.big.get());
     add<TestStatic>(list, &secondBox, boxes.big.get());
     auto* mover = addMover(list, &doomed, boxes.small.get(), {-100.0f, 100.0f, 280.0f}, {0.0f, 0.0f, -300.0f});

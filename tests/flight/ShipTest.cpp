@@ -151,9 +151,9 @@ TEST(Laser, AnExplorerMarkOneDestroysAnUndamagedFighterMarkTwoInAboutSevenTenths
 
 TEST(Laser, AHitOnAZeroShieldObjectStillReportsDamageAndEndsTheBeamThere)
 {
+    flighttest::Events spied;
     test::TestWorld t;
     auto* shooter = t.add(new Ship_ExplorerMark1(0.0f, 0.0f));
-    flighttest::Events spied;
     auto* spy = flighttest::add<flighttest::TestMover>(t.objects(), &spied, t.shipMesh.get(), {0.0f, 0.0f, 400.0f});
     spy->shield = 0.0f;
     spy->indestructible = true;

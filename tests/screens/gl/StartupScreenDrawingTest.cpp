@@ -4,10 +4,14 @@
 #include "gui/GuiPanel.h"
 #include "gui/GuiSlider.h"
 #include "gui/gl/GuiGlSupport.h"
+#include "persistence/SettingsFile.h"
 #include "screens/GuiScreen_Startup.h"
 #include "support/PrivateDataFolder.h"
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sstream>
 
 // The main menu drawn with the generated art and driven through its own mouse handling.
 namespace {
@@ -149,4 +153,24 @@ TEST_F(StartupScreen, TheMenuFollowsAResizeOfTheWindow)
     dh::g_listener = nullptr;
 }
 
+}
+
+// The widgets go with the window, before the menu itself: the settings view
+// open when the window is closed is remembered then, once.
+TEST_F(StartupScreen, ClosingTheWindowAtTheSettingsViewWritesTheSettingsAsTheWidgetsGo)
+{
+    const std::string file = dh::SettingsFile::defaultPath();
+    ASSERT_FALSE(file.empty());
+    std::filesystem::remove(file);
+    screen->showView(screen->settingsPanel);
+    dh::g_soundEnabled = false;
+    screen->onDestroy();
+    dh::g_soundEnabled = true;
+    std::stringstream written;
+    written << std::ifstream(file).rdbuf();
+    EXPECT_NE(written.str().find("sound=off"), std::string::npos) << written.str();
+    screen.reset();
+    std::stringstream after;
+    after << std::ifstream(file).rdbuf();
+    EXPECT_EQ(after.str(), written.str());
 }
