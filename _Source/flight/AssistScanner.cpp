@@ -3,6 +3,7 @@
 #include "flight/AssistColour.h"
 #include "flight/Game.h"
 #include "flight/GameObject_Ship.h"
+#include "flight/Hud.h"
 #include "flight/Orientation.h"
 #include "flight/World.h"
 #include "rendering/GLTexture.h"
@@ -27,29 +28,10 @@ struct Disc {
     float y;
 };
 
-void drawArt(const GLTexture* art, Disc centre)
+void drawArt(const GLTexture& art, Disc centre)
 {
-    glEnable(GL_TEXTURE_2D);
-    art->bind();
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    const float l = centre.x - kArtHalfSize;
-    const float t = centre.y - kArtHalfSize;
-    const float r = centre.x + kArtHalfSize;
-    const float b = centre.y + kArtHalfSize;
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(l, t);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(r, t);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(r, b);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(l, b);
-    glEnd();
+    drawHudImage(art, centre.x - kArtHalfSize, centre.y - kArtHalfSize, centre.x + kArtHalfSize,
+                 centre.y + kArtHalfSize);
 }
 
 // A height mark from the object's place on the plane to its blip.
@@ -110,7 +92,7 @@ void AssistScanner::draw(const Game& game, float width, float height)
         art = std::make_unique<GLTexture>("gfx/scanner.tga");
     }
     const Disc centre{width * 0.5f - kCentreFromConsoleCentre, height - kCentreAboveBottom};
-    drawArt(art.get(), centre);
+    drawArt(*art, centre);
 
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);

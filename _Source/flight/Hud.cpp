@@ -55,14 +55,10 @@ void label(const char* text, float x, float y)
 
 // A textured quad, white and alpha blended, the texture clamped; texture
 // coordinates (0,0), (1,0), (1,1), (0,1) unless flipped left to right.
-void texturedQuad(Tex tex, const Quad& quad, bool flipped = false)
+void imageQuad(const GLTexture& image, const Quad& quad, bool flipped = false)
 {
-    const GLTexture* image = texture(tex);
-    if (image == nullptr) {
-        return;
-    }
     glEnable(GL_TEXTURE_2D);
-    image->bind();
+    image.bind();
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glEnable(GL_BLEND);
@@ -76,6 +72,13 @@ void texturedQuad(Tex tex, const Quad& quad, bool flipped = false)
         glVertex2f(quad.corners[i].x, quad.corners[i].y);
     }
     glEnd();
+}
+
+void texturedQuad(Tex tex, const Quad& quad, bool flipped = false)
+{
+    if (const GLTexture* image = texture(tex)) {
+        imageQuad(*image, quad, flipped);
+    }
 }
 
 void rectangle(Tex tex, float left, float top, float right, float bottom)
@@ -274,6 +277,11 @@ void drawHud(const Game& game)
     }
     game.human->dockingComputer.drawLabel(frame.width);
     glPopAttrib();
+}
+
+void drawHudImage(const GLTexture& image, float left, float top, float right, float bottom)
+{
+    imageQuad(image, {{{left, top}, {right, top}, {right, bottom}, {left, bottom}}});
 }
 
 GameObject* findIncomingMissile(const Game& game)

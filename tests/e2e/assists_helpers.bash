@@ -35,11 +35,7 @@ intro_shown() {
 # flight shows its console (pictures named after $1).
 start_new_game_with_assists() {
     write_assists_settings
-    start_game
-    window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "no game window appeared"
-    question=$(wait_for_question 15) || fail "the full-screen question did not appear"
-    answer_question "$question" Escape
-    wait_for_picture "$1_menu" "is_lit $1_menu 0.2" || fail "no main menu"
+    start_to_menu "$1_menu"
     click_at "$window" 133 122
     wait_for_picture "$1_name_entry" dialog_shown || fail "no name entry dialog"
     xdotool windowfocus "$window"

@@ -12,7 +12,6 @@ set -u
 # 51 below the dialog box's top edge at client y 225; the box spans client x
 # 100 to 700 and its "No" button's middle is at client (495, 342).
 question_line=112x8+584+484
-menu_shown() { is_lit "$1" 0.2; }
 flight_shown() { ! is_lit "$1" 0.2 && is_lit "$1" 0.02; }
 question_shown() { dialog_shown "$1" && text_line_in_box "$1" "$question_line"; }
 

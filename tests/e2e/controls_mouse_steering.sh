@@ -12,7 +12,6 @@ set -u
 . "$(dirname "$0")/startup_helpers.bash"
 
 controls="$XDG_DATA_HOME/Quillon Marsh/Drift Hauler/controls.ini"
-menu_shown() { is_lit "$1" 0.2; }
 # One-pixel steps, below the X server's acceleration threshold, spread over
 # many frames: the turn's smoothing weighs each frame's input by that frame's
 # length, and the lengths vary.
@@ -23,15 +22,6 @@ move=$((steps * step))
 write_controls() {
     mkdir -p "$(dirname "$controls")"
     printf 'mouse_sensitivity=%s\ninvert_pitch=no\n' "$1" > "$controls"
-}
-
-start_to_menu() {
-    start_game
-    window=$(wait_for_window "Drift Hauler: Version 1.04" 30) || fail "no game window appeared"
-    question=$(wait_for_question 15) || fail "the full-screen question did not appear"
-    answer_question "$question" Escape
-    wait_for_picture "$1_menu" menu_shown || fail "no main menu"
-    sleep 1
 }
 
 # "New Game" at (18, 75) in the root panel at (25, 25), then into flight.
@@ -91,13 +81,15 @@ near_expected() {
 expected() { awk -v a="$1" 'BEGIN { printf "%.1f", 300 * sin(a) / cos(a) }'; }
 
 write_controls 1
-start_to_menu mouse_1x
+start_to_menu mouse_1x_menu
+sleep 1
 new_game_to_flight mouse_1x
 shift_1x=$(steer_up mouse_1x)
 quit_flight
 
 write_controls 4
-start_to_menu mouse_4x
+start_to_menu mouse_4x_menu
+sleep 1
 new_game_to_flight mouse_4x
 shift_4x=$(steer_up mouse_4x)
 quit_flight
@@ -105,7 +97,8 @@ quit_flight
 # "Settings" at (18, 455) in the root panel, "Controls" at (320, 240) in the
 # settings panel at (241, 33), "Invert pitch" at (20, 450) in the Controls
 # panel at (241, 33).
-start_to_menu mouse_inverted
+start_to_menu mouse_inverted_menu
+sleep 1
 click_at "$window" 133 497
 click_at "$window" 651 290
 click_at "$window" 381 498

@@ -14,7 +14,6 @@ write_settings_file
 echo "flight_assists=on" >>"$XDG_DATA_HOME/Quillon Marsh/Drift Hauler/settings.ini"
 
 # Checks on screenshots of the 1280 x 1024 screen, the 800 x 600 client area at (240, 212).
-menu_shown() { is_lit "$1" 0.2; }
 flight_shown() { is_lit "$1" 0.05; }
 # The dock menu: its light title panel over the dark button column.
 dock_menu_shown() {
@@ -33,11 +32,7 @@ label_shown() { [ "$(label_pixels "$1")" -gt 300 ]; }
 label_hidden() { [ "$(label_pixels "$1")" -lt 10 ]; }
 
 start_to_flight() {
-    start_game
-    window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "no game window appeared"
-    question=$(wait_for_question 15) || fail "the full-screen question did not appear"
-    answer_question "$question" Escape
-    wait_for_picture docking_menu menu_shown || fail "no main menu"
+    start_to_menu docking_menu
     click_at "$window" 133 122
     wait_for_picture docking_name dialog_shown || fail "no name entry dialog"
     xdotool windowfocus "$window"

@@ -6,11 +6,8 @@ set -u
 . "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/startup_helpers.bash"
 
-openbox > "$out_dir/openbox.log" 2>&1 &
-wm_pid=$!
+start_openbox openbox
 trap 'kill "$wm_pid" 2>/dev/null' EXIT
-sleep 1
-kill -0 "$wm_pid" 2>/dev/null || fail "openbox did not start"
 
 start_to_menu fullscreen_menu Return
 sleep 2

@@ -7,13 +7,8 @@ set -u
 . "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/startup_helpers.bash"
 
-openbox > "$out_dir/late_openbox.log" 2>&1 &
-wm_pid=$!
+start_openbox late_openbox
 trap 'kill -CONT "$wm_pid" 2>/dev/null; kill "$wm_pid" 2>/dev/null' EXIT
-sleep 1
-kill -0 "$wm_pid" 2>/dev/null || fail "openbox did not start"
-
-menu_shown() { is_lit "$1" 0.2; }
 start_game
 window=$(wait_for_window "Drift Hauler: Version 1.04") || fail "no game window appeared"
 question=$(wait_for_question 15) || fail "the full-screen question did not appear"

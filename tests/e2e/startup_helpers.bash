@@ -31,6 +31,15 @@ start_to_menu() {
     wait_for_picture "$1" menu_shown 15 || fail "$1: no main menu"
 }
 
+# Starts openbox as the window manager, its log in $out_dir/$1.log; its pid
+# goes into $wm_pid. The caller sets the trap that ends it.
+start_openbox() {
+    openbox > "$out_dir/$1.log" 2>&1 &
+    wm_pid=$!
+    sleep 1
+    kill -0 "$wm_pid" 2>/dev/null || fail "openbox did not start"
+}
+
 # Answers the question in window $1 with key $2 (Return = Yes, Escape = No).
 answer_question() {
     xdotool windowfocus "$1"
