@@ -4,14 +4,34 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iostream>
+#include <iterator>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "platform/AudioOutput.h"
+#include "platform/MidiLength.h"
 
 namespace dh {
 
 namespace {
+
+// Larger than any tune; a bigger file is not read whole to be looked at.
+constexpr std::uintmax_t kMaxMidiBytes = 16u << 20;
+
+bool holdsATune(const std::filesystem::path& path)
+{
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size > kMaxMidiBytes)
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const auto ticks = midiLengthInTicks(bytes);
+    return in && ticks && *ticks > 0;
+}
 
 bool hasFile(const std::string& path)
 {
@@ -72,6 +92,12 @@ bool isMusicPlaying()
 
 std::unique_ptr<MusicSong> MusicSong::load(const std::filesystem::path& path)
 {
+    if (!hasFile(path.string()))
+        return nullptr;
+    if (!holdsATune(path)) {
+        std::cerr << "Drift Hauler: " << path.string() << " holds no tune that can be played; it stays silent\n";
+        return nullptr;
+    }
     Mix_Music* music = Mix_LoadMUS(path.string().c_str());
     return music ? std::unique_ptr<MusicSong>(new MusicSong(music)) : nullptr;
 }

@@ -105,6 +105,29 @@ TEST(Music, TheListingMatchesStarDotMidAndSkipsNamesAnAssetPathCannotReach)
     shutdownMusic();
 }
 
+// A looping song that ends before it makes a sound restarts forever in the
+// audio thread, and the next stop waited on it for ever: a tune of no length
+// and a damaged file are refused, and the music goes on as before.
+TEST_F(MusicTest, ATuneOfNoLengthOrADamagedOneIsRefusedAndMusicStillStops)
+{
+    const std::filesystem::path written = audiotest::outputFolder(
+        std::string("mus-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    const std::vector<std::uint8_t> noLength = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0,
+                                                'M', 'T', 'r', 'k', 0, 0, 0, 4, 0x00, 0xFF, 0x2F, 0x00};
+    audiotest::writeFile(written / "empty.mid", noLength);
+    audiotest::writeFile(written / "junk.mid", {'x'});
+    playMusicFile(folder + "\\alpha.mid");
+    for (const char* file : {"empty.mid", "junk.mid"}) {
+        playMusicFile(folder + "\\" + file);
+        EXPECT_TRUE(currentMusicFile().empty()) << file;
+        EXPECT_FALSE(isMusicPlaying()) << file;
+    }
+    playMusicFile(folder + "\\beta.mid");
+    EXPECT_TRUE(isMusicPlaying());
+    stopMusic();
+    EXPECT_FALSE(isMusicPlaying());
+}
+
 TEST_F(MusicTest, TiesAreBrokenByTheSharedGeneratorAndMusicOffCountsNothing)
 {
     g_randomSeed = 0x1234567u;
