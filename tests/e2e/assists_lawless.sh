@@ -6,12 +6,12 @@ set -u
 . "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/startup_helpers.bash"
 . "$(dirname "$0")/close_helpers.bash"
+. "$(dirname "$0")/assists_helpers.bash"
 
 # Six jewellery on top of the usual hold: a spawn chance of 0.38 for each of
 # the 16 slots, so that none spawning is a chance in two thousand.
 write_start_save "Mira Quell" 500 4,0,0,3,0,0,0,6
-write_settings_file
-echo "flight_assists=on" >>"$saves/settings.ini"
+write_assists_settings
 
 # Red pixels of the scanner's glass (client 48..192, 444..588) in picture $1.
 scanner_red() {
@@ -41,7 +41,7 @@ wait_for_picture assists_lawless_arrival "is_lit assists_lawless_arrival 0.05" 1
 
 screenshot assists_lawless_arrived
 echo "red on the scanner on arrival: $(scanner_red assists_lawless_arrived)"
-wait_for_picture assists_lawless_scanner hostiles_shown 40 || fail "no red blips on the scanner in 40 s"
+wait_for_picture assists_lawless_scanner hostiles_shown 40 || fail "no red blips on the scanner in $((40 * patience)) s"
 echo "red on the scanner: $(scanner_red assists_lawless_scanner)"
 
 close_window "$window"
