@@ -2,6 +2,9 @@
 # The flight assists' scanner in a lawless system: a saved game jumps from
 # Viovio to Elmin (danger 5) with a hold worth robbing, so that computer ships
 # spawn there; within half a minute they show as red blips on the scanner.
+# Their lasers reach any distance, and the ship arrives 32 km out where they
+# start 16 km off the station heading away: so it flies at the station, into
+# the scanner's 25 km of them, before one of them can shoot it down.
 set -u
 . "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/startup_helpers.bash"
@@ -19,6 +22,7 @@ scanner_red() {
         -fx '(r > 0.8 && g < 0.35 && b < 0.35) ? 1 : 0' -format '%[fx:round(mean*w*h)]' info:
 }
 hostiles_shown() { [ "$(scanner_red "$1")" -gt 8 ]; }
+hostiles_or_death() { hostiles_shown "$1" || dialog_shown "$1"; }
 
 start_and_load assists_lawless
 fly_loaded_game
@@ -38,10 +42,12 @@ sleep 1
 wait_for_picture assists_lawless_question dialog_shown || fail "no question before the jump"
 click_at "$window" 305 342
 wait_for_picture assists_lawless_arrival "is_lit assists_lawless_arrival 0.05" 15 || fail "no flight after the jump"
-
-screenshot assists_lawless_arrived
+wait_for_picture assists_lawless_arrived console_shown 15 || fail "no console after the jump"
 echo "red on the scanner on arrival: $(scanner_red assists_lawless_arrived)"
-wait_for_picture assists_lawless_scanner hostiles_shown 40 || fail "no red blips on the scanner in $((40 * patience)) s"
+hold_key Return 1
+
+wait_for_picture assists_lawless_scanner hostiles_or_death 30 || fail "no red blips on the scanner in $((30 * patience)) s"
+dialog_shown assists_lawless_scanner && fail "the ship was destroyed before any computer ship came within 25 km"
 echo "red on the scanner: $(scanner_red assists_lawless_scanner)"
 
 close_window "$window"
