@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
 # The flight assists' scanner in a lawless system: a saved game jumps from
 # Viovio to Elmin (danger 5) with a hold worth robbing, so that computer ships
-# spawn there; within half a minute they show as red blips on the scanner.
-# Their lasers reach any distance, and the ship arrives 32 km out where they
-# start 16 km off the station heading away: so it flies at the station, into
-# the scanner's 25 km of them, before one of them can shoot it down.
+# spawn there; they show as red blips on the scanner. Their lasers reach any
+# distance, and the ship arrives 32 km out where they start 16 km off the
+# station heading away: so all sixteen spawn, some of them within the
+# scanner's 25 km, and the ship flies at the station, into their midst,
+# before one of them can shoot it down.
 set -u
 . "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/startup_helpers.bash"
 . "$(dirname "$0")/close_helpers.bash"
 . "$(dirname "$0")/assists_helpers.bash"
 
-# Six jewellery on top of the usual hold: a spawn chance of 0.38 for each of
-# the 16 slots, so that none spawning is a chance in two thousand.
-write_start_save "Mira Quell" 500 4,0,0,3,0,0,0,6
+# 22 jewellery, worth 6600: (6600 + 500) x 0.00016666666 x (5 x 0.2) x 0.85
+# is 1.006, above every draw, so each of the 16 slots spawns a ship. Each
+# starts within 25 km of the ship with a chance of one in four, so that none
+# does is a chance in two hundred.
+write_start_save "Mira Quell" 500 0,0,0,0,0,0,0,22
 write_assists_settings
 
 # Red pixels of the scanner's glass (client 48..192, 444..588) in picture $1.
