@@ -1,6 +1,25 @@
 # Helpers for the scripts that fly with the flight assists switched on.
 # Sourced after lib.bash and startup_helpers.bash.
 
+# These scripts read small features off the flight view, and a second game
+# beside them (or a busy machine) slows its frames: the game's steps are
+# capped, so its clock then runs behind the real one, and whatever the game
+# is awaited for may take three times as long to show.
+patience=$((patience * 3))
+
+# Takes screenshot $1 until the check $2 fails, for up to $3 seconds (default
+# 10): for what shows for a while and then goes.
+wait_until_gone() {
+    local name="$1" check="$2" limit="${3:-10}"
+    for _ in $(seq $((limit * patience * 2))); do
+        screenshot "$name"
+        $check "$name" || return 0
+        game_running || return 1
+        sleep 0.5
+    done
+    return 1
+}
+
 # The settings file of a player who has switched the assists on.
 write_assists_settings() {
     write_settings_file

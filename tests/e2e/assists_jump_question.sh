@@ -30,9 +30,7 @@ wait_for_picture assists_jump_question question_shown || fail "no question befor
 echo "question line brightness: $(region_brightness assists_jump_question "$question_line")"
 
 click_at "$window" 495 342
-sleep 1
-screenshot assists_jump_declined
-dialog_shown assists_jump_declined && fail "the question stayed after No"
+wait_until_gone assists_jump_declined dialog_shown 2 || fail "the question stayed after No"
 menu_shown assists_jump_declined || fail "No closed the galaxy map"
 
 # Asked again and answered "Yes" (its middle at client (305, 342)): the tunnel,

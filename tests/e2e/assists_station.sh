@@ -8,10 +8,10 @@ set -u
 . "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/startup_helpers.bash"
 . "$(dirname "$0")/close_helpers.bash"
+. "$(dirname "$0")/assists_helpers.bash"
 
 write_start_save
-write_settings_file
-echo "flight_assists=on" >>"$saves/settings.ini"
+write_assists_settings
 listing_before=$(save_listing)
 
 # Region WxH+X+Y of the client area, on the screen.
@@ -51,41 +51,58 @@ sleep 1
 
 # The scanner left of the console, its centre at client (120, 516); the
 # station 3.8 km astern plots sqrt(3.8 / 25) x 34 units below it.
-screenshot assists_station_astern
-scanner_lit=$(count_brighter assists_station_astern 140x140+50+446 1%)
-station_blip=$(white assists_station_astern 12x12+114+523)
-readout=$(count_brighter assists_station_astern 160x26+44+408 20%)
+astern_shown() {
+    scanner_lit=$(count_brighter "$1" 140x140+50+446 1%)
+    station_blip=$(white "$1" 12x12+114+523)
+    readout=$(count_brighter "$1" 160x26+44+408 20%)
+    [ "$scanner_lit" -gt 15000 ] && [ "$station_blip" -gt 8 ] && [ "$readout" -gt 150 ]
+}
+wait_for_picture assists_station_astern astern_shown 5
 echo "scanner: $scanner_lit lit pixels, station blip $station_blip white; readout $readout lit"
 [ "$scanner_lit" -gt 15000 ] || fail "no scanner left of the console"
 [ "$station_blip" -gt 8 ] || fail "no white station blip astern on the scanner"
 [ "$readout" -gt 150 ] || fail "no bay distance and advised speed above the scanner"
 
+# The station's bearing once the turn has died away: two pictures a second
+# apart agree within 0.05 rad (slow frames let a turn run on for longer).
+settled_bearing() {
+    local before now
+    screenshot assists_station_arrow
+    now=$(station_bearing assists_station_arrow) || return 1
+    for _ in $(seq $((4 * patience))); do
+        sleep 1
+        before=$now
+        screenshot assists_station_arrow
+        now=$(station_bearing assists_station_arrow) || return 1
+        awk -v a="$before" -v b="$now" 'BEGIN { exit !(a - b < 0.05 && b - a < 0.05) }' && break
+    done
+    echo "$now"
+}
+
 # A turns the nose left, 1.5 rad per second held: the station, astern, comes
 # round behind the left shoulder. Slow frames turn less, so the turn goes on
 # in small steps until the arrow shows.
 hold_key a 0.8
-for step in 1 2 3 4; do
+for step in $(seq 8); do
     sleep 1.5
     screenshot assists_station_arrow
     left=$(white assists_station_arrow 60x320+0+100)
     right=$(white assists_station_arrow 60x320+740+100)
     echo "white arrow pixels: left edge $left, right edge $right"
     [ "$left" -gt 60 ] && break
-    [ "$step" = 4 ] && fail "no arrow at the left edge towards the station"
+    [ "$step" = 8 ] && fail "no arrow at the left edge towards the station"
     hold_key a 0.3
 done
 
 # Round to face the station, steered by its blip on the scanner; each step
 # turns by half the bearing, as a key held late under load overshoots.
-for step in 1 2 3 4 5 6 7 8; do
-    bearing=$(station_bearing assists_station_arrow) || fail "no station blip on the scanner"
+for step in $(seq 10); do
+    bearing=$(settled_bearing) || fail "no station blip on the scanner"
     echo "station bearing $bearing rad"
     awk -v b="$bearing" 'BEGIN { exit !(b > -0.2 && b < 0.2) }' && break
-    [ "$step" = 8 ] && fail "the station could not be brought ahead"
+    [ "$step" = 10 ] && fail "the station could not be brought ahead"
     key=$(awk -v b="$bearing" 'BEGIN { print (b > 0 ? "d" : "a") }')
     hold_key "$key" "$(awk -v b="$bearing" 'BEGIN { b = b < 0 ? -b : b; printf "%.2f", (b > 2.2 ? 2.2 : b) * 0.5 / 1.5 }')"
-    sleep 1.5
-    screenshot assists_station_arrow
 done
 screenshot assists_station_corridor
 # The gates from 300 to 3300 units ahead, nested round the bay.

@@ -9,9 +9,9 @@
 set -u
 . "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/startup_helpers.bash"
+. "$(dirname "$0")/assists_helpers.bash"
 
-write_settings_file
-echo "flight_assists=on" >>"$XDG_DATA_HOME/Quillon Marsh/Drift Hauler/settings.ini"
+write_assists_settings
 
 # Checks on screenshots of the 1280 x 1024 screen, the 800 x 600 client area at (240, 212).
 flight_shown() { is_lit "$1" 0.05; }
@@ -46,7 +46,7 @@ start_to_flight() {
 
 # Presses C every 2 s until the label shows: the ship is in range.
 engage_when_in_range() {
-    for _ in $(seq 20); do
+    for _ in $(seq $((20 * patience))); do
         press_key c
         screenshot docking_engaged
         label_shown docking_engaged && return 0
@@ -73,11 +73,9 @@ wait_for_picture docking_launched flight_shown 15 || fail "no flight after launc
 sleep 1
 for key in w a s d; do
     press_key c
-    screenshot "docking_on_$key"
-    label_shown "docking_on_$key" || fail "C did not engage the computer before $key"
+    wait_for_picture "docking_on_$key" label_shown 2 || fail "C did not engage the computer before $key"
     press_key "$key"
-    screenshot "docking_off_$key"
-    label_hidden "docking_off_$key" || fail "$key did not take the controls back"
+    wait_for_picture "docking_off_$key" label_hidden 2 || fail "$key did not take the controls back"
     sleep 1
     screenshot "docking_still_off_$key"
     label_hidden "docking_still_off_$key" || fail "the computer came back after $key"

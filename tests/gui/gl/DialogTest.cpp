@@ -212,6 +212,80 @@ TEST_F(Dialogs, MessageBoxOverAGameFrame)
     resize(800, 600);
 }
 
+// The smallest rectangle holding every pixel of the black text in (x0, y0) to
+// (x1, y1) exclusive; empty (left > right) when there is none.
+struct Ink {
+    int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;
+};
+
+Ink inkIn(const std::vector<unsigned char>& frame, int x0, int y0, int x1, int y1)
+{
+    Ink ink;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+            const Rgb p = pixel(frame, x, y);
+            if (p[0] < 40 && p[1] < 40 && p[2] < 40) {
+                ink.left = std::min(ink.left, x);
+                ink.right = std::max(ink.right, x);
+                ink.top = std::min(ink.top, y);
+                ink.bottom = std::max(ink.bottom, y);
+            }
+        }
+    return ink;
+}
+
+// A line of n glyphs, 8 pixels each, centred on x 400 from row `top`: its ink
+// lies in the glyphs' cells and reaches within two columns of both ends, the
+// glyphs' side bearings; a glyph more or less would move both ends by four.
+void expectLineOfGlyphs(const Ink& ink, int n, int top)
+{
+    const int left = 400 - 4 * n;
+    const int right = 399 + 4 * n;
+    EXPECT_GE(ink.left, left);
+    EXPECT_LE(ink.left, left + 2);
+    EXPECT_LE(ink.right, right);
+    EXPECT_GE(ink.right, right - 2);
+    EXPECT_GE(ink.top, top);
+    EXPECT_LE(ink.bottom, top + 7);
+}
+
+// The death message with the cause line the flight assists add: both lines of
+// text lie whole inside the box, one over the other and clear of the button,
+// and nothing of them spills over the frame behind.
+TEST_F(Dialogs, DeathMessageWithItsCauseKeepsBothLinesInsideTheBox)
+{
+    drawGameFrame();
+    const std::string text = "Your ship has been destroyed. Press OK to return to main menu";
+    const std::string cause = "Rammed by an Explorer Mark II at 14400 km/h";
+    std::vector<unsigned char> shown;
+    DialogScript script;
+    script.at(0, [] { movePointer(0, 0); });
+    script.at(2, [&shown] { shown = guigl::keepShownFrame("gui", "death_cause"); });
+    script.holdKey(3, dh::VK_RETURN);
+    dh::showMessage("You have been killed", text.c_str(), cause.c_str());
+    ASSERT_FALSE(shown.empty());
+
+    // The body spans (100, 225) to (700, 375); the text is drawn 8 high and
+    // centred on rows 276 and 292, the button's top edge is row 325.
+    expectLineOfGlyphs(inkIn(shown, 104, 260, 696, 284), static_cast<int>(text.size()), 272);
+    expectLineOfGlyphs(inkIn(shown, 104, 284, 696, 300), static_cast<int>(cause.size()), 288);
+    const Ink belowCause = inkIn(shown, 104, 300, 696, 325);
+    EXPECT_LT(belowCause.right, belowCause.left) << "ink between the cause line and the button";
+    const Ink aboveText = inkIn(shown, 104, 228, 696, 260);
+    EXPECT_LT(aboveText.right, aboveText.left) << "ink between the title bar and the text";
+
+    // Outside the box and its title bar (rows 201 to 375) the frame behind is
+    // darkened coloured bands, never black.
+    const Ink above = inkIn(shown, 0, 0, 800, 200);
+    const Ink below = inkIn(shown, 0, 376, 800, 600);
+    const Ink leftSide = inkIn(shown, 0, 200, 100, 376);
+    const Ink rightSide = inkIn(shown, 700, 200, 800, 376);
+    EXPECT_LT(above.right, above.left);
+    EXPECT_LT(below.right, below.left);
+    EXPECT_LT(leftSide.right, leftSide.left);
+    EXPECT_LT(rightSide.right, rightSide.left);
+}
+
 // Last in this file: it closes the window, which the next test opens again.
 TEST_F(Dialogs, AClosedWindowAnswersNo)
 {
