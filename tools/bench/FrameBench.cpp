@@ -5,6 +5,8 @@
 //   --scene floor|worst --view K --frames N   one scene alone (for callgrind)
 //   --warmup-drawn D                          with --scene worst: draw only the
 //                                             last D of the warm-up frames
+//   --lead-in L                               with --scene: L frames drawn in
+//                                             the view before the measured ones
 //   --sky-only                                two skies built, the second
 //                                             in measuredSkyBuild, nothing else
 //   --dump DIR                                frame 100 of each scene and view as PPM
@@ -57,6 +59,7 @@ struct Options {
     int view = 0;
     int frames = kRoundFrames;
     int drawnWarmUpFrames = bench::WorstScene::kWarmUpFrames;
+    int leadInFrames = 0;
     bool skyOnly = false;
     std::optional<std::filesystem::path> dumpFolder;
 };
@@ -73,6 +76,8 @@ bool parse(int argc, char** argv, Options& options)
             options.frames = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--warmup-drawn") == 0 && hasValue) {
             options.drawnWarmUpFrames = std::atoi(argv[++i]);
+        } else if (std::strcmp(argv[i], "--lead-in") == 0 && hasValue) {
+            options.leadInFrames = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--sky-only") == 0) {
             options.skyOnly = true;
         } else if (std::strcmp(argv[i], "--dump") == 0 && hasValue) {
@@ -83,7 +88,8 @@ bool parse(int argc, char** argv, Options& options)
     }
     const bool knownScene = !options.scene || *options.scene == "floor" || *options.scene == "worst";
     return knownScene && options.view >= 0 && options.view < kViews && options.frames > 0
-        && options.drawnWarmUpFrames >= 0 && options.drawnWarmUpFrames <= bench::WorstScene::kWarmUpFrames;
+        && options.drawnWarmUpFrames >= 0 && options.drawnWarmUpFrames <= bench::WorstScene::kWarmUpFrames
+        && options.leadInFrames >= 0;
 }
 
 class Window {
@@ -163,16 +169,31 @@ std::string worstName(int view)
     return "worst-view" + std::to_string(view);
 }
 
+// Frames outside measuredFrame: the driver compiles the shaders that the
+// view's first frames need here, not inside the counted frames.
+template <typename Scene>
+void leadIn(Scene& scene, int frames)
+{
+    for (int frame = 0; frame < frames; ++frame) {
+        scene.useClock();
+        scene.paint();
+        glFinish();
+        bench::OfflineSound::mix();
+    }
+}
+
 int runOneScene(const Options& options)
 {
     std::vector<double> times;
     if (*options.scene == "floor") {
         bench::FloorScene floor(skyHooks());
+        leadIn(floor, options.leadInFrames);
         runFrames(floor, options.frames, times, options.dumpFolder, "floor");
         std::printf("floor %.3f ms\nrss %ld kB\n", bench::median(times), bench::residentKilobytes());
     } else {
         bench::WorstScene worst(bench::WorstScene::Mode::Drawn, skyHooks(), options.drawnWarmUpFrames);
         worst.game().human->viewIndex = static_cast<std::uint32_t>(options.view);
+        leadIn(worst, options.leadInFrames);
         runFrames(worst, options.frames, times, options.dumpFolder, worstName(options.view));
         std::printf("worst view %d %.3f ms\nparticles %u\nrss %ld kB\n", options.view, bench::median(times),
                     worst.game().world->particles.count(), bench::residentKilobytes());
@@ -239,7 +260,8 @@ int main(int argc, char** argv)
     Options options;
     if (!parse(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: %s [--scene floor|worst] [--view 0-7] [--frames N] [--warmup-drawn 0-240] [--dump DIR]\n"
+                     "usage: %s [--scene floor|worst] [--view 0-7] [--frames N] [--warmup-drawn 0-240] [--lead-in L]\n"
+                     "          [--dump DIR]\n"
                      "       %s --sky-only\n",
                      argv[0], argv[0]);
         return 2;

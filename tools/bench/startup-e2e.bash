@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The start-up as a player sees it, measured on the real game under a private
 # Xvfb: from the process's start to the full-screen question's window, and from
-# the answer (Escape: No) to the first screenshot that shows the main menu. It
-# prints both for every run and their medians; a measurement, never a test.
+# the answer (Escape: No) to the first screenshot that shows the main menu,
+# with the time of the screenshot before it (the menu appeared in between). It
+# prints them for every run and their medians; a measurement, never a test.
 # Usage: tools/bench/startup-e2e.bash BUILD_DIR/drift-hauler [RUNS]
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -26,6 +27,7 @@ question_window() {
 rm -rf "$XDG_DATA_HOME"
 to_question=()
 to_menu=()
+before_menu=()
 for run in $(seq "$runs"); do
     # Every run has a fresh data folder holding only the settings file.
     XDG_DATA_HOME=$(mktemp -d)
@@ -45,15 +47,20 @@ for run in $(seq "$runs"); do
     sleep 0.2
     xdotool key Escape
     answered=$(now)
+    without_menu=$answered
     until screenshot startup-e2e && menu_shown startup-e2e; do
         game_running || fail "run $run: the game ended before its main menu"
+        without_menu=$(now)
     done
     menu=$(now)
     to_question+=("$(seconds_between "$started" "$asked")")
     to_menu+=("$(seconds_between "$answered" "$menu")")
-    echo "run $run: question ${to_question[-1]} s, answer to menu ${to_menu[-1]} s"
+    before_menu+=("$(seconds_between "$answered" "$without_menu")")
+    echo "run $run: question ${to_question[-1]} s, answer to menu ${to_menu[-1]} s" \
+         "(the screenshot before it, without the menu, ${before_menu[-1]} s)"
     kill "$game_pid"
     wait "$game_pid" 2>/dev/null
     rm -rf "$XDG_DATA_HOME"
 done
-echo "median: question $(median "${to_question[@]}") s, answer to menu $(median "${to_menu[@]}") s (load $(cut -d' ' -f1-3 /proc/loadavg))"
+echo "median: question $(median "${to_question[@]}") s, answer to menu $(median "${to_menu[@]}") s" \
+     "(screenshot before it $(median "${before_menu[@]}") s; load $(cut -d' ' -f1-3 /proc/loadavg))"
