@@ -8,6 +8,7 @@
 #include "platform/PlatformFiles.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,8 @@ void checkPlayback(const dh::SoundBuffer& sample, std::size_t fileBytes)
     std::vector<std::int16_t> out(2 * kChunk);
     const std::uint32_t own = sample.frequency();
     for (const double pitch : {0.5, 1.0, 2.0}) {
-        std::unique_ptr<dh::SoundBuffer> voice = sample.duplicate();
-        check(voice != nullptr, "a voice for the duplicate");
+        std::optional<dh::SoundBuffer> voice = sample.duplicate();
+        check(voice.has_value(), "a voice for the duplicate");
         voice->setFrequency(std::clamp<std::uint32_t>(static_cast<std::uint32_t>(own * pitch), 100, 200000));
         // Every frame takes at least one byte of the file.
         const std::uint64_t bound = std::uint64_t{fileBytes} * kOutputRate / voice->frequency() + 2 * kChunk;

@@ -1,6 +1,9 @@
 #include "audio/SoundEffects.h"
 
+#include <iterator>
 #include <list>
+#include <optional>
+#include <utility>
 
 #include "platform/AudioOutput.h"
 #include "platform/PlatformFiles.h"
@@ -64,7 +67,15 @@ const std::array<SampleFile, 23> kSampleFiles = {{
 
 namespace {
 
-using PlayingList = std::list<std::unique_ptr<SoundBuffer>>;
+using BufferList = std::list<std::optional<SoundBuffer>>;
+
+// The interface sounds started and not yet released, in the order they were
+// started; the nodes of released ones are kept empty in spare and reused, so
+// that playing a sound does not allocate once the list has grown.
+struct PlayingList {
+    BufferList playing;
+    BufferList spare;
+};
 
 std::unique_ptr<PlayingList> g_playingList;
 std::array<std::unique_ptr<SoundSample>, 23> g_samples;
@@ -72,7 +83,27 @@ bool g_deviceOnOutput = false;
 
 void releaseFinishedSounds()
 {
-    g_playingList->remove_if([](const std::unique_ptr<SoundBuffer>& buffer) { return !buffer->isPlaying(); });
+    BufferList& playing = g_playingList->playing;
+    for (auto it = playing.begin(); it != playing.end();) {
+        const auto next = std::next(it);
+        if (!(*it)->isPlaying()) {
+            it->reset();
+            g_playingList->spare.splice(g_playingList->spare.end(), playing, it);
+        }
+        it = next;
+    }
+}
+
+void appendPlaying(SoundBuffer&& buffer)
+{
+    BufferList& playing = g_playingList->playing;
+    BufferList& spare = g_playingList->spare;
+    if (spare.empty()) {
+        playing.emplace_back(std::move(buffer));
+    } else {
+        spare.front().emplace(std::move(buffer));
+        playing.splice(playing.end(), spare, spare.begin());
+    }
 }
 
 }
@@ -98,10 +129,10 @@ void initOfflineSoundDevice(std::uint32_t outputRate)
 void shutdownSoundDevice()
 {
     if (g_playingList) {
-        for (const std::unique_ptr<SoundBuffer>& buffer : *g_playingList) {
+        for (std::optional<SoundBuffer>& buffer : g_playingList->playing) {
             buffer->stop();
         }
-        g_playingList->clear();
+        g_playingList->playing.clear();
     }
     if (g_deviceOnOutput) {
         attachSoundMixer(nullptr);
@@ -151,10 +182,10 @@ void playSound(const SoundSample* sample)
     if (!sample || !sample->buffer) {
         return;
     }
-    std::unique_ptr<SoundBuffer> copy = sample->buffer->duplicate();
+    std::optional<SoundBuffer> copy = sample->buffer->duplicate();
     if (copy) {
         copy->play(false);
-        g_playingList->push_back(std::move(copy));
+        appendPlaying(std::move(*copy));
     }
 }
 
@@ -163,7 +194,7 @@ void stopAllSounds()
     if (!g_playingList) {
         return;
     }
-    for (const std::unique_ptr<SoundBuffer>& buffer : *g_playingList) {
+    for (std::optional<SoundBuffer>& buffer : g_playingList->playing) {
         buffer->stop();
     }
     releaseFinishedSounds();

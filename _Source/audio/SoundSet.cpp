@@ -75,6 +75,7 @@ void removeEntry(SoundSet& set, SoundSet::Entry& entry)
     SoundSet::Entry& last = set.entries[set.count - 1];
     if (&entry != &last) {
         entry = std::move(last);
+        last.buffer.reset();
     }
     --set.count;
 }

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "audio/SoundSample.h"
 #include "core/Matrix3.h"
@@ -20,7 +21,7 @@ struct SoundSet {
         float z = 0.0f;
         float range = 0.0f;
         bool looping = false;
-        std::unique_ptr<SoundBuffer> buffer;
+        std::optional<SoundBuffer> buffer;
         std::uint32_t handle = 0;
     };
 

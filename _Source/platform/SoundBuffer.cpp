@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace dh {
 
@@ -62,17 +63,50 @@ SoundBuffer::SoundBuffer(std::shared_ptr<SoundMixer> mixer, std::shared_ptr<cons
 
 SoundBuffer::~SoundBuffer()
 {
-    std::lock_guard lock(mixer_->mutex_);
-    mixer_->voices_[voice_] = SoundMixer::Voice{};
+    releaseVoice();
 }
 
-std::unique_ptr<SoundBuffer> SoundBuffer::duplicate() const
+SoundBuffer::SoundBuffer(SoundBuffer&& other) noexcept
+    : mixer_(std::move(other.mixer_)),
+      pcm_(std::move(other.pcm_)),
+      voice_(std::exchange(other.voice_, kNoVoice)),
+      volume_(other.volume_),
+      pan_(other.pan_),
+      frequency_(other.frequency_)
+{
+}
+
+SoundBuffer& SoundBuffer::operator=(SoundBuffer&& other) noexcept
+{
+    if (this != &other) {
+        releaseVoice();
+        mixer_ = std::move(other.mixer_);
+        pcm_ = std::move(other.pcm_);
+        voice_ = std::exchange(other.voice_, kNoVoice);
+        volume_ = other.volume_;
+        pan_ = other.pan_;
+        frequency_ = other.frequency_;
+    }
+    return *this;
+}
+
+void SoundBuffer::releaseVoice()
+{
+    if (voice_ == kNoVoice) {
+        return;
+    }
+    std::lock_guard lock(mixer_->mutex_);
+    mixer_->voices_[voice_] = SoundMixer::Voice{};
+    voice_ = kNoVoice;
+}
+
+std::optional<SoundBuffer> SoundBuffer::duplicate() const
 {
     const int voice = mixer_->acquireVoice(pcm_.get());
     if (voice < 0) {
-        return nullptr;
+        return std::nullopt;
     }
-    std::unique_ptr<SoundBuffer> copy(new SoundBuffer(mixer_, pcm_, voice));
+    std::optional<SoundBuffer> copy(SoundBuffer(mixer_, pcm_, voice));
     copy->setVolume(volume_);
     copy->setPan(pan_);
     copy->setFrequency(frequency_);

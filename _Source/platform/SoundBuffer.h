@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "platform/SoundMixer.h"
 
@@ -15,7 +16,9 @@ struct SoundFormat {
 };
 
 // One playable voice of the sound-effect device. Duplicates share the
-// original's sample memory and play independently of it.
+// original's sample memory and play independently of it. A buffer is a value
+// that can be moved, so a sound can start without touching the heap; a
+// moved-from buffer holds no voice and may only be destroyed or assigned to.
 class SoundBuffer {
 public:
     static constexpr std::int32_t kVolumeMin = -10000;
@@ -30,10 +33,12 @@ public:
     ~SoundBuffer();
     SoundBuffer(const SoundBuffer&) = delete;
     SoundBuffer& operator=(const SoundBuffer&) = delete;
+    SoundBuffer(SoundBuffer&& other) noexcept;
+    SoundBuffer& operator=(SoundBuffer&& other) noexcept;
 
     // A new buffer on the same sample memory with this one's settings, stopped
-    // at its start; null when every voice is in use.
-    std::unique_ptr<SoundBuffer> duplicate() const;
+    // at its start; empty when every voice is in use.
+    std::optional<SoundBuffer> duplicate() const;
 
     void play(bool looping);
     void stop();
@@ -53,6 +58,9 @@ public:
 private:
     SoundBuffer(std::shared_ptr<SoundMixer> mixer, std::shared_ptr<const SoundPcm> pcm, int voice);
     void applyGains();
+    void releaseVoice();
+
+    static constexpr int kNoVoice = -1;
 
     std::shared_ptr<SoundMixer> mixer_;
     std::shared_ptr<const SoundPcm> pcm_;

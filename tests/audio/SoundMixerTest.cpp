@@ -96,9 +96,9 @@ TEST(SoundMixer, DuplicatesShareSettingsPlayOnceAndRunOutOfVoicesCleanly)
         EXPECT_EQ(copy->frequency(), got) << asked;
     }
 
-    std::vector<std::unique_ptr<SoundBuffer>> copies;
+    std::vector<SoundBuffer> copies;
     while (auto another = original->duplicate())
-        copies.push_back(std::move(another));
+        copies.push_back(std::move(*another));
     EXPECT_EQ(copies.size(), SoundMixer::kVoices - 2);
     copies.pop_back();
     EXPECT_TRUE(original->duplicate());

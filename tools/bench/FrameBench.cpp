@@ -3,6 +3,12 @@
 // glFinish closing every frame so that the renderer's work is inside the time.
 // Then the sky's build, the resident memory and the allocations per frame.
 //   --scene floor|worst --view K --frames N   one scene alone (for callgrind)
+//   --warmup-drawn D                          with --scene worst: draw only the
+//                                             last D of the warm-up frames
+//   --lead-in L                               with --scene: L frames drawn in
+//                                             the view before the measured ones
+//   --sky-only                                two skies built, the second
+//                                             in measuredSkyBuild, nothing else
 //   --dump DIR                                frame 100 of each scene and view as PPM
 #include "AllocationCount.h"
 #include "FloorScene.h"
@@ -52,6 +58,9 @@ struct Options {
     std::optional<std::string> scene;
     int view = 0;
     int frames = kRoundFrames;
+    int drawnWarmUpFrames = bench::WorstScene::kWarmUpFrames;
+    int leadInFrames = 0;
+    bool skyOnly = false;
     std::optional<std::filesystem::path> dumpFolder;
 };
 
@@ -65,6 +74,12 @@ bool parse(int argc, char** argv, Options& options)
             options.view = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--frames") == 0 && hasValue) {
             options.frames = std::atoi(argv[++i]);
+        } else if (std::strcmp(argv[i], "--warmup-drawn") == 0 && hasValue) {
+            options.drawnWarmUpFrames = std::atoi(argv[++i]);
+        } else if (std::strcmp(argv[i], "--lead-in") == 0 && hasValue) {
+            options.leadInFrames = std::atoi(argv[++i]);
+        } else if (std::strcmp(argv[i], "--sky-only") == 0) {
+            options.skyOnly = true;
         } else if (std::strcmp(argv[i], "--dump") == 0 && hasValue) {
             options.dumpFolder = argv[++i];
         } else {
@@ -72,7 +87,9 @@ bool parse(int argc, char** argv, Options& options)
         }
     }
     const bool knownScene = !options.scene || *options.scene == "floor" || *options.scene == "worst";
-    return knownScene && options.view >= 0 && options.view < kViews && options.frames > 0;
+    return knownScene && options.view >= 0 && options.view < kViews && options.frames > 0
+        && options.drawnWarmUpFrames >= 0 && options.drawnWarmUpFrames <= bench::WorstScene::kWarmUpFrames
+        && options.leadInFrames >= 0;
 }
 
 class Window {
@@ -152,16 +169,31 @@ std::string worstName(int view)
     return "worst-view" + std::to_string(view);
 }
 
+// Frames outside measuredFrame: the driver compiles the shaders that the
+// view's first frames need here, not inside the counted frames.
+template <typename Scene>
+void leadIn(Scene& scene, int frames)
+{
+    for (int frame = 0; frame < frames; ++frame) {
+        scene.useClock();
+        scene.paint();
+        glFinish();
+        bench::OfflineSound::mix();
+    }
+}
+
 int runOneScene(const Options& options)
 {
     std::vector<double> times;
     if (*options.scene == "floor") {
         bench::FloorScene floor(skyHooks());
+        leadIn(floor, options.leadInFrames);
         runFrames(floor, options.frames, times, options.dumpFolder, "floor");
         std::printf("floor %.3f ms\nrss %ld kB\n", bench::median(times), bench::residentKilobytes());
     } else {
-        bench::WorstScene worst(bench::WorstScene::Mode::Drawn, skyHooks());
+        bench::WorstScene worst(bench::WorstScene::Mode::Drawn, skyHooks(), options.drawnWarmUpFrames);
         worst.game().human->viewIndex = static_cast<std::uint32_t>(options.view);
+        leadIn(worst, options.leadInFrames);
         runFrames(worst, options.frames, times, options.dumpFolder, worstName(options.view));
         std::printf("worst view %d %.3f ms\nparticles %u\nrss %ld kB\n", options.view, bench::median(times),
                     worst.game().world->particles.count(), bench::residentKilobytes());
@@ -174,14 +206,12 @@ void countAllocations(bench::WorstScene& worst)
     worst.game().human->viewIndex = 0;
     std::uint64_t calls = 0;
     std::uint64_t objects = 0;
-    bench::NewObjects created;
     for (int frame = 0; frame < kCountedFrames; ++frame) {
         worst.useClock();
-        created.remember(worst.game().world->objects);
         bench::startCountingNew();
         measuredFrame(worst);
         calls += bench::stopCountingNew();
-        objects += created.countNew(worst.game().world->objects);
+        objects += bench::countNewObjects(worst.game().world->objects);
         bench::OfflineSound::mix();
     }
     std::printf("new-per-frame %.3f objects-per-frame %.3f\n", static_cast<double>(calls) / kCountedFrames,
@@ -229,13 +259,24 @@ int main(int argc, char** argv)
 {
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: %s [--scene floor|worst] [--view 0-7] [--frames N] [--dump DIR]\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s [--scene floor|worst] [--view 0-7] [--frames N] [--warmup-drawn 0-240] [--lead-in L]\n"
+                     "          [--dump DIR]\n"
+                     "       %s --sky-only\n",
+                     argv[0], argv[0]);
         return 2;
     }
     if (options.dumpFolder) {
         std::filesystem::create_directories(*options.dumpFolder);
     }
     const Window window;
+    if (options.skyOnly) {
+        // The first sky of a run also reads the cloud images; the second is
+        // the one every later world build pays for.
+        std::printf("first %s\n", bench::timeSkyBuilds(1).c_str());
+        std::printf("second sky %.3f ms\n", bench::measuredSkyBuild());
+        return 0;
+    }
     const bench::OfflineSound sound;
     return options.scene ? runOneScene(options) : runInterleaved(options);
 }

@@ -1,22 +1,13 @@
 #pragma once
-// The game objects a frame created: those listed after it that were not
-// listed before it. Needs no memory of its own, so that it can run between
-// frames whose allocations are being counted.
+// The game objects a frame created: those listed after it whose memory was
+// allocated while the frame's allocations were counted. Comparing the lists
+// before and after would miss a new object placed where a deleted one was.
 #include "flight/ObjectList.h"
 
-#include <array>
 #include <cstdint>
 
 namespace bench {
 
-class NewObjects {
-public:
-    void remember(const dh::ObjectList& objects);
-    std::uint32_t countNew(const dh::ObjectList& objects) const;
-
-private:
-    std::array<const dh::GameObject*, dh::ObjectList::kMaxStatic + dh::ObjectList::kMaxMoving> seen_{};
-    std::uint32_t count_ = 0;
-};
+std::uint32_t countNewObjects(const dh::ObjectList& objects);
 
 }

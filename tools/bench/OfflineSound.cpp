@@ -19,10 +19,20 @@ OfflineSound::~OfflineSound()
     dh::shutdownSoundDevice();
 }
 
+namespace {
+
+std::array<std::int16_t, 2 * 368> s_mix{};
+
+}
+
 void OfflineSound::mix()
 {
-    static std::array<std::int16_t, 2 * 368> buffer;
-    dh::g_soundDevice->render(buffer.data(), buffer.size() / 2);
+    dh::g_soundDevice->render(s_mix.data(), s_mix.size() / 2);
+}
+
+std::span<const std::int16_t> OfflineSound::lastMix()
+{
+    return s_mix;
 }
 
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
+
 namespace bench {
 
 // The game's sound device and samples, mixed into buffers nobody hears.
@@ -12,6 +15,8 @@ public:
 
     // 1/60 s of the mix of the sounds playing.
     static void mix();
+    // What the last mix wrote, interleaved stereo.
+    static std::span<const std::int16_t> lastMix();
 };
 
 }

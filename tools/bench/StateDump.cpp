@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <span>
 
 namespace bench {
 
@@ -36,13 +37,14 @@ void writeObjects(std::FILE* out, const dh::ObjectList& objects)
     }
 }
 
-// Particles are many; a hash of their bytes shows any difference.
-std::uint64_t particleHash(const dh::ParticleList& particles)
+// Particles and mixed samples are many; a hash of their bytes shows any difference.
+template <typename T>
+std::uint64_t byteHash(std::span<const T> items)
 {
     std::uint64_t hash = 14695981039346656037ull;
-    for (const dh::Particle& p : particles.particles()) {
-        unsigned char bytes[sizeof(dh::Particle)];
-        std::memcpy(bytes, &p, sizeof p);
+    for (const T& item : items) {
+        unsigned char bytes[sizeof(T)];
+        std::memcpy(bytes, &item, sizeof item);
         for (unsigned char b : bytes) {
             hash = (hash ^ b) * 1099511628211ull;
         }
@@ -50,14 +52,18 @@ std::uint64_t particleHash(const dh::ParticleList& particles)
     return hash;
 }
 
+// The world sounds with their volume, pan and frequency, then what the whole
+// mix, interface sounds included, sounded like.
 void writeSounds(std::FILE* out, const dh::SoundSet& sounds)
 {
     std::fprintf(out, "sounds %u next-handle %u\n", sounds.count, dh::g_nextSoundHandle);
     for (std::uint32_t i = 0; i < sounds.count; ++i) {
         const dh::SoundSet::Entry& e = sounds.entries[i];
-        std::fprintf(out, "sound %u %a %a %a %a %d\n", e.handle, static_cast<double>(e.x), static_cast<double>(e.y),
-                     static_cast<double>(e.z), static_cast<double>(e.range), e.looping ? 1 : 0);
+        std::fprintf(out, "sound %u %a %a %a %a %d %d %d %u\n", e.handle, static_cast<double>(e.x),
+                     static_cast<double>(e.y), static_cast<double>(e.z), static_cast<double>(e.range),
+                     e.looping ? 1 : 0, e.buffer->volume(), e.buffer->pan(), e.buffer->frequency());
     }
+    std::fprintf(out, "mix %016llx\n", static_cast<unsigned long long>(byteHash(OfflineSound::lastMix())));
 }
 
 }
@@ -74,7 +80,7 @@ int dumpWorstSceneState(const char* file, int frames)
         scene.simulate();
         const dh::World& world = *scene.game().world;
         std::fprintf(out, "frame %d seed %u particles %u %016llx\n", frame, dh::g_randomSeed, world.particles.count(),
-                     static_cast<unsigned long long>(particleHash(world.particles)));
+                     static_cast<unsigned long long>(byteHash(world.particles.particles())));
         writeObjects(out, world.objects);
         scene.hear();
         writeSounds(out, world.sounds);

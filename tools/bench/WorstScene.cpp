@@ -37,7 +37,7 @@ dh::GameObject_Ship* makeShipOfClass(int shipClass, float x, float z)
 
 }
 
-WorstScene::WorstScene(Mode mode, dh::GameHooks hooks)
+WorstScene::WorstScene(Mode mode, dh::GameHooks hooks, int drawnWarmUpFrames)
 {
     if (mode == Mode::Simulated) {
         sound_.emplace();
@@ -57,7 +57,7 @@ WorstScene::WorstScene(Mode mode, dh::GameHooks hooks)
         explosion->remaining = explosion->duration * static_cast<float>(slot + 1) / kExplosions;
     }
     for (int frame = 0; frame < kWarmUpFrames; ++frame) {
-        if (mode == Mode::Simulated) {
+        if (mode == Mode::Simulated || frame < kWarmUpFrames - drawnWarmUpFrames) {
             simulate();
             hear();
         } else {

@@ -27,7 +27,10 @@ public:
     // sky the hooks build and the sound device the program has opened.
     enum class Mode { Simulated, Drawn };
 
-    explicit WorstScene(Mode mode = Mode::Simulated, dh::GameHooks hooks = {});
+    // A drawn scene draws the last drawnWarmUpFrames of its warm-up and only
+    // simulates the earlier ones, which makes counting instructions affordable.
+    explicit WorstScene(Mode mode = Mode::Simulated, dh::GameHooks hooks = {},
+                        int drawnWarmUpFrames = kWarmUpFrames);
     ~WorstScene();
     WorstScene(const WorstScene&) = delete;
     WorstScene& operator=(const WorstScene&) = delete;

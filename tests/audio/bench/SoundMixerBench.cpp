@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/SoundBuffer.h"
@@ -18,13 +19,13 @@ void mixCallback(benchmark::State& state)
     for (std::size_t i = 0; i < pcm.size(); ++i)
         pcm[i] = static_cast<std::int16_t>(8000.0 * std::sin(0.05 * static_cast<double>(i)));
     auto sample = SoundBuffer::create(mixer, {1, 22050, 16}, pcm.data(), 2 * pcm.size());
-    std::vector<std::unique_ptr<SoundBuffer>> voices;
+    std::vector<SoundBuffer> voices;
     for (int i = 0; i < state.range(0); ++i) {
-        voices.push_back(sample->duplicate());
-        voices.back()->setFrequency(11025 + 997 * static_cast<std::uint32_t>(i));
-        voices.back()->setPan(-10000 + 250 * i);
-        voices.back()->setVolume(-40 * i);
-        voices.back()->play(true);
+        voices.push_back(std::move(*sample->duplicate()));
+        voices.back().setFrequency(11025 + 997 * static_cast<std::uint32_t>(i));
+        voices.back().setPan(-10000 + 250 * i);
+        voices.back().setVolume(-40 * i);
+        voices.back().play(true);
     }
     std::vector<std::int16_t> out(2 * 1024);
     for (auto _ : state) {
@@ -44,7 +45,7 @@ void duplicateBuffer(benchmark::State& state)
     for (auto _ : state) {
         auto copy = sample->duplicate();
         copy->play(false);
-        benchmark::DoNotOptimize(copy.get());
+        benchmark::DoNotOptimize(&*copy);
     }
 }
 BENCHMARK(duplicateBuffer);

@@ -1,9 +1,13 @@
 // What building skies leaves behind and reads: the cloud images are read from
 // disk by the first sky of the run only, and every build leaves the client
 // arrays it used disabled.
+#include "core/Matrix3.h"
 #include "core/Random.h"
+#include "rendering/Mesh.h"
+#include "rendering/MeshDrawing.h"
 #include "rendering/SpaceBackground.h"
 #include "rendering/TextureList.h"
+#include "rendering/gl/TestImages.h"
 #include "window/GLWindow.h"
 
 #include <gtest/gtest.h>
@@ -86,4 +90,35 @@ TEST(SkyBuild, LeavesTheVertexAndTextureCoordinateArraysDisabled)
     const auto sky = buildSky(7);
     EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_COORD_ARRAY));
+}
+
+// A mesh drawn with the vertex array alone after a sky has been built reads no
+// array the sky used: the sky's arrays point into memory it has freed, which
+// the sanitizer tree would report, and stray coordinates would spoil the draw.
+TEST(SkyBuild, AMeshDrawnWithTheVertexArrayAloneAfterASkyIsDrawnRight)
+{
+    dh::createGLWindow();
+    ASSERT_TRUE(dh::isWindowOpen());
+    const auto sky = buildSky(11);
+    for (const GLenum array : {GL_TEXTURE_COORD_ARRAY, GL_NORMAL_ARRAY, GL_COLOR_ARRAY}) {
+        EXPECT_FALSE(glIsEnabled(array)) << array;
+    }
+
+    rendertest::clearToPlainPerspectiveView();
+    glDisable(GL_TEXTURE_2D);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    dh::Mesh mesh;
+    // A triangle 300 units ahead, its tip 100 units above the centre line.
+    mesh.setTriangles({-100, -100, 0, 100, -100, 0, 0, 100, 0}, {});
+    dh::drawMesh(&mesh, dh::Matrix3{}, 0, 0, -300);
+    glDisableClientState(GL_VERTEX_ARRAY);
+
+    const int cx = dh::clientWidth() / 2;
+    const int cy = dh::clientHeight() / 2;
+    const int third = cy / 3;
+    EXPECT_EQ(rendertest::pixelAt(cx, cy).r, 255);
+    EXPECT_EQ(rendertest::pixelAt(cx, cy).g, 255);
+    EXPECT_EQ(rendertest::pixelAt(cx, cy + third - 4).b, 255);
+    EXPECT_EQ(rendertest::pixelAt(cx, cy - third - 4).r, 0);
+    EXPECT_EQ(rendertest::pixelAt(cx + third + 4, cy).r, 0);
 }
