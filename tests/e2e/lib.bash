@@ -25,7 +25,13 @@ fail() {
     echo "FAIL: $*" >&2
     echo "windows on the screen:" >&2
     xwininfo -root -tree 2>/dev/null | grep -o '"[^"]*"' | sort -u | sed 's/^/  /' >&2
-    game_running || echo "the game had already ended" >&2
+    if game_running; then
+        xdpyinfo > /dev/null 2>&1 || echo "the X server does not answer" >&2
+        echo "the game is still running; its threads:" >&2
+        gdb -p "$game_pid" -batch -ex "thread apply all bt" 2>/dev/null | grep -E '^(Thread|#)' | head -n 80 >&2
+    else
+        echo "the game had already ended" >&2
+    fi
     [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
     exit 1
 }
