@@ -328,13 +328,39 @@ bool platformAskYesNo(const std::string& caption, const std::string& text)
 
 namespace dh {
 
+namespace {
+
+// Where no window system answers, SDL falls back to a driver that draws into
+// memory, and the game would run with no window anyone can see. That is a
+// failure unless SDL_VIDEODRIVER asked for it.
+bool drawsOnScreen()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if (!driver || (asked && *asked))
+        return driver != nullptr;
+    return SDL_strcmp(driver, "offscreen") != 0 && SDL_strcmp(driver, "dummy") != 0;
+}
+
+}
+
 bool platformInit()
 {
     // The window's class (X11) and app id (Wayland) match the desktop entry,
     // so docks and task bars group the window under the game's icon.
     SDL_SetHint("SDL_VIDEO_X11_WMCLASS", "drift-hauler");
     SDL_SetHint("SDL_VIDEO_WAYLAND_WMCLASS", "drift-hauler");
-    return SDL_Init(SDL_INIT_VIDEO) == 0;
+    // A display server busy starting or serving many clients may refuse a
+    // connection for a moment, so a few tries are made before giving up.
+    constexpr int kTries = 5;
+    for (int attempt = 1; attempt <= kTries; ++attempt) {
+        if (SDL_Init(SDL_INIT_VIDEO) == 0 && drawsOnScreen())
+            return true;
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        if (attempt < kTries)
+            SDL_Delay(200);
+    }
+    return false;
 }
 
 void platformQuit()
