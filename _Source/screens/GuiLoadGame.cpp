@@ -6,6 +6,7 @@
 #include "flight/World.h"
 #include "gui/Dialogs.h"
 #include "persistence/SaveGame.h"
+#include "platform/PlatformEnvironment.h"
 #include "window/GLWindow.h"
 
 #include <GL/gl.h>
@@ -64,6 +65,8 @@ void GuiLoadGame::playFromSlot()
         loaded->resumeClock();
         loaded->run();
     }
+    loaded.reset();
+    releaseFreedMemory();
 }
 
 }

@@ -15,6 +15,7 @@
 #include "persistence/ControlsFile.h"
 #include "persistence/SaveFolder.h"
 #include "persistence/SettingsFile.h"
+#include "platform/PlatformEnvironment.h"
 #include "platform/Version.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextureList.h"
@@ -342,6 +343,7 @@ void GuiScreen_Startup::playNewGame()
     auto game = std::make_unique<Game>(name.c_str(), gameHooks);
     game->run();
     game.reset();
+    releaseFreedMemory();
     showTitleView();
 }
 
