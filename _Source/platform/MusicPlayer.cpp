@@ -4,9 +4,11 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -21,16 +23,19 @@ namespace {
 // Larger than any tune; a bigger file is not read whole to be looked at.
 constexpr std::uintmax_t kMaxMidiBytes = 16u << 20;
 
-bool holdsATune(const std::filesystem::path& path)
+// The file's bytes when they hold a tune of some length, else empty.
+std::optional<std::vector<std::uint8_t>> readTune(const std::filesystem::path& path)
 {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (error || size > kMaxMidiBytes)
-        return false;
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     const auto ticks = midiLengthInTicks(bytes);
-    return in && ticks && *ticks > 0;
+    if (!in || !ticks || *ticks == 0)
+        return std::nullopt;
+    return bytes;
 }
 
 bool hasFile(const std::string& path)
@@ -94,17 +99,22 @@ std::unique_ptr<MusicSong> MusicSong::load(const std::filesystem::path& path)
 {
     if (!hasFile(path.string()))
         return nullptr;
-    if (!holdsATune(path)) {
+    std::optional<std::vector<std::uint8_t>> bytes = readTune(path);
+    if (!bytes) {
         std::cerr << "Drift Hauler: " << path.string() << " holds no tune that can be played; it stays silent\n";
         return nullptr;
     }
-    Mix_Music* music = Mix_LoadMUS(path.string().c_str());
-    return music ? std::unique_ptr<MusicSong>(new MusicSong(music)) : nullptr;
+    // The player is given the very bytes that were checked; they live as long
+    // as the song, whose decoder may read them while it plays.
+    std::unique_ptr<MusicSong> song(new MusicSong(std::move(*bytes)));
+    song->music_ = Mix_LoadMUS_RW(SDL_RWFromConstMem(song->bytes_.data(), static_cast<int>(song->bytes_.size())), 1);
+    return song->music_ ? std::move(song) : nullptr;
 }
 
 MusicSong::~MusicSong()
 {
-    Mix_FreeMusic(music_);
+    if (music_)
+        Mix_FreeMusic(music_);
 }
 
 void MusicSong::play(bool looping)

@@ -1,6 +1,9 @@
 #pragma once
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <utility>
+#include <vector>
 
 struct _Mix_Music;
 
@@ -28,8 +31,9 @@ public:
     void stop();
 
 private:
-    explicit MusicSong(_Mix_Music* music) : music_(music) {}
-    _Mix_Music* music_;
+    explicit MusicSong(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+    std::vector<std::uint8_t> bytes_;
+    _Mix_Music* music_ = nullptr;
 };
 
 }
