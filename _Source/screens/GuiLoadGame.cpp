@@ -6,7 +6,7 @@
 #include "flight/World.h"
 #include "gui/Dialogs.h"
 #include "persistence/SaveGame.h"
-#include "platform/PlatformEnvironment.h"
+#include "platform/PlatformMemory.h"
 #include "window/GLWindow.h"
 
 #include <GL/gl.h>

@@ -15,7 +15,7 @@
 #include "persistence/ControlsFile.h"
 #include "persistence/SaveFolder.h"
 #include "persistence/SettingsFile.h"
-#include "platform/PlatformEnvironment.h"
+#include "platform/PlatformMemory.h"
 #include "platform/Version.h"
 #include "rendering/GLFont.h"
 #include "rendering/TextureList.h"
